@@ -1,0 +1,14 @@
+#include "game/game_flow.h"
+
+std::int32_t punkte = 0;
+std::int32_t schuesse = 0;
+std::int32_t magazin = 8;
+
+void schuss() {
+    if (schuesse > 0) --schuesse;
+}
+
+void nachladen() {
+    // Only an empty magazine is refilled.
+    if (schuesse <= 0) schuesse = magazin;
+}

@@ -1,0 +1,12 @@
+// Debug lines: lesser problems, never shown to the player.
+#pragma once
+
+namespace platform {
+
+// Written to stderr exactly as given, with no newline added.
+void OutputDebugString(const char* text);
+
+// Tests collect the lines instead; null restores stderr.
+void SetDebugOutputHook(void (*hook)(const char* text));
+
+}  // namespace platform

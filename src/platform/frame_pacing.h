@@ -1,0 +1,25 @@
+// Paces frames to 60 per second on any display: the game's speeds are per
+// frame, so the rate must not follow the monitor's refresh rate.
+#pragma once
+#include <cstdint>
+
+namespace platform {
+
+class FramePacer {
+public:
+    static constexpr std::uint64_t kPeriodMicros = 1000000 / 60;
+    // After a stall longer than this the deadline starts afresh, so the game
+    // does not race through a burst of catch-up frames.
+    static constexpr std::uint64_t kResetMicros = 100000;
+
+    // Waits until the next deadline: sleeps for the bulk of it and spins only
+    // through the last millisecond, where sleeping is too coarse.
+    void Wait();
+
+    void Reset() { deadline_ = 0; }
+
+private:
+    std::uint64_t deadline_ = 0;
+};
+
+}  // namespace platform

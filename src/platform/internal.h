@@ -1,0 +1,61 @@
+// State shared by the platform's own files; nothing outside src/platform
+// includes this.
+#pragma once
+#include <SDL.h>
+
+#include <array>
+#include <cstdint>
+
+#include "platform/frame_pacing.h"
+#include "platform/palette_object.h"
+#include "platform/presentation.h"
+#include "platform/surface.h"
+#include "platform/window.h"
+
+namespace platform {
+
+class Window {
+public:
+    SDL_Window* sdl = nullptr;
+    SDL_Cursor* cursor = nullptr;
+    SDL_Surface* icon = nullptr;
+    bool active = false;
+};
+
+struct Surface::Impl {
+    SDL_Surface* plain = nullptr;  // blits without colour key
+    SDL_Surface* keyed = nullptr;  // the same pixels, with the colour key set
+    bool primary = false;
+    Surface* back = nullptr;       // primary only: its back buffer
+};
+
+namespace internal {
+
+// One palette shared by every surface, so that blits between them copy
+// indices unchanged.
+SDL_Palette* SharedPalette();
+void SetSharedColours(const std::array<PALETTEENTRY, 256>& entries);
+
+// The window the display works on, and its primary surface (null if none).
+Window* CurrentWindow();
+void SetCurrentWindow(Window* window);
+Surface* CurrentPrimary();
+// The primary is going: forget it and free the palette attached to it.
+void ReleasePrimary(Surface* primary);
+
+// The display's view of the window: leaving full-screen for a message box,
+// the Alt+Enter toggle and the pointer's confinement to the image.
+void LeaveFullscreen();
+void ToggleFullscreen();
+void UpdatePointerConfinement();
+
+// A window point mapped onto the image, clamped.
+void WindowToImage(int wx, int wy, int* ix, int* iy);
+
+// Called when the program stops being the active one.
+void OnDeactivate();
+
+SDL_Surface* LoadBmpBytes(const std::uint8_t* data, std::size_t size);
+
+}  // namespace internal
+}  // namespace platform

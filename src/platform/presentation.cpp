@@ -1,0 +1,39 @@
+#include "platform/presentation.h"
+
+#include <algorithm>
+
+namespace platform {
+
+ViewRect OutputRect(int out_w, int out_h) {
+    ViewRect r{0, 0, kImageWidth, kImageHeight};
+    if (out_w <= 0 || out_h <= 0) return r;
+    const int factor = std::min(out_w / kImageWidth, out_h / kImageHeight);
+    if (factor >= 1) {
+        r.w = kImageWidth * factor;
+        r.h = kImageHeight * factor;
+    } else if (out_w * 3 <= out_h * 4) {
+        r.w = out_w;
+        r.h = out_w * 3 / 4;
+    } else {
+        r.h = out_h;
+        r.w = out_h * 4 / 3;
+    }
+    r.x = (out_w - r.w) / 2;
+    r.y = (out_h - r.h) / 2;
+    return r;
+}
+
+void OutputToImage(const ViewRect& view, int ox, int oy, int* ix, int* iy) {
+    const int w = view.w > 0 ? view.w : kImageWidth;
+    const int h = view.h > 0 ? view.h : kImageHeight;
+    // Floor division, so that points left of or above the image stay negative
+    // until clamped instead of rounding towards 0.
+    auto scale = [](int offset, int image, int out) {
+        long long p = (long long)offset * image;
+        return int(p >= 0 ? p / out : -((-p + out - 1) / out));
+    };
+    *ix = std::clamp(scale(ox - view.x, kImageWidth, w), 0, kImageWidth - 1);
+    *iy = std::clamp(scale(oy - view.y, kImageHeight, h), 0, kImageHeight - 1);
+}
+
+}  // namespace platform

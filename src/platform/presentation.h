@@ -1,0 +1,23 @@
+// Where the 640 x 480 image sits in a window or screen, and how a point of
+// the window maps back onto the image. Pure arithmetic, kept apart because
+// this is where letterboxing and scaling go wrong.
+#pragma once
+
+namespace platform {
+
+constexpr int kImageWidth = 640;
+constexpr int kImageHeight = 480;
+
+struct ViewRect {
+    int x, y, w, h;
+};
+
+// The image scaled by the largest whole factor that fits, or, in an output
+// smaller than the image, shrunk to fit with 4:3 kept; centred either way.
+ViewRect OutputRect(int out_w, int out_h);
+
+// A point of the output mapped onto image pixels, clamped to 0..639 and
+// 0..479 so that a pointer on a letterbox bar still counts as the image edge.
+void OutputToImage(const ViewRect& view, int ox, int oy, int* ix, int* iy);
+
+}  // namespace platform

@@ -1,0 +1,105 @@
+#include "platform/window.h"
+
+#include <vector>
+
+#include "platform/internal.h"
+#include "platform/resources.h"
+
+namespace platform {
+namespace {
+
+bool g_start_windowed = false;
+
+bool start_video() {
+    if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
+    return SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+}
+
+// Cursor and icon resources are 8-bit bitmaps keyed by their top-left pixel;
+// the key becomes see-through.
+SDL_Surface* keyed_rgba(const char* name, ResourceType type) {
+    const Resource* res = FindResource(name, type);
+    if (!res) return nullptr;
+    std::vector<std::uint8_t> bytes = ResourceAsBmpFile(*res);
+    SDL_Surface* indexed = internal::LoadBmpBytes(bytes.data(), bytes.size());
+    if (!indexed) return nullptr;
+    if (indexed->format->BitsPerPixel == 8)
+        SDL_SetColorKey(indexed, SDL_TRUE, static_cast<Uint8*>(indexed->pixels)[0]);
+    SDL_Surface* rgba = SDL_ConvertSurfaceFormat(indexed, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(indexed);
+    return rgba;
+}
+
+}  // namespace
+
+struct Cursor {
+    SDL_Cursor* sdl;
+};
+struct Icon {
+    SDL_Surface* sdl;
+};
+
+Cursor* LoadCursor(const char* name) {
+    if (!start_video()) return nullptr;
+    SDL_Surface* image = keyed_rgba(name, ResourceType::Cursor);
+    if (!image) return nullptr;
+    // The hot spot is the crosshair's centre dot.
+    SDL_Cursor* cursor = SDL_CreateColorCursor(image, 15, 16);
+    SDL_FreeSurface(image);
+    return cursor ? new Cursor{cursor} : nullptr;
+}
+
+Icon* LoadIcon(const char* name) {
+    SDL_Surface* image = keyed_rgba(name, ResourceType::Icon);
+    return image ? new Icon{image} : nullptr;
+}
+
+void SetWindowedStart(bool windowed) { g_start_windowed = windowed; }
+
+Window* CreateWindow(const char* title, Icon* icon, Cursor* cursor) {
+    if (!start_video()) return nullptr;
+    Uint32 flags = SDL_WINDOW_RESIZABLE;
+    if (!g_start_windowed) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    SDL_Window* sdl = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kImageWidth,
+                                       kImageHeight, flags);
+    if (!sdl) return nullptr;
+    auto* window = new Window;
+    window->sdl = sdl;
+    if (icon) {
+        SDL_SetWindowIcon(sdl, icon->sdl);
+        window->icon = icon->sdl;
+        delete icon;
+    }
+    if (cursor) {
+        // The crosshair is the player's aim: it is set once and never hidden.
+        SDL_SetCursor(cursor->sdl);
+        window->cursor = cursor->sdl;
+        delete cursor;
+    }
+    SDL_ShowWindow(sdl);
+    SDL_RaiseWindow(sdl);
+    // A shown window starts active: without a window manager no focus event
+    // ever comes, and the game would never run a frame. Focus and minimise
+    // events keep the flag from then on.
+    const Uint32 shown = SDL_GetWindowFlags(sdl);
+    window->active = !(shown & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED));
+    internal::SetCurrentWindow(window);
+    return window;
+}
+
+bool IsWindowActive(const Window* window) { return window && window->active; }
+
+void DestroyWindow(Window* window) {
+    if (!window) return;
+    if (internal::CurrentWindow() == window) internal::SetCurrentWindow(nullptr);
+    if (window->sdl) SDL_DestroyWindow(window->sdl);
+    if (window->cursor) SDL_FreeCursor(window->cursor);
+    if (window->icon) SDL_FreeSurface(window->icon);
+    delete window;
+}
+
+void ShutdownVideo() {
+    if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+}  // namespace platform

@@ -1,0 +1,65 @@
+#include "shell/display.h"
+
+#include "game/game_flow.h"
+#include "graphics/bitmap_loading.h"
+#include "platform/debug_output.h"
+#include "shell/fatal_report.h"
+
+using namespace platform;
+
+DirectDraw* lpdd = nullptr;
+Surface* lpddsprimary = nullptr;
+Surface* lpddsback = nullptr;
+Palette* spielpalette = nullptr;
+
+int initdirectdraw(Window* fenster) {
+    if (DirectDrawCreate(fenster, &lpdd) != DD_OK) {
+        OutputDebugString("Fehler bei DirectDrawInit->DirectDrawCreate");
+        return 1;
+    }
+    if (lpdd->SetCooperativeLevel(fenster) != DD_OK) {
+        OutputDebugString("Fehler bei DirectDrawInit->SetCooperativeLevel");
+        return 1;
+    }
+    if (lpdd->SetDisplayMode(640, 480, 8) != DD_OK) {
+        OutputDebugString("Fehler bei DirectDrawInit->SetDisplayMode");
+        return 1;
+    }
+    if (lpdd->CreatePrimarySurface(&lpddsprimary) != DD_OK) {
+        OutputDebugString("Fehler bei DirectDrawInit->CreatePrimarySurface");
+        return 1;
+    }
+    if (lpddsprimary->GetAttachedSurface(&lpddsback) != DD_OK) {
+        OutputDebugString("Fehler bei DirectDrawInit->CreateBackPuffer");
+        return 1;
+    }
+    spielpalette = loadbitmappalette(lpdd, "DONUT");
+    if (!spielpalette) {
+        fehlerbox("Palette konnte nicht geladen werden");
+        return 1;
+    }
+    lpddsprimary->SetPalette(spielpalette);
+    return 0;
+}
+
+void seitenumschaltung() {
+    if (programmendet || !lpddsprimary) return;
+    if (FAILED(lpddsprimary->Flip())) fehlerbox("Fehler bei Seitenumschaltung, Programm wird beendet!");
+}
+
+void flaecheloeschen(Surface* surface, std::uint8_t farbe) {
+    if (programmendet || !surface) return;
+    surface->ColorFill(farbe);
+}
+
+void wiederherstellen() {
+    if (programmendet || !lpddsprimary) return;
+    if (lpddsprimary->IsLost() == DDERR_SURFACELOST) {
+        if (lpddsprimary->Restore() != DD_OK) {
+            OutputDebugString("Fehler bei Restore Id 0x3d");
+            fehlerbox("fehler bei Restore");
+            return;
+        }
+    }
+    uhrneustart();
+}

@@ -11,7 +11,7 @@ struct Clock {
     std::uint64_t (*micros)();  // fine monotonic time for frame pacing
     std::int64_t (*monotonic_seconds)();
     std::int64_t (*calendar_seconds)();
-    void (*sleep_ms)(std::uint32_t ms);
+    void (*sleep_micros)(std::uint64_t us);
 };
 
 // Null restores the real clock.
@@ -22,5 +22,6 @@ std::uint64_t Micros();
 std::int64_t MonotonicSeconds();
 std::int64_t CalendarSeconds();
 void Sleep(std::uint32_t ms);
+void SleepMicros(std::uint64_t us);
 
 }  // namespace platform

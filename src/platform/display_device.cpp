@@ -26,6 +26,7 @@ bool g_lut_valid = false;
 FramePacer g_pacer;
 std::FILE* g_frame_log = nullptr;
 bool g_frame_log_checked = false;
+unsigned long g_frames = 0;
 
 bool take_failure(DisplayStep step) {
     bool fail = g_fail[int(step)];
@@ -49,6 +50,7 @@ void rebuild_lut() {
 }
 
 void log_frame() {
+    ++g_frames;
     if (!g_frame_log_checked) {
         g_frame_log_checked = true;
         if (const char* path = std::getenv("FERROW_FRAME_LOG")) g_frame_log = std::fopen(path, "w");
@@ -59,6 +61,8 @@ void log_frame() {
 }  // namespace
 
 void FailNextDisplayStep(DisplayStep step) { g_fail[int(step)] = true; }
+
+unsigned long FramesPresented() { return g_frames; }
 
 void CloseFrameLog() {
     if (g_frame_log) std::fclose(g_frame_log);

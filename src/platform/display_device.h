@@ -46,4 +46,7 @@ HRESULT DirectDrawCreate(Window* window, DirectDraw** out);
 // microseconds per flip, for measuring the pace; nothing is written otherwise.
 void CloseFrameLog();
 
+// Flips made since the program started.
+unsigned long FramesPresented();
+
 }  // namespace platform

@@ -10,7 +10,7 @@ void FramePacer::Wait() {
         deadline_ = now + kPeriodMicros;
         return;
     }
-    if (now + 1000 < deadline_) Sleep(std::uint32_t((deadline_ - now - 1000) / 1000));
+    if (now + kSpinMicros < deadline_) SleepMicros(deadline_ - now - kSpinMicros);
     while (Micros() < deadline_) {
     }
     deadline_ += kPeriodMicros;

@@ -12,8 +12,12 @@ public:
     // does not race through a burst of catch-up frames.
     static constexpr std::uint64_t kResetMicros = 100000;
 
+    // A sleep overshoots by some tens of microseconds; the last stretch
+    // before the deadline is spun instead.
+    static constexpr std::uint64_t kSpinMicros = 300;
+
     // Waits until the next deadline: sleeps for the bulk of it and spins only
-    // through the last millisecond, where sleeping is too coarse.
+    // through the last few hundred microseconds.
     void Wait();
 
     void Reset() { deadline_ = 0; }

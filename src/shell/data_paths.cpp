@@ -1,6 +1,6 @@
 #include "shell/data_paths.h"
 
-#include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <filesystem>
 #include <system_error>
@@ -11,24 +11,38 @@
 char basisordner[kPfadlaenge];
 char datenordner[kPfadlaenge];
 
+namespace {
+
+// Paths keep the old 260-character limit; a longer one is left empty, so the
+// data is not found and loading reports it, instead of a cut-off path.
+void setzen(char (&ziel)[kPfadlaenge], const std::string& pfad) {
+    if (pfad.size() >= sizeof ziel) {
+        platform::OutputDebugString("Pfad zu lang\n");
+        ziel[0] = 0;
+        return;
+    }
+    std::memcpy(ziel, pfad.c_str(), pfad.size() + 1);
+}
+
+}  // namespace
+
 void basisordnerholen() {
-    std::snprintf(basisordner, sizeof basisordner, "%s", platform::CurrentDirectory().c_str());
+    setzen(basisordner, platform::CurrentDirectory());
     platform::OutputDebugString(basisordner);
 }
 
 void datenordnersetzen(const char* name) {
-    std::snprintf(datenordner, sizeof datenordner, "%s/data/%s", basisordner, name);
-    if (!platform::IsDirectory(datenordner)) {
+    std::string pfad = std::string(basisordner) + "/data/" + name;
+    if (!platform::IsDirectory(pfad)) {
         // Started from elsewhere: the data beside the program, or where an
         // installed program keeps it.
         const std::string exe = platform::ExecutableDirectory();
         const std::string beside = exe + "/data/" + name;
         const std::string installed = exe + "/../share/ferrow/data/" + name;
-        if (platform::IsDirectory(beside))
-            std::snprintf(datenordner, sizeof datenordner, "%s", beside.c_str());
-        else if (platform::IsDirectory(installed))
-            std::snprintf(datenordner, sizeof datenordner, "%s", installed.c_str());
+        if (platform::IsDirectory(beside)) pfad = beside;
+        else if (platform::IsDirectory(installed)) pfad = installed;
     }
+    setzen(datenordner, pfad);
     platform::ChangeDirectory(datenordner);
     platform::OutputDebugString(datenordner);
 }

@@ -10,6 +10,7 @@ extern int programmaktiv;             // non-zero while the program is the activ
 extern int mausx, mausy;              // last mouse position in the image
 extern int klickx, klicky;            // position of the last accepted left click
 extern int linkssperre, rechtssperre; // 1 = a press was taken and not yet released
+extern bool beendigunglaeuft;         // the shut-down path has begun
 
 // Runs the game; the exit status: 0 on a normal end, 1 after a fatal report.
 int WinMain();

@@ -14,9 +14,7 @@ int mausx = 0, mausy = 0;
 int klickx = 0, klicky = 0;
 int linkssperre = 0, rechtssperre = 0;
 
-namespace {
 bool beendigunglaeuft = false;
-}
 
 std::intptr_t fensterproc(Window* fenster, std::uint32_t nachricht, std::uintptr_t wparam, std::intptr_t lparam) {
     hauptfenster = fenster;

@@ -1,0 +1,93 @@
+#include "platform/display_device.h"
+#include "support/shell_fixture.h"
+
+using namespace platform;
+
+using FatalReportTest = ShellTest;
+
+TEST_F(FatalReportTest, ReleasesOnceAndNothingTouchesTheDisplayAfterwards) {
+    ASSERT_TRUE(OpenDisplay());
+    fehlerbox("_layerdaten::zeichnen-lpddsback zeigt auf NULL");
+    ASSERT_EQ(fakes::boxes.size(), 1u);
+    EXPECT_EQ(fakes::boxes[0].caption, "Fehlermeldung ");
+    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::zeichnen-lpddsback zeigt auf NULL");
+    EXPECT_TRUE(fakes::DebugLineContains("_layerdaten::zeichnen-lpddsback zeigt auf NULL"));
+    EXPECT_TRUE(programmendet);
+    EXPECT_EQ(lpdd, nullptr);
+    EXPECT_EQ(lpddsprimary, nullptr);
+    EXPECT_EQ(lpddsback, nullptr);
+
+    // A second report shows its box but releases nothing twice; frames,
+    // flips, fills, restores and messages queued before the quit do nothing.
+    const unsigned long frames = FramesPresented();
+    fehlerbox("zweiter Fehler");
+    EXPECT_EQ(fakes::boxes.size(), 2u);
+    spielschritt();
+    seitenumschaltung();
+    wiederherstellen();
+    aufraeumen();
+    programmaktiv = 0;
+    fensterproc(hauptfenster, WM_ACTIVATEAPP, 1, 0);
+    EXPECT_EQ(programmaktiv, 0);
+    EXPECT_EQ(FramesPresented(), frames);
+
+    Message msg;
+    EXPECT_TRUE(PeekMessage(&msg));
+    EXPECT_EQ(msg.message, WM_QUIT);
+}
+
+TEST_F(FatalReportTest, FailedFlipIsFatal) {
+    ASSERT_TRUE(OpenDisplay());
+    FailNextDisplayStep(DisplayStep::Flip);
+    spielschritt();
+    ASSERT_EQ(fakes::boxes.size(), 1u);
+    EXPECT_EQ(fakes::boxes[0].text, "Fehler bei Seitenumschaltung, Programm wird beendet!");
+    EXPECT_EQ(lpdd, nullptr);
+}
+
+TEST_F(FatalReportTest, EachDisplaySetUpFailureNamesItsStepThenTheInitReport) {
+    struct Case {
+        DisplayStep step;
+        const char* debug_line;  // null: the step reports with a box of its own
+        const char* first_box;
+    };
+    const Case cases[] = {
+        {DisplayStep::Create, "Fehler bei DirectDrawInit->DirectDrawCreate", nullptr},
+        {DisplayStep::CooperativeLevel, "Fehler bei DirectDrawInit->SetCooperativeLevel", nullptr},
+        {DisplayStep::DisplayMode, "Fehler bei DirectDrawInit->SetDisplayMode", nullptr},
+        {DisplayStep::PrimarySurface, "Fehler bei DirectDrawInit->CreatePrimarySurface", nullptr},
+        {DisplayStep::BackBuffer, "Fehler bei DirectDrawInit->CreateBackPuffer", nullptr},
+        {DisplayStep::Palette, nullptr, "Palette konnte nicht geladen werden"},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        FailNextDisplayStep(c.step);
+        SetWindowedStart(true);
+        EXPECT_EQ(initfenster(), 1);
+        std::vector<std::string> texts;
+        for (const auto& b : fakes::boxes) texts.push_back(b.text);
+        std::vector<std::string> expected;
+        if (c.first_box) expected.push_back(c.first_box);
+        expected.push_back("Fehler bei DirectDrawInit (id:00)");
+        EXPECT_EQ(texts, expected) << int(c.step);
+        if (c.debug_line) {
+            EXPECT_TRUE(fakes::DebugLineContains(c.debug_line)) << c.debug_line;
+        }
+        // Start-up went no further, and everything made is released.
+        EXPECT_TRUE(programmendet);
+        EXPECT_EQ(lpdd, nullptr);
+        EXPECT_EQ(lpddsprimary, nullptr);
+        EXPECT_EQ(basisordner[0], 0) << "start-up went on after the report";
+        Message msg;
+        EXPECT_TRUE(PeekMessage(&msg));
+        EXPECT_EQ(msg.message, WM_QUIT);
+        TearDown();
+    }
+}
+
+TEST_F(FatalReportTest, FatalEndGivesExitStatusOne) {
+    FailNextDisplayStep(DisplayStep::Palette);
+    SetWindowedStart(true);
+    EXPECT_EQ(WinMain(), 1);
+    EXPECT_EQ(fakes::boxes.size(), 2u);
+}

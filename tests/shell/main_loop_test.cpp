@@ -1,0 +1,79 @@
+#include <deque>
+#include <string>
+
+#include "platform/display_device.h"
+#include "platform/keys.h"
+#include "support/shell_fixture.h"
+
+using namespace platform;
+
+namespace {
+
+// A scripted queue: each entry is one answer to a peek or a wait; "none"
+// answers a peek with an empty queue. The calls made are logged as P/W.
+struct Script {
+    std::deque<Message> queue;
+    std::string calls;
+    int flips_at_call[64] = {};
+};
+Script script;
+
+bool peek(Message* msg) {
+    script.calls += 'P';
+    if (script.queue.empty()) {
+        // The queue ran dry: close the window so the loop ends.
+        msg->message = WM_CLOSE;
+        return true;
+    }
+    Message m = script.queue.front();
+    script.queue.pop_front();
+    if (m.message == WM_NULL) return false;
+    *msg = m;
+    return true;
+}
+
+bool wait(Message* msg) {
+    script.calls += 'W';
+    // Waiting never comes back empty-handed: skip any "none" entries.
+    while (!script.queue.empty() && script.queue.front().message == WM_NULL) script.queue.pop_front();
+    if (script.queue.empty()) {
+        msg->message = WM_CLOSE;
+        return true;
+    }
+    *msg = script.queue.front();
+    script.queue.pop_front();
+    return true;
+}
+
+const MessageSource kScripted = {peek, wait};
+
+Message make(std::uint32_t message, std::uintptr_t wparam = 0) {
+    Message m;
+    m.message = message;
+    m.wparam = wparam;
+    return m;
+}
+
+}  // namespace
+
+using MainLoopTest = ShellTest;
+
+TEST_F(MainLoopTest, PollsAndDrawsWhileActiveWaitsWhileInactive) {
+    const Message none = make(WM_NULL);
+    script = Script{};
+    script.queue = {none, none, make(WM_ACTIVATEAPP, 0), make(WM_ACTIVATEAPP, 1), none, make(WM_KEYDOWN, VK_ESCAPE)};
+    SetMessageSource(&kScripted);
+    SetWindowedStart(true);
+
+    const std::uint64_t before = fakes::now_micros;
+    const unsigned long frames_before = FramesPresented();
+    EXPECT_EQ(WinMain(), 0);
+    EXPECT_EQ(FramesPresented() - frames_before, 3u);
+    // Active: two empty peeks run two frames; the deactivation makes the next
+    // call a wait; the activation turns back to peeking; Escape ends it.
+    EXPECT_EQ(script.calls, "PPPWPP");
+    // Three frames, each at least 5 ms of the tick count.
+    EXPECT_GE(fakes::now_micros - before, 15000u);
+    EXPECT_TRUE(fakes::boxes.empty());
+    EXPECT_EQ(lpdd, nullptr);
+}

@@ -1,0 +1,127 @@
+#include "platform/keys.h"
+#include "platform/clock.h"
+#include "support/shell_fixture.h"
+
+using namespace platform;
+
+namespace {
+
+std::intptr_t at(int x, int y) { return MakeLParam(x, y); }
+
+void send(std::uint32_t message, std::intptr_t lparam = 0, std::uintptr_t wparam = 0) {
+    fensterproc(hauptfenster, message, wparam, lparam);
+}
+
+}  // namespace
+
+using WindowProcTest = ShellTest;
+
+TEST_F(WindowProcTest, LeftButtonShootsOncePerPressAndOnlyWhileTimeIsLeft) {
+    schuesse = 8;
+    for (int left : {0, -1}) {
+        restzeit = left;
+        send(WM_LBUTTONDOWN, at(100, 200));
+        EXPECT_EQ(schuesse, 8) << "time left " << left;
+        EXPECT_EQ(linkssperre, 0);
+    }
+    EXPECT_FALSE(fakes::DebugLineContains("XPos"));
+
+    restzeit = 30;
+    send(WM_LBUTTONDOWN, at(100, 200));
+    EXPECT_EQ(schuesse, 7);
+    EXPECT_EQ(klickx, 100);
+    EXPECT_EQ(klicky, 200);
+    ASSERT_FALSE(fakes::debug_lines.empty());
+    EXPECT_EQ(fakes::debug_lines.back(), "XPos=100 YPos=200 \n");
+
+    send(WM_LBUTTONDOWN, at(110, 210));  // held: no second shot
+    EXPECT_EQ(schuesse, 7);
+    EXPECT_EQ(klickx, 100);
+
+    send(WM_MOUSEMOVE, at(639, 479));  // a move frees the latch like a release
+    EXPECT_EQ(mausx, 639);
+    EXPECT_EQ(mausy, 479);
+    send(WM_LBUTTONDOWN, at(639, 479));
+    EXPECT_EQ(schuesse, 6);
+
+    send(WM_LBUTTONUP);
+    send(WM_LBUTTONDOWN, at(5, 6));
+    EXPECT_EQ(schuesse, 5);
+    EXPECT_EQ(klickx, 5);
+}
+
+TEST_F(WindowProcTest, RightButtonReloadsOncePerPressEvenWithoutTimeLeft) {
+    restzeit = -1;
+    schuesse = 0;
+    send(WM_RBUTTONDOWN);
+    EXPECT_EQ(schuesse, 8);
+    schuesse = 0;
+    send(WM_RBUTTONDOWN);  // still held
+    EXPECT_EQ(schuesse, 0);
+    send(WM_RBUTTONUP);
+    send(WM_RBUTTONDOWN);
+    EXPECT_EQ(schuesse, 8);
+}
+
+TEST_F(WindowProcTest, ShutDownRunsOnceForEscapeF12AndClose) {
+    ASSERT_TRUE(OpenDisplay());
+    schuesse = 3;
+    restzeit = 10;
+    send(WM_KEYDOWN, 0, VK_F12);
+    EXPECT_TRUE(beendigunglaeuft);
+    EXPECT_EQ(lpdd, nullptr);
+    EXPECT_EQ(lpddsprimary, nullptr);
+    EXPECT_EQ(lpddsback, nullptr);
+
+    // Repeats, clicks and a close queued meanwhile change nothing.
+    send(WM_KEYDOWN, 0, VK_ESCAPE);
+    send(WM_CLOSE);
+    send(WM_LBUTTONDOWN, at(1, 1));
+    EXPECT_EQ(schuesse, 3);
+
+    Message msg;
+    EXPECT_FALSE(GetMessage(&msg));
+    EXPECT_EQ(msg.message, WM_QUIT);
+    EXPECT_EQ(msg.wparam, 0u);
+    EXPECT_TRUE(fakes::boxes.empty());
+}
+
+TEST_F(WindowProcTest, OtherKeysDoNothing) {
+    ASSERT_TRUE(OpenDisplay());
+    send(WM_KEYDOWN, 0, VK_SPACE);
+    send(WM_KEYDOWN, 0, 'A');
+    EXPECT_FALSE(beendigunglaeuft);
+    EXPECT_NE(lpdd, nullptr);
+}
+
+TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryAndKeepsTheTimeLeft) {
+    ASSERT_TRUE(OpenDisplay());
+    restzeit = 42;
+    startzeit = 0;
+    zeitlimit = 90;
+
+    send(WM_ACTIVATEAPP, 0, 1);  // not lost: nothing beyond the flag
+    EXPECT_EQ(programmaktiv, 1);
+    EXPECT_EQ(startzeit, 0);
+    EXPECT_EQ(zeitlimit, 90);
+
+    send(WM_ACTIVATEAPP, 0, 0);
+    EXPECT_EQ(programmaktiv, 0);
+    lpddsprimary->MarkLost();
+    fakes::Advance(30 * 1000000ull);
+    send(WM_ACTIVATEAPP, 0, 1);
+    EXPECT_EQ(lpddsprimary->IsLost(), DD_OK);
+    EXPECT_EQ(zeitlimit, 42);
+    EXPECT_EQ(startzeit, std::int32_t(platform::MonotonicSeconds()));
+}
+
+TEST_F(WindowProcTest, FailedRestoreIsFatal) {
+    ASSERT_TRUE(OpenDisplay());
+    lpddsprimary->MarkLost();
+    lpddsprimary->FailNext(SurfaceOp::Restore, DDERR_GENERIC);
+    send(WM_ACTIVATEAPP, 0, 1);
+    EXPECT_TRUE(fakes::DebugLineContains("Fehler bei Restore Id 0x3d"));
+    ASSERT_EQ(fakes::boxes.size(), 1u);
+    EXPECT_EQ(fakes::boxes[0].text, "fehler bei Restore");
+    EXPECT_EQ(lpdd, nullptr);
+}

@@ -60,7 +60,6 @@ class HarmonicOsc {
 public:
     explicit HarmonicOsc(double tilt, bool odd_only = false, int max_harmonics = 40);
     double next(double f0);
-    double phase() const { return phase_; }
 private:
     std::vector<double> weight_;
     bool odd_only_;

@@ -66,15 +66,6 @@ private:
     double phase_ = 0;
 };
 
-class OnePole {
-public:
-    void lowpass(double freq);
-    float low(float x);                     // lowpass output
-    float high(float x) { return x - low(x); }
-private:
-    double a_ = 1, y_ = 0;
-};
-
 // Second-order filter (RBJ cookbook forms). Coefficients can be changed
 // between samples without resetting the state, for sweeps.
 class Biquad {
@@ -104,7 +95,7 @@ private:
 double hit_envelope(double t, double attack, double tau);
 
 // A decaying sine started at `start` seconds: modes of struck things,
-// bubbles (with `rise` > 0 the pitch climbs by that factor per second).
+// bubbles (with `rise` > 0 the pitch climbs as exp(rise * t)).
 void add_ring(Signal& out, double start, double freq, double tau, double amp, double rise = 0);
 
 // Filtered noise burst started at `start`.

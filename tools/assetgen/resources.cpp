@@ -5,6 +5,7 @@
 
 #include "bmp_writer.h"
 #include "palette.h"
+#include "pictures/pigs.h"
 
 namespace assetgen {
 
@@ -35,35 +36,8 @@ Image cursor_image() {
 }
 
 Image icon_image() {
-    Image image(32, 32, kTransparent);
-    const std::uint8_t outline = 137, skin = 150, light = 155, snout = 143, eye = kBlack;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x) {
-            int dx = x - 16, dy = y - 17;
-            int d2 = dx * dx + dy * dy;
-            if (d2 <= 13 * 13) image.set(x, y, d2 >= 12 * 12 ? outline : (dx + dy < -8 ? light : skin));
-        }
-    for (int i = 0; i < 7; ++i)
-        for (int j = 0; j <= i; ++j) {
-            image.set(5 + j, 2 + i, i == 6 || j == 0 ? outline : skin);
-            image.set(26 - j, 2 + i, i == 6 || j == 0 ? outline : skin);
-        }
-    for (int y = 18; y < 26; ++y)
-        for (int x = 10; x < 22; ++x) {
-            int dx = 2 * x - 31, dy = 2 * y - 43;
-            if (dx * dx * 9 + dy * dy * 25 <= 11 * 11 * 9) image.set(x, y, snout);
-        }
-    image.set(13, 21, outline);
-    image.set(13, 22, outline);
-    image.set(18, 21, outline);
-    image.set(18, 22, outline);
-    for (int k = 0; k < 2; ++k) {
-        image.set(11 + 9 * k, 13, eye);
-        image.set(11 + 9 * k, 14, eye);
-        image.set(12 + 9 * k, 13, eye);
-        image.set(12 + 9 * k, 14, eye);
-    }
-    return image;
+    // The same pig as in the game, head on, between two little wings.
+    return pig_head_icon();
 }
 
 namespace {

@@ -35,6 +35,8 @@ Signal sing(const Voice& v) {
     Signal out(samples_for(v.seconds));
     HarmonicOsc buzz(v.tilt);
     Wobble jitter(v.seed, 25);
+    Wobble shimmer(v.seed + 100, 90);
+    Phase sub;
     Noise breath(v.seed * 7 + 3);
     std::vector<Biquad> throat(v.formants.size());
     for (std::size_t k = 0; k < throat.size(); ++k) throat[k].bandpass(v.formants[k].freq, v.formants[k].q);
@@ -43,9 +45,10 @@ Signal sing(const Voice& v) {
         double f0 = v.pitch.at(t) * (1 + v.jitter * jitter.next() +
                                      v.vibrato_depth * std::sin(kTwoPi * v.vibrato_rate * t));
         double src = buzz.next(f0);
-        // Half-rate modulation puts a subharmonic under the voice: the
+        // Modulation at half the pitch puts a subharmonic under the voice,
+        // and fast random amplitude flutter roughens it: together the
         // strained, rasping quality of a scream.
-        src *= 1 + v.roughness * std::sin(0.5 * buzz.phase());
+        src *= (1 + v.roughness * std::sin(sub.advance(0.5 * f0))) * (1 + 0.5 * v.roughness * shimmer.next());
         src += v.breath * breath.white();
         double shaped = v.dry * src;
         for (std::size_t k = 0; k < throat.size(); ++k)
@@ -77,14 +80,12 @@ Signal hit_pig_squeal() {
             {{0, 700}, {0.05, 1250}, {0.3, 1150}, {0.38, 900}, {0.45, 1400}, {0.85, 1300}, {1.1, 880}},
             {{0, 0}, {0.02, 1}, {0.34, 0.9}, {0.39, 0.45}, {0.45, 1}, {0.9, 0.9}, {1.1, 0}},
             {{1300, 4, 1.0}, {2800, 5, 0.8}, {4200, 5, 0.4}}};
-    v.tilt = 0.8;
+    v.tilt = 0.7;
     v.jitter = 0.05;
-    v.roughness = 0.6;
+    v.roughness = 0.7;
     v.breath = 0.25;
     v.seed = 15;
-    Signal s = sing(v);
-    soft_clip(s, 2.0);
-    return s;
+    return sing(v);
 }
 
 Signal falling_shriek() {

@@ -68,7 +68,7 @@ Signal poof() {
 }
 
 Signal wood_crash_honk() {
-    Signal out(samples_for(1.3));
+    Signal out(samples_for(0.9));
     Noise noise(11);
     // The crash: one big splintering hit, then boards knocking and
     // cracking, fewer and softer.
@@ -94,17 +94,18 @@ Signal wood_crash_honk() {
         add_burst(out, noise, at, 0.0015, 0.5 * std::exp(-at / 0.15), splinter);
     }
     // The honk: a two-tone horn squeezed once, sagging a little at the end.
-    HarmonicOsc low(0.8), high(0.8);
+    // Band-limited tones through a nasal resonance; no clipping, which
+    // would fold harmonics back down as hiss.
+    HarmonicOsc low(0.9), high(0.9);
     Biquad nasal;
-    nasal.bandpass(1500, 1.5);
-    const double start = 0.15, length = 0.45;
-    Curve sag{{0, 1}, {length - 0.1, 1}, {length, 0.94}};
+    nasal.bandpass(1400, 2);
+    const double start = 0.18, length = 0.42;
+    Curve sag{{0, 1}, {length - 0.12, 1}, {length, 0.93}};
     for (int i = samples_for(start); i < samples_for(start + length); ++i) {
         double h = time_of(i) - start;
-        double env = std::min(1.0, h / 0.015) * std::min(1.0, (length - h) / 0.04);
+        double env = std::min(1.0, h / 0.02) * std::min(1.0, (length - h) / 0.05);
         double x = low.next(392 * sag.at(h)) + high.next(494 * sag.at(h));
-        double horn = std::tanh(2.0 * (0.4 * x + nasal.process(static_cast<float>(x))));
-        out[i] += static_cast<float>(0.7 * env * horn);
+        out[i] += static_cast<float>(0.3 * env * (0.3 * x + 1.5 * nasal.process(static_cast<float>(x))));
     }
     return out;
 }

@@ -57,13 +57,6 @@ double HarmonicOsc::next(double f0) {
     return sum;
 }
 
-void OnePole::lowpass(double freq) { a_ = 1.0 - std::exp(-kTwoPi * freq / kSampleRate); }
-
-float OnePole::low(float x) {
-    y_ += a_ * (x - y_);
-    return static_cast<float>(y_);
-}
-
 namespace {
 
 struct Rbj {

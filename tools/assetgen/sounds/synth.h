@@ -60,20 +60,10 @@ class HarmonicOsc {
 public:
     explicit HarmonicOsc(double tilt, bool odd_only = false, int max_harmonics = 40);
     double next(double f0);
-    double phase() const { return phase_; }
 private:
     std::vector<double> weight_;
     bool odd_only_;
     double phase_ = 0;
-};
-
-class OnePole {
-public:
-    void lowpass(double freq);
-    float low(float x);                     // lowpass output
-    float high(float x) { return x - low(x); }
-private:
-    double a_ = 1, y_ = 0;
 };
 
 // Second-order filter (RBJ cookbook forms). Coefficients can be changed
@@ -105,7 +95,7 @@ private:
 double hit_envelope(double t, double attack, double tau);
 
 // A decaying sine started at `start` seconds: modes of struck things,
-// bubbles (with `rise` > 0 the pitch climbs by that factor per second).
+// bubbles (with `rise` > 0 the pitch climbs as exp(rise * t)).
 void add_ring(Signal& out, double start, double freq, double tau, double amp, double rise = 0);
 
 // Filtered noise burst started at `start`.

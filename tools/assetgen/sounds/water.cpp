@@ -32,7 +32,7 @@ Signal small_splash() {
         double t = time_of(static_cast<int>(i));
         double w = grit.process(static_cast<float>(noise.white()));
         double env = hit_envelope(t, 0.005, 0.07) + 0.25 * hit_envelope(t - 0.06, 0.03, 0.12);
-        out[i] = static_cast<float>(0.7 * env * spray.process(static_cast<float>(w)));
+        out[i] = static_cast<float>(1.0 * env * spray.process(static_cast<float>(w)));
     }
     add_ring(out, 0.01, 500, 0.03, 0.5, 12);
     add_ring(out, 0.09, 900, 0.02, 0.25, 14);

@@ -54,6 +54,8 @@ void log_frame() {
     if (!g_frame_log_checked) {
         g_frame_log_checked = true;
         if (const char* path = std::getenv("FERROW_FRAME_LOG")) g_frame_log = std::fopen(path, "w");
+        // Line by line, so that the log can be read while the game runs.
+        if (g_frame_log) std::setvbuf(g_frame_log, nullptr, _IOLBF, 0);
     }
     if (g_frame_log) std::fprintf(g_frame_log, "%llu\n", (unsigned long long)Micros());
 }
@@ -97,9 +99,13 @@ void LeaveFullscreen() {
 void ToggleFullscreen() {
     Window* w = CurrentWindow();
     if (!w || !w->sdl) return;
-    const bool full = SDL_GetWindowFlags(w->sdl) & SDL_WINDOW_FULLSCREEN;
-    SDL_SetWindowFullscreen(w->sdl, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-    if (full) SDL_SetWindowSize(w->sdl, kImageWidth, kImageHeight);
+    if (SDL_GetWindowFlags(w->sdl) & SDL_WINDOW_FULLSCREEN) {
+        SDL_SetWindowFullscreen(w->sdl, 0);
+        SDL_SetWindowSize(w->sdl, kImageWidth, kImageHeight);
+        SDL_SetWindowPosition(w->sdl, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    } else {
+        EnterFullscreen(w->sdl);
+    }
     UpdatePointerConfinement();
 }
 

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <cstring>
+
 namespace platform {
 namespace {
 
@@ -25,7 +27,9 @@ const Resource* FindResource(const char* name, ResourceType type) {
 }
 
 std::vector<std::uint8_t> ResourceAsBmpFile(const Resource& resource) {
-    std::vector<std::uint8_t> out(14);
+    // Sized once and filled in place: growing a 14-byte vector trips a false
+    // bounds warning in GCC 12 at -O3.
+    std::vector<std::uint8_t> out(14 + resource.size);
     const std::uint32_t file_size = std::uint32_t(14 + resource.size);
     // Pixels start after the info header and its colour table.
     std::uint32_t offset = 14;
@@ -43,7 +47,7 @@ std::vector<std::uint8_t> ResourceAsBmpFile(const Resource& resource) {
         out[2 + i] = std::uint8_t(file_size >> (8 * i));
         out[10 + i] = std::uint8_t(offset >> (8 * i));
     }
-    out.insert(out.end(), resource.data, resource.data + resource.size);
+    if (resource.size) std::memcpy(out.data() + 14, resource.data, resource.size);
     return out;
 }
 

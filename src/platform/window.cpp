@@ -56,13 +56,28 @@ Icon* LoadIcon(const char* name) {
 
 void SetWindowedStart(bool windowed) { g_start_windowed = windowed; }
 
+namespace internal {
+
+void EnterFullscreen(SDL_Window* window) {
+    // Covering the screen first keeps the picture right where no window
+    // manager carries out the full-screen request: the window then has the
+    // screen's size anyway, as the game believes.
+    SDL_Rect screen;
+    if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(window), &screen) == 0) {
+        SDL_SetWindowPosition(window, screen.x, screen.y);
+        SDL_SetWindowSize(window, screen.w, screen.h);
+    }
+    SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+}  // namespace internal
+
 Window* CreateWindow(const char* title, Icon* icon, Cursor* cursor) {
     if (!start_video()) return nullptr;
-    Uint32 flags = SDL_WINDOW_RESIZABLE;
-    if (!g_start_windowed) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     SDL_Window* sdl = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kImageWidth,
-                                       kImageHeight, flags);
+                                       kImageHeight, SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
     if (!sdl) return nullptr;
+    if (!g_start_windowed) internal::EnterFullscreen(sdl);
     auto* window = new Window;
     window->sdl = sdl;
     if (icon) {

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds and runs every test (installing what is missing): once optimised,
+# once under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+jobs="$(nproc)"
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/test -j"$jobs"
+(cd build/test && ctest --output-on-failure -j"$jobs")
+cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DFERROW_SANITIZE=ON >/dev/null
+cmake --build build/sanitize -j"$jobs"
+(cd build/sanitize && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs")

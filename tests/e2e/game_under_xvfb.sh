@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The real game under a real X server, driven by synthetic input: it shows the
+# sky over the whole 640 x 480 image in a window and full-screen, draws 60
+# frames a second, and ends with status 0 on Escape, on F12 and on closing
+# the window. Usage: game_under_xvfb.sh GAME CLOSE_WINDOW_TOOL
+set -u
+game=$1
+close_window=$2
+for tool in Xvfb xdotool convert; do
+  command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
+done
+
+work=$(mktemp -d)
+display=":$((200 + $$ % 500))"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# run MODE-ARGS ENDING: starts the game, checks the picture, ends it.
+run() {
+  local args=$1 ending=$2 log="$work/frames" pid window sky status
+  rm -f "$log"
+  FERROW_FRAME_LOG="$log" "$game" $args 2>"$work/stderr" &
+  pid=$!
+  window=$(xdotool search --sync --limit 1 --name '^ferrow$' 2>/dev/null)
+  sleep 1.5
+  import -window root "$work/screen.png"
+  # Exactly the image's pixels are sky blue: the whole image, nothing more.
+  sky=$(convert "$work/screen.png" -fill black +opaque 'rgb(20,144,240)' -fill white -opaque 'rgb(20,144,240)' \
+        -format '%[fx:round(mean*w*h)]' info:)
+  [ "$sky" = 307200 ] || fail "$args $ending: $sky sky pixels, want 307200"
+  case $ending in
+    Escape|F12) xdotool key "$ending" ;;
+    close) "$close_window" "$window" ;;
+  esac
+  for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$pid" 2>/dev/null; then
+    fail "$args $ending: still running"
+    kill -9 "$pid"
+  fi
+  wait "$pid"
+  status=$?
+  [ "$status" = 0 ] || { fail "$args $ending: exit status $status"; cat "$work/stderr"; }
+}
+
+run --windowed Escape
+run "" F12
+run --windowed close
+run "" close
+
+# Ten seconds of frames: 600 +- 12, and the processor time they took.
+rm -f "$work/frames"
+FERROW_FRAME_LOG="$work/frames" "$game" --windowed 2>/dev/null &
+pid=$!
+xdotool search --sync --limit 1 --name '^ferrow$' >/dev/null 2>&1
+sleep 1
+cpu() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+first=$(tail -n 1 "$work/frames")
+cpu0=$(cpu)
+sleep 10
+cpu1=$(cpu)
+xdotool key Escape
+wait "$pid"
+frames=$(awk -v t0="$first" '$1 > t0 && $1 <= t0 + 10000000' "$work/frames" | wc -l)
+echo "frames in 10 s: $frames; processor: $(( (cpu1 - cpu0) * 100 / $(getconf CLK_TCK) / 10 ))% of one core"
+{ [ "$frames" -ge 588 ] && [ "$frames" -le 612 ]; } || fail "$frames frames in 10 s, want 600 +- 12"
+
+[ "$failures" = 0 ] && echo "game under Xvfb: all passed"
+exit $((failures > 0))

@@ -1,11 +1,17 @@
 #include "game/game_flow.h"
+#include "game/random_numbers.h"
+#include "graphics/catalogue.h"
+#include "platform/clock.h"
 #include "shell/data_paths.h"
 #include "shell/fatal_report.h"
 
 void spielstart() {
     if (programmendet) return;
+    zufallsstart(std::uint32_t(platform::CalendarSeconds()));
+    punkte = 0;
     basisordnerholen();
     datenordnersetzen("set0");
+    grafikkatalog();
 }
 
 void logozeigen() {}

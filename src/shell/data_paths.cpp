@@ -47,14 +47,15 @@ void datenordnersetzen(const char* name) {
     platform::OutputDebugString(datenordner);
 }
 
-std::string highscoreordner() {
-    if (platform::IsWritableDirectory(".")) return std::string();
-    std::string base;
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/') base = xdg;
-    else if (const char* home = std::getenv("HOME"); home && *home) base = std::string(home) + "/.local/share";
+std::string benutzerordner() {
+    std::string basis;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/') basis = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home) basis = std::string(home) + "/.local/share";
     else return std::string();
-    const std::string dir = base + "/ferrow";
+    const std::string ordner = basis + "/ferrow";
     std::error_code ec;
-    std::filesystem::create_directories(dir, ec);
-    return dir + "/";
+    std::filesystem::create_directories(ordner, ec);
+    return ordner + "/";
 }
+
+std::string highscoreordner() { return platform::IsWritableDirectory(".") ? std::string() : benutzerordner(); }

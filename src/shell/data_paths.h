@@ -19,3 +19,7 @@ void datenordnersetzen(const char* name);
 // the user's data folder for the game (made if need be). Ends with '/', or
 // is empty for the current folder.
 std::string highscoreordner();
+
+// The user's own data folder for the game, made if need be: $XDG_DATA_HOME/ferrow/
+// or ~/.local/share/ferrow/; empty when neither is known.
+std::string benutzerordner();

@@ -2,6 +2,7 @@
 
 #include "game/game_flow.h"
 #include "graphics/bitmap_loading.h"
+#include "graphics/graphics_store.h"
 #include "platform/debug_output.h"
 #include "shell/fatal_report.h"
 
@@ -61,5 +62,6 @@ void wiederherstellen() {
             return;
         }
     }
+    grafikdatenbank.loadgrafikdaten();
     uhrneustart();
 }

@@ -1,7 +1,11 @@
+#include "graphics/graphics_store.h"
+#include "layers/layer_database.h"
 #include "shell/display.h"
 #include "shell/main_loop.h"
 
 void aufraeumen() {
+    grafikdatenbank.freigeben();
+    layerdatenbank.freigeben();
     if (lpddsprimary) {
         // The back buffer and the palette go with the primary.
         lpddsprimary->Release();

@@ -74,16 +74,20 @@ TEST_F(DataPathsTest, WithoutDataBelowTheStartFolderTheProgramsOwnIsUsed) {
     fs::remove_all(installed);
 }
 
-TEST_F(DataPathsTest, HighscoresGoToTheUsersFolderWhenTheDataFolderIsReadOnly) {
+TEST_F(DataPathsTest, HighscoresStayInAWritableDataFolderElseGoToTheUsersFolder) {
     fs::current_path(root_);
     EXPECT_EQ(highscoreordner(), "");
-    if (::geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
-    fs::permissions(root_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
-    const fs::path home = fs::path(::testing::TempDir()) / ("ferrow-xdg-" + std::to_string(::getpid()));
-    setenv("XDG_DATA_HOME", home.c_str(), 1);
-    EXPECT_EQ(highscoreordner(), (home / "ferrow").string() + "/");
-    EXPECT_TRUE(fs::is_directory(home / "ferrow"));
+
+    const fs::path xdg = root_ / "xdg";
+    setenv("XDG_DATA_HOME", xdg.c_str(), 1);
+    EXPECT_EQ(benutzerordner(), (xdg / "ferrow").string() + "/");
+    EXPECT_TRUE(fs::is_directory(xdg / "ferrow"));
+
+    // A relative XDG_DATA_HOME is to be ignored; HOME then decides.
+    const std::string old_home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("XDG_DATA_HOME", "relativ", 1);
+    setenv("HOME", root_.c_str(), 1);
+    EXPECT_EQ(benutzerordner(), (root_ / ".local/share/ferrow").string() + "/");
+    setenv("HOME", old_home.c_str(), 1);
     unsetenv("XDG_DATA_HOME");
-    fs::remove_all(home);
 }

@@ -95,7 +95,7 @@ TEST_F(WindowProcTest, OtherKeysDoNothing) {
 }
 
 TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryAndKeepsTheTimeLeft) {
-    ASSERT_TRUE(OpenDisplay());
+    ASSERT_TRUE(OpenDisplayWithPictures());
     restzeit = 42;
     startzeit = 0;
     zeitlimit = 90;
@@ -109,8 +109,11 @@ TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryAndKeepsTheTimeLeft) {
     EXPECT_EQ(programmaktiv, 0);
     lpddsprimary->MarkLost();
     fakes::Advance(30 * 1000000ull);
+    grafikdatenbank.grafikdaten[30]->keyfarbe = 0;
     send(WM_ACTIVATEAPP, 0, 1);
+    EXPECT_TRUE(fakes::boxes.empty());
     EXPECT_EQ(lpddsprimary->IsLost(), DD_OK);
+    EXPECT_NE(grafikdatenbank.grafikdaten[30]->keyfarbe, 0u) << "pictures were not reloaded";
     EXPECT_EQ(zeitlimit, 42);
     EXPECT_EQ(startzeit, std::int32_t(platform::MonotonicSeconds()));
 }

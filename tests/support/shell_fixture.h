@@ -3,7 +3,12 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "game/game_flow.h"
+#include "graphics/catalogue.h"
+#include "graphics/graphics_store.h"
+#include "layers/layer_database.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "shell/display.h"
@@ -15,6 +20,8 @@
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // Started from the build folder, whose data/set0 holds the game's data.
+        std::filesystem::current_path(FERROW_BUILD_DIR);
         fakes::Install();
         programmendet = false;
         beendigunglaeuft = false;
@@ -29,6 +36,8 @@ protected:
 
     void TearDown() override {
         aufraeumen();
+        grafikdatenbank = _grafikdatenbank{};
+        layerdatenbank = _layerdatenbank{};
         if (hauptfenster) platform::DestroyWindow(hauptfenster);
         hauptfenster = nullptr;
         platform::ShutdownVideo();
@@ -42,5 +51,14 @@ protected:
         platform::SetWindowedStart(true);
         hauptfenster = platform::CreateWindow("test", nullptr, nullptr);
         return hauptfenster && initdirectdraw(hauptfenster) == 0;
+    }
+
+    // The display and every picture of the game, loaded from the data folder.
+    bool OpenDisplayWithPictures() {
+        if (!OpenDisplay()) return false;
+        basisordnerholen();
+        datenordnersetzen("set0");
+        grafikkatalog();
+        return fakes::boxes.empty();
     }
 };

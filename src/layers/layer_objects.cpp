@@ -1,0 +1,3 @@
+#include "layers/layer.h"
+
+void _layerdaten::bewegen() {}

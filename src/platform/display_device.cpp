@@ -17,7 +17,7 @@ struct DirectDraw::Impl {
 
 namespace {
 
-bool g_fail[int(DisplayStep::Flip) + 1] = {};
+bool g_fail[int(DisplayStep::OffscreenSurface) + 1] = {};
 DirectDraw::Impl* g_display = nullptr;
 Surface* g_primary = nullptr;
 Palette* g_primary_palette = nullptr;
@@ -185,6 +185,7 @@ HRESULT DirectDraw::CreatePrimarySurface(Surface** primary) {
 
 HRESULT DirectDraw::CreateOffscreenSurface(int width, int height, Surface** surface) {
     *surface = nullptr;
+    if (take_failure(DisplayStep::OffscreenSurface)) return DDERR_GENERIC;
     if (width <= 0 || height <= 0) return DDERR_INVALIDPARAMS;
     SDL_Surface* plain = SDL_CreateRGBSurfaceWithFormat(0, width, height, 8, SDL_PIXELFORMAT_INDEX8);
     if (!plain) return DDERR_GENERIC;

@@ -23,10 +23,15 @@ Surface::~Surface() {
 int Surface::width() const { return impl_->plain ? impl_->plain->w : kImageWidth; }
 int Surface::height() const { return impl_->plain ? impl_->plain->h : kImageHeight; }
 
+namespace {
+HRESULT g_fail_anywhere[3] = {DD_OK, DD_OK, DD_OK};
+}
+
 void Surface::FailNext(SurfaceOp op, HRESULT code) { fail_[int(op)] = code; }
+void Surface::FailNextAnywhere(SurfaceOp op, HRESULT code) { g_fail_anywhere[int(op)] = code; }
 
 HRESULT Surface::TakeFailure(SurfaceOp op) {
-    HRESULT& slot = fail_[int(op)];
+    HRESULT& slot = fail_[int(op)] != DD_OK ? fail_[int(op)] : g_fail_anywhere[int(op)];
     HRESULT r = slot;
     slot = DD_OK;
     return r;

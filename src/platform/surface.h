@@ -61,6 +61,9 @@ public:
     // surface marked lost says so through IsLost until restored; memory is
     // never really taken, so the other operations go on working.
     void FailNext(SurfaceOp op, HRESULT code);
+    // The same for whichever surface next does that operation (one made later
+    // by the code under test, say).
+    static void FailNextAnywhere(SurfaceOp op, HRESULT code);
     void MarkLost() { lost_ = true; }
 
     int width() const;

@@ -1,0 +1,47 @@
+#include "bench_support.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <vector>
+
+#include "graphics/catalogue.h"
+#include "platform/debug_output.h"
+#include "platform/message_box.h"
+#include "platform/window.h"
+#include "shell/data_paths.h"
+#include "shell/display.h"
+#include "shell/fatal_report.h"
+#include "shell/main_loop.h"
+
+namespace benchsupport {
+
+namespace {
+void quiet(const char*) {}
+void quiet_box(const char*, const char*) {}
+}  // namespace
+
+bool OpenGame() {
+    static bool opened = false;
+    if (opened) return true;
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    platform::SetDebugOutputHook(quiet);
+    platform::SetMessageBoxHook(quiet_box);
+    std::filesystem::current_path(FERROW_BUILD_DIR);
+    platform::SetWindowedStart(true);
+    hauptfenster = platform::CreateWindow("bench", nullptr, nullptr);
+    if (!hauptfenster || initdirectdraw(hauptfenster) != 0) return false;
+    basisordnerholen();
+    datenordnersetzen("set0");
+    grafikkatalog();
+    opened = !programmendet;
+    return opened;
+}
+
+void CopyOneFrame() {
+    static std::vector<unsigned char> from(640 * 480, 7), to(640 * 480);
+    std::memcpy(to.data(), from.data(), from.size());
+    asm volatile("" : : "r"(to.data()) : "memory");
+}
+
+}  // namespace benchsupport

@@ -1,0 +1,61 @@
+#include <cstring>
+#include <string>
+
+#include "platform/bitmap.h"
+#include "platform/files.h"
+#include "support/shell_fixture.h"
+
+using CatalogueTest = ShellTest;
+
+// Loads the real data through the game's own readers and checks every row of
+// the catalogue against the files the generator made.
+TEST_F(CatalogueTest, EveryPictureLoadsWithItsFrameLayoutAndKey) {
+    ASSERT_TRUE(OpenDisplayWithPictures());
+    ASSERT_EQ(grafikdatenbank.anzahl, 74);
+    EXPECT_STREQ(grafikdatenbank.grafikdaten[0]->name, "wasser256.bmp");
+    EXPECT_STREQ(grafikdatenbank.grafikdaten[33]->name, "colortable.bmp");
+    EXPECT_STREQ(grafikdatenbank.grafikdaten[35]->name, "stumpf256.bmp");
+    EXPECT_STREQ(grafikdatenbank.grafikdaten[73]->name, "LOGO");
+    // Still rows keep the delay the row before left in the work record.
+    EXPECT_EQ(grafikdatenbank.grafikdaten[22]->verzoegerung, 4);
+
+    for (int n = 0; n < 74; ++n) {
+        const grafikdaten* p = grafikdatenbank.grafikdaten[n];
+        SCOPED_TRACE(std::to_string(n) + " " + p->name);
+        ASSERT_NE(p->surface, nullptr);
+        EXPECT_EQ(p->nummer, n);
+        if (n != 73) {
+            platform::Bitmap* b = platform::LoadBitmapFile(platform::ResolveFileName(p->name).c_str());
+            ASSERT_NE(b, nullptr);
+            EXPECT_EQ(platform::BitmapBitsPerPixel(b), 8);
+            platform::DeleteBitmap(b);
+        }
+        EXPECT_GE(p->surface->width(), p->frames * p->framebreite);
+        EXPECT_EQ(p->surface->height(), p->framehoehe);
+
+        platform::SurfaceDesc d;
+        ASSERT_EQ(p->surface->Lock(nullptr, &d), platform::DD_OK);
+        const std::uint8_t key = std::uint8_t(p->keyfarbe & 0xFF);
+        if (p->transparent) {
+            EXPECT_EQ(key, 2);
+            EXPECT_EQ(std::memcmp(d.surface, "\x02\x02\x02\x02", 4), 0);
+        }
+        for (int f = 0; f < p->frames; ++f) {
+            bool visible = false;
+            for (int y = 0; y < p->framehoehe && !visible; ++y)
+                for (int x = f * p->framebreite; x < (f + 1) * p->framebreite && !visible; ++x) {
+                    const std::uint8_t c = d.surface[y * d.pitch + x];
+                    visible = !p->transparent || c != key;
+                    // The key colour never shows in an opaque picture.
+                    if (!p->transparent) {
+                        EXPECT_NE(c, 2);
+                    }
+                }
+            // The digit strip's frame 10 is the blank digit.
+            if (!(n == 23 && f == 10)) {
+                EXPECT_TRUE(visible) << "frame " << f;
+            }
+        }
+        p->surface->Unlock();
+    }
+}

@@ -1,0 +1,76 @@
+#include "layers/layer_database.h"
+#include "support/shell_fixture.h"
+#include "support/test_pictures.h"
+
+using LayerDatabaseTest = ShellTest;
+
+TEST_F(LayerDatabaseTest, LayersAreMadeInOrderAndDrawnBackToFront) {
+    ASSERT_TRUE(OpenDisplay());
+    _grafikdatenbank store;
+    const int red = testbilder::add(store, 10, 10, 1);   // index 10
+    const int blue = testbilder::add(store, 20, 20, 2);  // frame 0: index 10, frame 1: 11
+    _layerdatenbank db;
+
+    // Nothing to add to before the layers exist.
+    EXPECT_TRUE(db.addbild(5, red, 0, 0));
+    EXPECT_EQ(fakes::boxes.back().text, "_layerdatenbank::addbild-layerdaten[layernummer] zeigt auf NULL");
+    fakes::boxes.clear();
+    programmendet = false;
+    ASSERT_TRUE(OpenDisplay());
+
+    db.init(lpdd, lpddsprimary, lpddsback);
+    EXPECT_EQ(db.grenzelinks, -1000);
+    EXPECT_EQ(db.grenzerechts, 1500);
+    for (int i = 0; i < 3; ++i) ASSERT_FALSE(db.Setlayerdaten(&store));
+    EXPECT_EQ(db.anzahl, 3);
+    EXPECT_EQ(db.layerdaten[2]->layernummer, 2);
+    EXPECT_EQ(db.layerdaten[2]->grafikdatenbank, &store);
+
+    db.addbild(0, blue, 0, 0);
+    db.layerdaten[0]->bilder[0].actualframe = 1;
+    db.addbild(2, red, 5, 5);
+    EXPECT_EQ(db.layerdaten[2]->lpddsback, lpddsback);
+    db.setpixelplus(1, 3, 4);
+    EXPECT_EQ(db.layerdaten[1]->scrollschrittx, 3);
+    EXPECT_EQ(db.layerdaten[1]->scrollschritty, 4);
+
+    lpddsback->ColorFill(192);
+    EXPECT_FALSE(db.allezeichnen(&store));
+    EXPECT_EQ(testbilder::back_pixel(0, 0), 11);   // layer 0 alone
+    EXPECT_EQ(testbilder::back_pixel(5, 5), 10);   // layer 2 over layer 0
+    EXPECT_EQ(testbilder::back_pixel(25, 25), 192);
+
+    EXPECT_TRUE(db.zeichnen(&store, 3));
+    EXPECT_EQ(fakes::boxes.back().text, "_layerdatenbank::zeichnen-layer inst nicht vorhanden");
+}
+
+TEST_F(LayerDatabaseTest, ANewGameRefillsTheSameLayersFromSlotZeroAndKeepsTheViews) {
+    ASSERT_TRUE(OpenDisplay());
+    _grafikdatenbank store;
+    const int pic = testbilder::add(store, 4, 4, 1);
+    _layerdatenbank db;
+    db.init(lpdd, lpddsprimary, lpddsback);
+    db.Setlayerdaten(&store);
+    db.Setlayerdaten(&store);
+    db.addbild(1, pic, 0, 0);
+    db.addbild(1, pic, 1, 1);
+    db.layerdaten[1]->scrollx = 250;
+    db.ruckeln = 3;
+    db.punkteinit = db.zeitinit = 1;
+    _layerdaten* before = db.layerdaten[1];
+
+    db.neustart();
+    EXPECT_EQ(db.layerdaten[1], before);
+    EXPECT_EQ(db.layerdaten[1]->bilderanzahl, 0);
+    EXPECT_EQ(db.layerdaten[1]->scrollx, 250);
+    EXPECT_EQ(db.ruckeln, 3);
+    EXPECT_EQ(db.punkteinit, 0);
+    EXPECT_EQ(db.zeitinit, 0);
+    db.addbild(1, pic, 7, 7);
+    EXPECT_EQ(db.layerdaten[1]->bilderanzahl, 1);
+    EXPECT_EQ(db.layerdaten[1]->bilder[0].x, 7.0);
+
+    db.freigeben();
+    EXPECT_EQ(db.anzahl, 0);
+    EXPECT_EQ(db.layerdaten[1], nullptr);
+}

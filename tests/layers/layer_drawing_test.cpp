@@ -1,0 +1,163 @@
+#include "layers/layer.h"
+#include "support/shell_fixture.h"
+#include "support/test_pictures.h"
+
+using testbilder::back_pixel;
+
+namespace {
+
+class LayerDrawingTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        ASSERT_TRUE(OpenDisplay());
+        layer_.grafikdatenbank = &store_;
+        layer_.lpddsback = lpddsback;
+        lpddsback->ColorFill(192);
+    }
+    void TearDown() override {
+        store_.freigeben();
+        ShellTest::TearDown();
+    }
+    int Show(int bild, double x, double y) {
+        layer_.addbild(bild, 0, 0);
+        Bildplatz& s = layer_.bilder[layer_.bilderanzahl - 1];
+        s.x = x;
+        s.y = y;
+        return layer_.bilderanzahl - 1;
+    }
+    _grafikdatenbank store_;
+    _layerdaten layer_;
+};
+
+}  // namespace
+
+TEST_F(LayerDrawingTest, ClippingAtTheViewEdges) {
+    const int b32 = testbilder::add(store_, 32, 32, 1);
+    const int b60 = testbilder::add(store_, 60, 60, 3);
+
+    // The worked example: 32 x 32 at world (-10, 100), view at (0, 0).
+    const int a = Show(b32, -10, 100);
+    // Right edge exactly at the view's left: not drawn, keeps its old values.
+    const int b = Show(b32, -32, 0);
+    // Left edge at the last column: drawn one pixel wide.
+    const int c = Show(b32, 639, 0);
+    EXPECT_FALSE(layer_.zeichnen(&store_));
+    const Bildplatz& sa = layer_.bilder[a];
+    EXPECT_EQ(sa.blitx, 0);
+    EXPECT_EQ(sa.blity, 100);
+    EXPECT_EQ(sa.rechteck.left, 10);
+    EXPECT_EQ(sa.rechteck.right, 32);
+    EXPECT_EQ(sa.rechteck.top, 0);
+    EXPECT_EQ(sa.rechteck.bottom, 32);
+    EXPECT_EQ(layer_.bilder[b].blitx, -1);
+    EXPECT_EQ(layer_.bilder[c].blitx, 639);
+    EXPECT_EQ(layer_.bilder[c].rechteck.right - layer_.bilder[c].rechteck.left, 1);
+    EXPECT_EQ(back_pixel(639, 0), 10);
+    EXPECT_EQ(back_pixel(21, 100), 10);
+    EXPECT_EQ(back_pixel(22, 100), 192);
+
+    // View at (100, 0): a 60-wide frame at world x 80 and at 700, frame 2.
+    _layerdaten view;
+    view.grafikdatenbank = &store_;
+    view.lpddsback = lpddsback;
+    view.scrollx = 100;
+    view.addbild(b60, 80, 0);
+    view.addbild(b60, 700, 200);
+    view.bilder[0].actualframe = view.bilder[1].actualframe = 2;
+    view.zeichnen(&store_);
+    EXPECT_EQ(view.bilder[0].blitx, 0);
+    EXPECT_EQ(view.bilder[0].rechteck.left, 20);
+    EXPECT_EQ(view.bilder[1].blitx, 600);
+    EXPECT_EQ(view.bilder[1].rechteck.right, 40);
+    EXPECT_EQ(back_pixel(0, 0), 12);     // frame 2's pixels
+    EXPECT_EQ(back_pixel(639, 259), 12);
+
+    // Moved out of view: the last draw's values stay.
+    view.bilder[0].x = -500;
+    view.zeichnen(&store_);
+    EXPECT_EQ(view.bilder[0].blitx, 0);
+    EXPECT_EQ(view.bilder[0].rechteck.left, 20);
+}
+
+TEST_F(LayerDrawingTest, OpaquePicturesCoverKeyedPicturesLeaveTheirKeyOut) {
+    const int opaque = testbilder::add(store_, 4, 4, 1, false, 0, false);
+    const int keyed = testbilder::add(store_, 4, 4, 1, false, 0, true);
+    Show(opaque, 10, 10);
+    Show(keyed, 20, 10);
+    layer_.zeichnen(&store_);
+    EXPECT_EQ(back_pixel(10, 10), 10);  // opaque: its corner pixel too
+    EXPECT_EQ(back_pixel(20, 10), 192);  // keyed: the corner (the key) is left out
+    EXPECT_EQ(back_pixel(21, 10), 10);
+    EXPECT_EQ(back_pixel(23, 13), 10);
+    EXPECT_EQ(back_pixel(24, 13), 192);
+}
+
+TEST_F(LayerDrawingTest, AnimationHoldsEachFrameForDelayPlusOneDraws) {
+    const int fast = testbilder::add(store_, 2, 2, 3, true, 0);
+    const int slow = testbilder::add(store_, 2, 2, 3, true, 3);
+    const int f = Show(fast, 0, 0);
+    const int s = Show(slow, 10, 0);
+    const int want_fast[] = {1, 2, 0, 1, 2, 0, 1, 2};
+    const int want_slow[] = {0, 0, 0, 1, 1, 1, 1, 2};
+    for (int i = 0; i < 8; ++i) {
+        layer_.zeichnen(&store_);
+        EXPECT_EQ(layer_.bilder[f].actualframe, want_fast[i]) << "draw " << i;
+        EXPECT_EQ(layer_.bilder[s].actualframe, want_slow[i]) << "draw " << i;
+    }
+}
+
+TEST_F(LayerDrawingTest, TheGunFollowsTheMouseAndBoatsRunTheEngine) {
+    testbilder::fill_to(store_, 43);
+    const int gun = testbilder::add(store_, 80, 80, 24);
+    waffenbasis = 432;
+    const int g = Show(gun, 280, 0);
+    mausx = 639;
+    mausy = 100;
+    layer_.zeichnen(&store_);
+    EXPECT_EQ(layer_.bilder[g].actualframe, 23);
+    EXPECT_EQ(layer_.bilder[g].y, 437.0);
+    mausx = 26;
+    layer_.zeichnen(&store_);
+    EXPECT_EQ(layer_.bilder[g].actualframe, 0);
+    EXPECT_EQ(layer_.motorlaeuft, 0);
+
+    testbilder::fill_to(store_, 57);
+    const int boot = testbilder::add(store_, 92, 64, 6, true, 4);
+    const int b = Show(boot, 100, 100);
+    layer_.zeichnen(&store_);
+    EXPECT_EQ(layer_.motorlaeuft, 1);
+    layer_.bilder[b].x = 2000;  // out of view
+    layer_.zeichnen(&store_);
+    EXPECT_EQ(layer_.motorlaeuft, 0);
+}
+
+TEST_F(LayerDrawingTest, FailuresAreReportedAndOutOfRangeFramesAreClamped) {
+    const int pic = testbilder::add(store_, 8, 8, 2);
+    Show(pic, 0, 0);
+    layer_.bilder[0].actualframe = 9;  // set from outside, beyond the strip
+    EXPECT_FALSE(layer_.zeichnen(&store_));
+    EXPECT_TRUE(fakes::boxes.empty());
+    EXPECT_EQ(back_pixel(0, 0), 11);  // the last frame
+
+    lpddsback->FailNext(platform::SurfaceOp::Blt, platform::DDERR_WASSTILLDRAWING);
+    EXPECT_FALSE(layer_.zeichnen(&store_));  // passed over silently
+    EXPECT_TRUE(fakes::boxes.empty());
+
+    lpddsback->FailNext(platform::SurfaceOp::Blt, platform::DDERR_SURFACELOST);
+    EXPECT_TRUE(layer_.zeichnen(&store_));
+    ASSERT_EQ(fakes::boxes.size(), 1u);
+    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::zeichen-ddrval!=DD_OK");
+    EXPECT_TRUE(fakes::DebugLineContains("Fehler bei bild Nr.: 0"));
+    EXPECT_TRUE(fakes::DebugLineContains("\nDDRVAL="));
+}
+
+TEST_F(LayerDrawingTest, AnEmptyLayerNeedsNeitherStoreNorBackBuffer) {
+    _layerdaten leer;
+    EXPECT_FALSE(leer.zeichnen(nullptr));
+    leer.grafikdatenbank = &store_;
+    leer.addbild(testbilder::add(store_, 2, 2, 1), 0, 0);
+    EXPECT_TRUE(leer.zeichnen(&store_));
+    ASSERT_EQ(fakes::boxes.size(), 1u);
+    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::zeichnen-lpddsback zeigt auf NULL");
+}

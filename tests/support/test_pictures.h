@@ -1,0 +1,53 @@
+// Pictures made in memory for layer tests: a store whose records have
+// surfaces filled with a pattern of our choosing.
+#pragma once
+#include <cstdint>
+
+#include "graphics/graphics_store.h"
+#include "shell/display.h"
+
+namespace testbilder {
+
+// Registers a picture in the store and gives it a surface of frames x fw by
+// fh, every pixel of frame k holding the index 10 + k; the top-left pixel of
+// a transparent picture holds the key 2. Returns the picture number.
+inline int add(_grafikdatenbank& store, int fw, int fh, int frames, bool animiert = false, int verzoegerung = 0,
+               bool transparent = false) {
+    grafikdaten d;
+    d.framebreite = fw;
+    d.framehoehe = fh;
+    d.frames = frames;
+    d.breite = fw * frames;
+    d.hoehe = fh;
+    d.animiert = animiert;
+    d.verzoegerung = verzoegerung;
+    d.transparent = transparent;
+    store.setgrafikdaten(d);
+    grafikdaten* p = store.grafikdaten[store.anzahl - 1];
+    lpdd->CreateOffscreenSurface(fw * frames, fh, &p->surface);
+    platform::SurfaceDesc desc;
+    p->surface->Lock(nullptr, &desc);
+    for (int y = 0; y < fh; ++y)
+        for (int x = 0; x < fw * frames; ++x) desc.surface[y * desc.pitch + x] = std::uint8_t(10 + x / fw);
+    if (transparent) desc.surface[0] = 2;
+    p->surface->Unlock();
+    if (transparent) p->surface->SetColorKey(2);
+    p->keyfarbe = transparent ? 2 : 10;
+    return store.anzahl - 1;
+}
+
+// Fills up the store with one-pixel pictures so that the next one gets
+// number n (for code that treats some numbers specially).
+inline void fill_to(_grafikdatenbank& store, int n) {
+    while (store.anzahl < n) add(store, 1, 1, 1);
+}
+
+inline std::uint8_t back_pixel(int x, int y) {
+    platform::SurfaceDesc desc;
+    lpddsback->Lock(nullptr, &desc);
+    const std::uint8_t p = desc.surface[y * desc.pitch + x];
+    lpddsback->Unlock();
+    return p;
+}
+
+}  // namespace testbilder

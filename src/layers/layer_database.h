@@ -30,6 +30,22 @@ public:
     void setpixelplus(std::int32_t layernummer, std::int32_t schrittx, std::int32_t schritty);
     bool freigeben();
     void neustart();
+
+    // Scrolling with parallax, tested on layer 7; the raft (layer 6) turns.
+    void scrolllinks();
+    void scrollrechts();
+    void scrollhoch();
+    void scrollrunter();
+    // The view settling after a shot's jolt, and the sea swell.
+    void ruckelschritt();
+    void wellengang();
 };
 
 extern _layerdatenbank layerdatenbank;
+
+// The sea swell's state, for the whole run.
+extern std::int32_t wellenzaehler;
+extern std::int32_t wellenschritte;
+extern std::int32_t wellenrichtung;
+constexpr std::int32_t wellentakt = 10;  // frames per swell step
+constexpr std::int32_t wellenhub = 5;    // steps per direction

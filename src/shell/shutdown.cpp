@@ -1,5 +1,6 @@
 #include "shell/display.h"
 #include "shell/main_loop.h"
+#include "sound/sound_slots.h"
 
 void aufraeumen() {
     if (lpddsprimary) {
@@ -8,6 +9,16 @@ void aufraeumen() {
         lpddsprimary = nullptr;
         lpddsback = nullptr;
         spielpalette = nullptr;
+    }
+    for (auto& puffer : soundpuffer) {
+        if (puffer) {
+            puffer->Release();
+            puffer = nullptr;
+        }
+    }
+    if (soundgeraet) {
+        soundgeraet->Release();
+        soundgeraet = nullptr;
     }
     if (lpdd) {
         lpdd->Release();

@@ -1,6 +1,8 @@
 #include "platform/audio_device.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstring>
 #include <vector>
 
 #include "platform/internal.h"
@@ -59,41 +61,30 @@ bool playable(const WAVEFORMATEX& f) {
            f.nBlockAlign == f.nChannels * f.wBitsPerSample / 8;
 }
 
-SDL_AudioStream* converter(const WAVEFORMATEX& f, const SDL_AudioSpec& to) {
+// From the buffer's format to the device's; false when SDL cannot.
+bool converter(const WAVEFORMATEX& f, const SDL_AudioSpec& to, SDL_AudioCVT* cvt) {
     const SDL_AudioFormat from = f.wBitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-    return SDL_NewAudioStream(from, Uint8(f.nChannels), int(f.nSamplesPerSec), AUDIO_S16SYS, to.channels, to.freq);
+    return SDL_BuildAudioCVT(cvt, from, Uint8(f.nChannels), int(f.nSamplesPerSec), AUDIO_S16SYS, to.channels,
+                             to.freq) >= 0;
 }
 
 // Converted once, when the buffer is filled, so that the callback only adds.
+// All in one go: SDL's streaming converter leaves the last few hundred
+// frames of a resampled sound in its filter and cuts the sound short.
 bool convert(const DirectSoundBuffer::Impl& buffer, const SDL_AudioSpec& to, std::vector<std::int16_t>* out) {
-    SDL_AudioStream* stream = converter(buffer.format, to);
-    if (!stream) return false;
-    out->clear();
+    SDL_AudioCVT cvt;
+    if (!converter(buffer.format, to, &cvt)) return false;
     // A partial frame at the end cannot be played.
     const std::size_t whole = buffer.bytes.size() / buffer.format.nBlockAlign * buffer.format.nBlockAlign;
-    // In pieces, so that no count passed to SDL outgrows an int however far
-    // the rate and width are raised.
-    const std::size_t piece = 1u << 16;
-    bool ok = true;
-    auto drain = [&] {
-        int available;
-        while (ok && (available = SDL_AudioStreamAvailable(stream)) > 0) {
-            const std::size_t at = out->size();
-            out->resize(at + std::size_t(available) / sizeof(std::int16_t));
-            const int got = SDL_AudioStreamGet(stream, out->data() + at, available);
-            ok = got >= 0;
-            out->resize(at + std::size_t(std::max(got, 0)) / sizeof(std::int16_t));
-        }
-    };
-    for (std::size_t at = 0; ok && at < whole; at += piece) {
-        const std::size_t n = std::min(piece, whole - at);
-        ok = SDL_AudioStreamPut(stream, buffer.bytes.data() + at, int(n)) == 0;
-        drain();
-    }
-    if (ok) ok = SDL_AudioStreamFlush(stream) == 0;
-    drain();
-    SDL_FreeAudioStream(stream);
-    return ok;
+    std::vector<Uint8> work(whole * std::size_t(cvt.len_mult));
+    std::copy(buffer.bytes.begin(), buffer.bytes.begin() + std::ptrdiff_t(whole), work.begin());
+    cvt.buf = work.data();
+    cvt.len = int(whole);
+    if (cvt.needed && SDL_ConvertAudio(&cvt) != 0) return false;
+    const std::size_t bytes = cvt.needed ? std::size_t(cvt.len_cvt) : whole;
+    out->resize(bytes / sizeof(std::int16_t));
+    std::memcpy(out->data(), work.data(), out->size() * sizeof(std::int16_t));
+    return true;
 }
 
 }  // namespace
@@ -171,10 +162,11 @@ HRESULT DirectSound::CreateSoundBuffer(const DSBUFFERDESC* desc, DirectSoundBuff
     const WAVEFORMATEX& format = *desc->lpwfxFormat;
     if (!playable(format)) return DSERR_BADFORMAT;
     // Rates SDL cannot convert from are found now, not when the buffer is
-    // filled.
-    SDL_AudioStream* probe = converter(format, impl_->spec);
-    if (!probe) return DSERR_BADFORMAT;
-    SDL_FreeAudioStream(probe);
+    // filled; so are sizes whose conversion would outgrow SDL's int counts.
+    SDL_AudioCVT cvt;
+    if (!converter(format, impl_->spec, &cvt)) return DSERR_BADFORMAT;
+    if (std::uint64_t(desc->dwBufferBytes) * std::uint64_t(cvt.len_mult) > std::uint64_t(INT_MAX))
+        return DSERR_OUTOFMEMORY;
 
     auto* impl = new DirectSoundBuffer::Impl;
     impl->owner = impl_;

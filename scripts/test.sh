@@ -10,4 +10,5 @@ cmake --build build/test -j"$jobs"
 (cd build/test && ctest --output-on-failure -j"$jobs")
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DFERROW_SANITIZE=ON >/dev/null
 cmake --build build/sanitize -j"$jobs"
+export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
 (cd build/sanitize && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs")

@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "shell/data_paths.h"
 #include "shell/fatal_report.h"
+#include "sound/sound_slots.h"
 
 void spielstart() {
     if (programmendet) return;
@@ -11,6 +12,9 @@ void spielstart() {
     punkte = 0;
     basisordnerholen();
     datenordnersetzen("set0");
+    soundsetladen();
+    soundschleife(soundpuffer[10]);
+    soundschleife(soundpuffer[17]);
     grafikkatalog();
 }
 

@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "layers/engine_sound.h"
+#include "sound/sound_slots.h"
 #include "shell/fatal_report.h"
 
 _layerdatenbank layerdatenbank;
@@ -65,11 +65,7 @@ bool _layerdatenbank::allezeichnen(_grafikdatenbank* datenbank) {
     // has ended, stopped in the first frame without one.
     bool boot = false;
     for (int i = 0; i < anzahl && !boot; ++i) boot = layerdaten[i] && layerdaten[i]->motorlaeuft;
-    if (boot) {
-        if (!motorsoundlaeuft()) motorsoundstarten();
-    } else {
-        motorsoundstoppen();
-    }
+    motorgeraeusch(boot);
     return false;
 }
 

@@ -55,6 +55,8 @@ void WindowToImage(int wx, int wy, int* ix, int* iy);
 
 // Called when the program stops being the active one.
 void OnDeactivate();
+// Sound pauses while the program is in the background, and goes on after.
+void SetAudioActive(bool active);
 
 SDL_Surface* LoadBmpBytes(const std::uint8_t* data, std::size_t size);
 

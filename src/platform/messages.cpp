@@ -14,6 +14,7 @@ void set_active(Window* w, bool active, Message* msg) {
     if (w->active == active) return;
     w->active = active;
     if (!active) internal::OnDeactivate();
+    internal::SetAudioActive(active);
     msg->message = WM_ACTIVATEAPP;
     msg->wparam = active ? 1 : 0;
 }

@@ -2,6 +2,7 @@
 #include "layers/layer_database.h"
 #include "shell/display.h"
 #include "shell/main_loop.h"
+#include "sound/sound_slots.h"
 
 void aufraeumen() {
     grafikdatenbank.freigeben();
@@ -12,6 +13,16 @@ void aufraeumen() {
         lpddsprimary = nullptr;
         lpddsback = nullptr;
         spielpalette = nullptr;
+    }
+    for (auto& puffer : soundpuffer) {
+        if (puffer) {
+            puffer->Release();
+            puffer = nullptr;
+        }
+    }
+    if (soundgeraet) {
+        soundgeraet->Release();
+        soundgeraet = nullptr;
     }
     if (lpdd) {
         lpdd->Release();

@@ -3,6 +3,7 @@
 #include "shell/display.h"
 #include "shell/fatal_report.h"
 #include "shell/main_loop.h"
+#include "sound/sound_slots.h"
 
 platform::Window* hauptfenster = nullptr;
 
@@ -15,6 +16,7 @@ int initfenster() {
     programmaktiv = platform::IsWindowActive(hauptfenster) ? 1 : 0;
 
     if (initdirectdraw(hauptfenster) != 0) fehlerbox("Fehler bei DirectDrawInit (id:00)");
+    if (!programmendet && initdirectsound() != 0) fehlerbox("Fehler bei DirectSoundInit (id:01)");
     if (!programmendet) spielstart();
     return 1;
 }

@@ -16,6 +16,9 @@ Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 export DISPLAY=$display
+# No sound card here: the game needs a device to start, so it gets SDL's
+# silent one unless the caller chose another.
+export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
 failures=0

@@ -1,0 +1,301 @@
+#include "platform/audio_device.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+#include <vector>
+
+#include "platform/internal.h"
+#include "platform/mixer.h"
+
+namespace platform {
+
+struct DirectSound::Impl {
+    SDL_AudioDeviceID device = 0;
+    SDL_AudioSpec spec{};
+    Mixer mixer;
+    std::vector<DirectSoundBuffer*> buffers;  // not yet released
+};
+
+struct DirectSoundBuffer::Impl {
+    DirectSound::Impl* owner = nullptr;  // null once the device is gone
+    WAVEFORMATEX format{};
+    std::vector<std::uint8_t> bytes;    // as the file has them; filled through Lock
+    std::vector<std::int16_t> samples;  // in the device's format; what the mixer reads
+    int voice = -1;
+};
+
+namespace {
+
+HRESULT g_fail[int(SoundStep::Play) + 1] = {};
+DirectSound::Impl* g_device = nullptr;
+
+HRESULT take_failure(SoundStep step) {
+    const HRESULT code = g_fail[int(step)];
+    g_fail[int(step)] = DS_OK;
+    return code;
+}
+
+// The callback thread reads voices while the game starts and stops them:
+// every change of a voice happens under this lock.
+class AudioLock {
+public:
+    explicit AudioLock(SDL_AudioDeviceID device) : device_(device) { SDL_LockAudioDevice(device_); }
+    ~AudioLock() { SDL_UnlockAudioDevice(device_); }
+    AudioLock(const AudioLock&) = delete;
+    AudioLock& operator=(const AudioLock&) = delete;
+
+private:
+    SDL_AudioDeviceID device_;
+};
+
+void SDLCALL mix(void* userdata, Uint8* stream, int len) {
+    auto* device = static_cast<DirectSound::Impl*>(userdata);
+    const int frame = int(sizeof(std::int16_t)) * device->mixer.channels();
+    device->mixer.Mix(reinterpret_cast<std::int16_t*>(stream), std::size_t(len / frame));
+}
+
+bool playable(const WAVEFORMATEX& f) {
+    return f.wFormatTag == WAVE_FORMAT_PCM && (f.wBitsPerSample == 8 || f.wBitsPerSample == 16) &&
+           (f.nChannels == 1 || f.nChannels == 2) && f.nSamplesPerSec > 0 &&
+           f.nBlockAlign == f.nChannels * f.wBitsPerSample / 8;
+}
+
+// From the buffer's format to the device's; false when SDL cannot.
+bool converter(const WAVEFORMATEX& f, const SDL_AudioSpec& to, SDL_AudioCVT* cvt) {
+    const SDL_AudioFormat from = f.wBitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
+    return SDL_BuildAudioCVT(cvt, from, Uint8(f.nChannels), int(f.nSamplesPerSec), AUDIO_S16SYS, to.channels,
+                             to.freq) >= 0;
+}
+
+// Converted once, when the buffer is filled, so that the callback only adds.
+// All in one go: SDL's streaming converter leaves the last few hundred
+// frames of a resampled sound in its filter and cuts the sound short.
+bool convert(const DirectSoundBuffer::Impl& buffer, const SDL_AudioSpec& to, std::vector<std::int16_t>* out) {
+    SDL_AudioCVT cvt;
+    if (!converter(buffer.format, to, &cvt)) return false;
+    // A partial frame at the end cannot be played.
+    const std::size_t whole = buffer.bytes.size() / buffer.format.nBlockAlign * buffer.format.nBlockAlign;
+    std::vector<Uint8> work(whole * std::size_t(cvt.len_mult));
+    std::copy(buffer.bytes.begin(), buffer.bytes.begin() + std::ptrdiff_t(whole), work.begin());
+    cvt.buf = work.data();
+    cvt.len = int(whole);
+    if (cvt.needed && SDL_ConvertAudio(&cvt) != 0) return false;
+    const std::size_t bytes = cvt.needed ? std::size_t(cvt.len_cvt) : whole;
+    out->resize(bytes / sizeof(std::int16_t));
+    std::memcpy(out->data(), work.data(), out->size() * sizeof(std::int16_t));
+    return true;
+}
+
+}  // namespace
+
+void FailNextSoundStep(SoundStep step, HRESULT code) { g_fail[int(step)] = code; }
+
+namespace internal {
+
+void SetAudioActive(bool active) {
+    if (g_device) SDL_PauseAudioDevice(g_device->device, active ? 0 : 1);
+}
+
+}  // namespace internal
+
+bool AudioPaused() { return g_device && SDL_GetAudioDeviceStatus(g_device->device) == SDL_AUDIO_PAUSED; }
+int AudioRate() { return g_device ? g_device->spec.freq : 0; }
+int AudioChannels() { return g_device ? g_device->spec.channels : 0; }
+
+void MixAudioForTest(std::int16_t* out, std::size_t frames) {
+    if (!g_device) return;
+    SDL_PauseAudioDevice(g_device->device, 1);
+    AudioLock lock(g_device->device);
+    g_device->mixer.Mix(out, frames);
+}
+
+HRESULT DirectSoundCreate(DirectSound** out) {
+    if (!out) return DSERR_INVALIDPARAM;
+    *out = nullptr;
+    if (const HRESULT code = take_failure(SoundStep::Create)) return code;
+    if (g_device) return DSERR_ALLOCATED;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return DSERR_NODRIVER;
+
+    auto* impl = new DirectSound::Impl;
+    SDL_AudioSpec want{};
+    want.freq = 44100;
+    want.format = AUDIO_S16SYS;
+    want.channels = 2;
+    // About 23 ms: a shot is heard with the frame that fired it.
+    want.samples = 1024;
+    want.callback = mix;
+    want.userdata = impl;
+    // The mixer adds 16-bit stereo; SDL turns that into whatever the card
+    // wants, but the rate may be the card's own, for less resampling.
+    impl->device = SDL_OpenAudioDevice(nullptr, 0, &want, &impl->spec, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+    if (impl->device == 0) {
+        delete impl;
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return DSERR_NODRIVER;
+    }
+    impl->mixer = Mixer(impl->spec.channels);
+    g_device = impl;
+    // Devices open paused; a program started in the background stays silent
+    // until it comes to the front.
+    const Window* window = internal::CurrentWindow();
+    SDL_PauseAudioDevice(impl->device, window && !window->active ? 1 : 0);
+    *out = new DirectSound(impl);
+    return DS_OK;
+}
+
+DirectSound::~DirectSound() { delete impl_; }
+
+HRESULT DirectSound::SetCooperativeLevel(Window*, std::uint32_t level) {
+    if (const HRESULT code = take_failure(SoundStep::CooperativeLevel)) return code;
+    // The output is shared with other programs whatever the level, and is
+    // not tied to a window: any known level is taken as it stands.
+    return level >= 1 && level <= 4 ? DS_OK : DSERR_INVALIDPARAM;
+}
+
+HRESULT DirectSound::CreateSoundBuffer(const DSBUFFERDESC* desc, DirectSoundBuffer** buffer) {
+    if (!buffer) return DSERR_INVALIDPARAM;
+    *buffer = nullptr;
+    if (const HRESULT code = take_failure(SoundStep::CreateBuffer)) return code;
+    if (!desc || desc->dwSize != sizeof(DSBUFFERDESC) || !desc->lpwfxFormat) return DSERR_INVALIDPARAM;
+    if (desc->dwBufferBytes < DSBSIZE_MIN || desc->dwBufferBytes > DSBSIZE_MAX) return DSERR_INVALIDPARAM;
+    const WAVEFORMATEX& format = *desc->lpwfxFormat;
+    if (!playable(format)) return DSERR_BADFORMAT;
+    // Rates SDL cannot convert from are found now, not when the buffer is
+    // filled; so are sizes whose conversion would outgrow SDL's int counts.
+    SDL_AudioCVT cvt;
+    if (!converter(format, impl_->spec, &cvt)) return DSERR_BADFORMAT;
+    if (std::uint64_t(desc->dwBufferBytes) * std::uint64_t(cvt.len_mult) > std::uint64_t(INT_MAX))
+        return DSERR_OUTOFMEMORY;
+
+    auto* impl = new DirectSoundBuffer::Impl;
+    impl->owner = impl_;
+    impl->format = format;
+    impl->format.cbSize = 0;
+    // Silence until filled: 0x80 is the midpoint of unsigned 8-bit samples.
+    impl->bytes.assign(desc->dwBufferBytes, format.wBitsPerSample == 8 ? 0x80 : 0);
+    {
+        AudioLock lock(impl_->device);
+        impl->voice = impl_->mixer.Attach(nullptr, 0);
+    }
+    if (impl->voice < 0) {
+        delete impl;
+        return DSERR_ALLOCATED;
+    }
+    *buffer = new DirectSoundBuffer(impl);
+    impl_->buffers.push_back(*buffer);
+    return DS_OK;
+}
+
+unsigned long DirectSound::Release() {
+    SDL_CloseAudioDevice(impl_->device);
+    for (DirectSoundBuffer* buffer : impl_->buffers) buffer->impl_->owner = nullptr;
+    if (g_device == impl_) g_device = nullptr;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    delete this;
+    return 0;
+}
+
+DirectSoundBuffer::~DirectSoundBuffer() { delete impl_; }
+
+HRESULT DirectSoundBuffer::SetCurrentPosition(std::uint32_t position) {
+    DirectSound::Impl* owner = impl_->owner;
+    if (!owner) return DSERR_NODRIVER;
+    if (position >= impl_->bytes.size()) return DSERR_INVALIDPARAM;
+    // From the file's frames to the device's, which run at another rate.
+    const std::uint64_t frame = position / impl_->format.nBlockAlign;
+    const std::uint64_t device_frame = frame * std::uint64_t(owner->spec.freq) / impl_->format.nSamplesPerSec;
+    AudioLock lock(owner->device);
+    owner->mixer.SetPosition(impl_->voice, std::size_t(device_frame));
+    return DS_OK;
+}
+
+HRESULT DirectSoundBuffer::Play(std::uint32_t flags) {
+    DirectSound::Impl* owner = impl_->owner;
+    if (!owner) return DSERR_NODRIVER;
+    if (const HRESULT code = take_failure(SoundStep::Play)) return code;
+    AudioLock lock(owner->device);
+    owner->mixer.Play(impl_->voice, (flags & DSBPLAY_LOOPING) != 0);
+    return DS_OK;
+}
+
+HRESULT DirectSoundBuffer::Stop() {
+    DirectSound::Impl* owner = impl_->owner;
+    if (!owner) return DS_OK;  // silent already
+    AudioLock lock(owner->device);
+    owner->mixer.Stop(impl_->voice);
+    return DS_OK;
+}
+
+HRESULT DirectSoundBuffer::GetStatus(std::uint32_t* status) {
+    if (!status) return DSERR_INVALIDPARAM;
+    *status = 0;
+    DirectSound::Impl* owner = impl_->owner;
+    if (!owner) return DS_OK;
+    AudioLock lock(owner->device);
+    if (owner->mixer.Playing(impl_->voice)) *status = DSBSTATUS_PLAYING;
+    if (owner->mixer.Looping(impl_->voice)) *status |= DSBSTATUS_LOOPING;
+    return DS_OK;
+}
+
+HRESULT DirectSoundBuffer::Lock(std::uint32_t offset, std::uint32_t bytes, void** part1, std::uint32_t* bytes1,
+                                void** part2, std::uint32_t* bytes2, std::uint32_t flags) {
+    if (!part1 || !bytes1) return DSERR_INVALIDPARAM;
+    *part1 = nullptr;
+    *bytes1 = 0;
+    if (part2) *part2 = nullptr;
+    if (bytes2) *bytes2 = 0;
+    if (const HRESULT code = take_failure(SoundStep::Lock)) return code;
+    const std::uint32_t size = std::uint32_t(impl_->bytes.size());
+    if (flags & DSBLOCK_ENTIREBUFFER) {
+        offset = 0;
+        bytes = size;
+    }
+    if (offset >= size || bytes == 0 || bytes > size) return DSERR_INVALIDPARAM;
+    const std::uint32_t first = std::min(bytes, size - offset);
+    if (first < bytes && (!part2 || !bytes2)) return DSERR_INVALIDPARAM;
+    *part1 = impl_->bytes.data() + offset;
+    *bytes1 = first;
+    if (first < bytes) {
+        *part2 = impl_->bytes.data();
+        *bytes2 = bytes - first;
+    }
+    return DS_OK;
+}
+
+HRESULT DirectSoundBuffer::Unlock(void* part1, std::uint32_t, void*, std::uint32_t) {
+    if (!part1) return DSERR_INVALIDPARAM;
+    DirectSound::Impl* owner = impl_->owner;
+    if (!owner) return DSERR_NODRIVER;
+    std::vector<std::int16_t> samples;
+    if (!convert(*impl_, owner->spec, &samples)) return DSERR_OUTOFMEMORY;
+    // The mixer may be reading the old samples: swap under the lock, free
+    // them after it.
+    const std::size_t frames = samples.size() / std::size_t(owner->mixer.channels());
+    {
+        AudioLock lock(owner->device);
+        impl_->samples.swap(samples);
+        owner->mixer.Replace(impl_->voice, impl_->samples.data(), frames);
+    }
+    return DS_OK;
+}
+
+HRESULT DirectSoundBuffer::Restore() {
+    // These buffers never lose their memory; there is nothing to bring back.
+    return DS_OK;
+}
+
+unsigned long DirectSoundBuffer::Release() {
+    if (DirectSound::Impl* owner = impl_->owner) {
+        {
+            AudioLock lock(owner->device);
+            owner->mixer.Detach(impl_->voice);
+        }
+        auto& list = owner->buffers;
+        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    }
+    delete this;
+    return 0;
+}
+
+}  // namespace platform

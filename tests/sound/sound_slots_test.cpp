@@ -1,0 +1,233 @@
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/audio_device.h"
+#include "sound/riff_bytes.h"
+#include "sound/sound_slots.h"
+#include "support/shell_fixture.h"
+
+using namespace platform;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A data folder of its own for each test, filled from the generated sounds.
+class SoundSlotTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        char muster[] = "/tmp/ferrow_sound_XXXXXX";
+        ASSERT_NE(mkdtemp(muster), nullptr);
+        ordner = muster;
+        std::snprintf(datenordner, sizeof datenordner, "%s", ordner.c_str());
+    }
+
+    void TearDown() override {
+        ShellTest::TearDown();
+        fs::remove_all(ordner);
+    }
+
+    void copy_generated() {
+        for (const auto& entry : fs::directory_iterator(FERROW_DATA_DIR))
+            if (entry.path().extension() == ".wav") fs::copy_file(entry.path(), ordner + "/" + entry.path().filename().string());
+    }
+
+    std::string path(const std::string& name) const { return ordner + "/" + name; }
+
+    // The device's next frames, mixed here (the device itself stops).
+    std::vector<std::int16_t> mixed(double seconds) {
+        std::vector<std::int16_t> out(std::size_t(seconds * AudioRate()) * std::size_t(AudioChannels()));
+        MixAudioForTest(out.data(), out.size() / std::size_t(AudioChannels()));
+        return out;
+    }
+
+    std::string ordner;
+};
+
+bool sox_present() { return std::system("command -v sox >/dev/null 2>&1") == 0; }
+
+}  // namespace
+
+TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
+    copy_generated();
+    fs::copy_file(path("s0.wav"), path("s12.wav"));
+    fs::remove(path("s5.wav"));
+    ASSERT_EQ(initdirectsound(), 0);
+    soundsetladen();
+
+    for (int n = 0; n < kSoundslots; ++n) EXPECT_EQ(soundpuffer[n] == nullptr, n == 12 || n == 5) << "slot " << n;
+    EXPECT_EQ(fakes::debug_lines.front(), path("s0.wav"));
+    const auto open_failed = std::find(fakes::debug_lines.begin(), fakes::debug_lines.end(), "Fehler bei WaveOpenFile");
+    ASSERT_NE(open_failed, fakes::debug_lines.end());
+    EXPECT_EQ(*(open_failed + 1), path("s5.wav"));
+    EXPECT_FALSE(fakes::DebugLineContains("s12.wav"));
+
+    // A shot on an empty magazine is silent and changes nothing; the shot
+    // and the reload around it are heard.
+    schuesse = 0;
+    schuss();
+    EXPECT_EQ(schuesse, 0);
+    nachladen();
+    EXPECT_EQ(soundstatus(soundpuffer[6]), DSBSTATUS_PLAYING);
+    schuss();
+    EXPECT_EQ(schuesse, magazin - 1);
+    EXPECT_EQ(soundstatus(soundpuffer[0]), DSBSTATUS_PLAYING);
+    EXPECT_TRUE(soundspielen(soundpuffer[5]));
+    EXPECT_FALSE(soundschleife(soundpuffer[10]));
+    EXPECT_EQ(soundstatus(soundpuffer[10]), DSBSTATUS_PLAYING | DSBSTATUS_LOOPING);
+
+    // The shut-down gives every buffer back, then the device.
+    aufraeumen();
+    for (auto* puffer : soundpuffer) EXPECT_EQ(puffer, nullptr);
+    EXPECT_EQ(soundgeraet, nullptr);
+}
+
+TEST_F(SoundSlotTest, FilesOfOtherToolsLoadAndPlayAtTheirLengthAndLevel) {
+    if (!sox_present()) GTEST_SKIP() << "sox is not installed";
+    ASSERT_EQ(initdirectsound(), 0);
+    const int channels = AudioChannels();
+    ASSERT_GE(channels, 2);
+    struct Art {
+        int rate, bits, channels;
+    };
+    const Art arten[] = {{8000, 8, 1}, {8000, 16, 2}, {11025, 8, 2}, {16000, 16, 1},
+                         {22050, 16, 2}, {44100, 8, 1}, {44100, 16, 2}, {48000, 16, 1}, {48000, 8, 2}};
+    for (const Art& art : arten) {
+        const std::string name = path("sox_" + std::to_string(art.rate) + "_" + std::to_string(art.bits) + "_" +
+                                      std::to_string(art.channels) + ".wav");
+        // A quarter second of a half-scale tone, on the left only when stereo.
+        const std::string befehl = "sox -D -n -r " + std::to_string(art.rate) + " -b " + std::to_string(art.bits) +
+                                   " -c " + std::to_string(art.channels) + " " + name +
+                                   " synth 0.25 sine 440 vol 0.5" + (art.channels == 2 ? " remix 1 0" : "");
+        ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
+        SCOPED_TRACE(name);
+
+        DirectSoundBuffer* puffer = soundladen(name.c_str());
+        ASSERT_NE(puffer, nullptr);
+        EXPECT_FALSE(soundspielen(puffer));
+        EXPECT_EQ(soundstatus(puffer), DSBSTATUS_PLAYING);
+        const std::vector<std::int16_t> out = mixed(0.4);
+        EXPECT_EQ(soundstatus(puffer), 0u);
+        puffer->Release();
+
+        std::size_t last = 0;
+        double sum = 0, squares = 0, right = 0;
+        const std::size_t frames = out.size() / std::size_t(channels);
+        for (std::size_t f = 0; f < frames; ++f) {
+            const double left = out[f * channels];
+            if (std::abs(left) > 400) last = f;
+            sum += left;
+            squares += left * left;
+            right = std::max(right, std::abs(out[f * channels + 1] - (art.channels == 1 ? left : 0.0)));
+        }
+        const double expected = 0.25 * AudioRate();
+        EXPECT_NEAR(double(last), expected, expected * 0.02);
+        const double rms = std::sqrt(squares / expected);
+        EXPECT_NEAR(rms, 32767 * 0.5 / std::sqrt(2.0), 1200);
+        // Unsigned 8-bit samples are centred on zero, not shifted by half.
+        EXPECT_LT(std::abs(sum / expected), 300);
+        // Mono goes to both sides alike; stereo keeps its sides apart.
+        EXPECT_LT(right, 400);
+    }
+}
+
+TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBehind) {
+    using namespace riff;
+    const Bytes samples(64, 0x40);
+    const struct {
+        const char* name;
+        Bytes bytes;
+        const char* line;
+    } cases[] = {
+        {"lying.wav", file({chunk("fmt ", format(1, 1, 22050, 16)), chunk("data", samples, 100000)}),
+         "Fehler bei WaveStartDataRead"},
+        {"nodata.wav", file({chunk("fmt ", format(1, 1, 22050, 16))}), "Fehler bei WaveStartDataRead"},
+        {"adpcm.wav", file({chunk("fmt ", plus(format(2, 1, 22050, 4), {0, 0})), chunk("data", samples)}),
+         "Fehler bei CreateSoundBuffer"},
+        {"24bit.wav", file({chunk("fmt ", format(1, 1, 22050, 24)), chunk("data", samples)}),
+         "Fehler bei CreateSoundBuffer"},
+        {"6ch.wav", file({chunk("fmt ", format(1, 6, 22050, 16)), chunk("data", samples)}),
+         "Fehler bei CreateSoundBuffer"},
+        {"align.wav", file({chunk("fmt ", format(1, 2, 22050, 16, 3)), chunk("data", samples)}),
+         "Fehler bei CreateSoundBuffer"},
+        {"rate0.wav", file({chunk("fmt ", format(1, 1, 0, 16)), chunk("data", samples)}),
+         "Fehler bei CreateSoundBuffer"},
+        {"empty.wav", file({chunk("fmt ", format(1, 1, 22050, 16)), chunk("data", {})}),
+         "Fehler bei CreateSoundBuffer"},
+    };
+    ASSERT_EQ(initdirectsound(), 0);
+    const auto files_before = std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
+    for (const auto& c : cases) {
+        riff::write(path(c.name), c.bytes);
+        fakes::debug_lines.clear();
+        EXPECT_EQ(soundladen(path(c.name).c_str()), nullptr) << c.name;
+        EXPECT_EQ(fakes::debug_lines, std::vector<std::string>{c.line}) << c.name;
+    }
+    // A buffer that cannot be filled is given back: after more failed loads
+    // than the mixer has voices, the whole set still finds room.
+    const std::string good = path("good.wav");
+    riff::write(good, file({chunk("fmt ", format(1, 1, 22050, 16)), chunk("data", samples)}));
+    for (int i = 0; i < 25; ++i) {
+        FailNextSoundStep(SoundStep::Lock, DSERR_INVALIDPARAM);
+        EXPECT_EQ(soundladen(good.c_str()), nullptr);
+    }
+    EXPECT_TRUE(fakes::DebugLineContains("Fehler bei Soundpuffer->Lock"));
+    EXPECT_EQ(std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()), files_before);
+    copy_generated();
+    soundsetladen();
+    for (int n = 0; n < kSoundslots; ++n) EXPECT_EQ(soundpuffer[n] == nullptr, n == 12) << "slot " << n;
+}
+
+TEST_F(SoundSlotTest, EngineRunsWhileABoatIsSeenAndEmptySlotsAreSilent) {
+    copy_generated();
+    ASSERT_EQ(initdirectsound(), 0);
+    soundsetladen();
+    DirectSoundBuffer* motor = soundpuffer[kMotorsound];
+    ASSERT_NE(motor, nullptr);
+
+    motorgeraeusch(true);
+    EXPECT_EQ(soundstatus(motor), DSBSTATUS_PLAYING);
+    motorgeraeusch(false);
+    EXPECT_EQ(soundstatus(motor), 0u);
+
+    // Frames with a boat while it plays leave it alone (it ends when its
+    // one second is out); the first frame after it ended starts it again.
+    motorgeraeusch(true);
+    mixed(0.9);
+    motorgeraeusch(true);
+    mixed(0.2);
+    EXPECT_EQ(soundstatus(motor), 0u);
+    motorgeraeusch(true);
+    EXPECT_EQ(soundstatus(motor), DSBSTATUS_PLAYING);
+
+    // A lost buffer is restored, silent this once; the next start is heard.
+    soundstoppen(motor);
+    FailNextSoundStep(SoundStep::Play, DSERR_BUFFERLOST);
+    EXPECT_FALSE(soundspielen(motor));
+    EXPECT_EQ(soundstatus(motor), 0u);
+    EXPECT_FALSE(soundspielen(motor));
+    EXPECT_EQ(soundstatus(motor), DSBSTATUS_PLAYING);
+
+    // An empty slot counts as silent, and stopping it does nothing.
+    soundpuffer[kMotorsound] = nullptr;
+    motorgeraeusch(true);
+    motorgeraeusch(false);
+    EXPECT_EQ(soundstatus(nullptr), 0u);
+    soundstoppen(nullptr);
+    EXPECT_TRUE(soundspielen(nullptr));
+    EXPECT_TRUE(soundschleife(nullptr));
+    soundpuffer[kMotorsound] = motor;
+
+    // Once the program is ending no sound starts.
+    soundstoppen(motor);
+    programmendet = true;
+    EXPECT_TRUE(soundspielen(soundpuffer[0]));
+    motorgeraeusch(true);
+    programmendet = false;
+    EXPECT_EQ(soundstatus(soundpuffer[0]), 0u);
+    EXPECT_EQ(soundstatus(motor), 0u);
+}

@@ -3,7 +3,9 @@
 #include "graphics/catalogue.h"
 #include "platform/clock.h"
 #include "shell/data_paths.h"
+#include "shell/display.h"
 #include "shell/fatal_report.h"
+#include "text/highscore_table.h"
 
 void spielstart() {
     if (programmendet) return;
@@ -12,6 +14,7 @@ void spielstart() {
     basisordnerholen();
     datenordnersetzen("set0");
     grafikkatalog();
+    if (!programmendet) highscore.init(lpdd, lpddsprimary, lpddsback);
 }
 
 void logozeigen() {}

@@ -2,10 +2,12 @@
 #include "layers/layer_database.h"
 #include "shell/display.h"
 #include "shell/main_loop.h"
+#include "text/highscore_table.h"
 
 void aufraeumen() {
     grafikdatenbank.freigeben();
     layerdatenbank.freigeben();
+    highscore.freigeben();
     if (lpddsprimary) {
         // The back buffer and the palette go with the primary.
         lpddsprimary->Release();

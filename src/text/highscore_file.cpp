@@ -96,9 +96,10 @@ std::uint8_t _highscore::schreiben() {
     }
 
     // Written beside the old file and put in its place only when complete, so
-    // a full disk or a crash never leaves a damaged table behind.
+    // a full disk or a crash never leaves a damaged table behind. The name is
+    // the program's own, so that two running games cannot mix their files.
     const std::string ziel = dateipfad();
-    const std::string neu = ziel + ".neu";
+    const std::string neu = ziel + ".neu" + std::to_string(getpid());
     bool gut = false;
     if (std::FILE* f = std::fopen(neu.c_str(), "wb")) {
         gut = allesgeschrieben(f, datei, laenge);

@@ -24,12 +24,12 @@ constexpr Zeile kErststart[_highscore::kEintraege] = {
     {"Petra", 330}, {"Flinki", 10}, {"Rudi", 50}, {"", 9},
 };
 constexpr Zeile kRuecksetzen[_highscore::kEintraege] = {
-    {"Quieki", 912}, {"Monika R", 855}, {"Petra L", 730},      {"Helmut B", 729},
-    {"Udo looser F", 630}, {"Bernd T", 423}, {"Rudi M", 250}, {"Spieler", 210},
+    {"Quieki", 912},       {"Monika R", 855}, {"Petra L", 730}, {"Helmut B", 729},
+    {"Udo looser F", 630}, {"Bernd T", 423},  {"Rudi M", 250},  {"Spieler", 210},
 };
 
-// Copies up to and including the terminator, as the file format expects: the
-// bytes after it keep what the field held before.
+// A plain string copy: the bytes after the terminator keep what the field held
+// before, and are saved with it.
 void namesetzen(char (&feld)[_highscore::kNamenlaenge], const char* name) {
     const std::size_t laenge = std::min(std::strlen(name), sizeof feld - 1);
     std::memcpy(feld, name, laenge);

@@ -45,13 +45,13 @@ TEST_F(HighscoreFileTest, FirstStartWritesTheBuiltInTableAndLoadsItBack) {
     ASSERT_EQ(kErststart.size(), 511u);
     EXPECT_EQ(lesen("hight.dat"), kErststart);
 
-    highscore = _highscore{};
-    ASSERT_EQ(highscore.laden(), 0);
-    EXPECT_STREQ(highscore.namen[5], "Flinki");
-    EXPECT_EQ(highscore.tabellenpunkte[5], 10);
-    EXPECT_STREQ(highscore.namen[9], "spieler");
-    EXPECT_EQ(highscore.tabellenpunkte[6], 50);
-    EXPECT_STREQ(highscore.namen[14], "reserved");
+    _highscore geladen;
+    ASSERT_EQ(geladen.laden(), 0);
+    EXPECT_STREQ(geladen.namen[5], "Flinki");
+    EXPECT_EQ(geladen.tabellenpunkte[5], 10);
+    EXPECT_STREQ(geladen.namen[9], "spieler");
+    EXPECT_EQ(geladen.tabellenpunkte[6], 50);
+    EXPECT_STREQ(geladen.namen[14], "reserved");
 }
 
 TEST_F(HighscoreFileTest, EveryByteSurvivesASaveAndALoad) {

@@ -18,19 +18,6 @@ protected:
     }
 };
 
-TEST_F(HighscoreTableTest, TextsAreSetUpWithTheirFontsAndPlaces) {
-    for (int i = 0; i <= 12; ++i) {
-        if (i == 10) continue;
-        const bool titel = i >= 11;
-        EXPECT_EQ(highscore.texte[i].zeichensatz, titel || i == 7 || i == 9 ? 56 : 55) << i;
-        EXPECT_EQ(highscore.texte[i].bildx, titel ? 430 : 340) << i;
-        EXPECT_EQ(highscore.texte[i].bildy, 21) << i;
-    }
-    EXPECT_EQ(highscore.texte[13].surface, nullptr);
-    EXPECT_EQ(highscore.texte[11].posx, 170);
-    EXPECT_EQ(highscore.texte[12].posy, 310);
-}
-
 TEST_F(HighscoreTableTest, ResultsAreRankedAndReplaceTheWorstEntry) {
     // A player with 5 is last: not shown, no kept entry changes.
     spielende(5, "OTTO");

@@ -3,8 +3,10 @@
 #include "graphics/catalogue.h"
 #include "platform/clock.h"
 #include "shell/data_paths.h"
+#include "shell/display.h"
 #include "shell/fatal_report.h"
 #include "sound/sound_slots.h"
+#include "text/highscore_table.h"
 
 void spielstart() {
     if (programmendet) return;
@@ -16,6 +18,7 @@ void spielstart() {
     soundschleife(soundpuffer[10]);
     soundschleife(soundpuffer[17]);
     grafikkatalog();
+    if (!programmendet) highscore.init(lpdd, lpddsprimary, lpddsback);
 }
 
 void logozeigen() {}

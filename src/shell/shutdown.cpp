@@ -3,10 +3,12 @@
 #include "shell/display.h"
 #include "shell/main_loop.h"
 #include "sound/sound_slots.h"
+#include "text/highscore_table.h"
 
 void aufraeumen() {
     grafikdatenbank.freigeben();
     layerdatenbank.freigeben();
+    highscore.freigeben();
     if (lpddsprimary) {
         // The back buffer and the palette go with the primary.
         lpddsprimary->Release();

@@ -4,6 +4,7 @@
 #include "shell/display.h"
 #include "shell/fatal_report.h"
 #include "shell/main_loop.h"
+#include "text/highscore_table.h"
 
 #include <cstdio>
 
@@ -64,6 +65,7 @@ std::intptr_t fensterproc(Window* fenster, std::uint32_t nachricht, std::uintptr
 void programmbeenden() {
     if (beendigunglaeuft || programmendet) return;
     beendigunglaeuft = true;
+    highscore.schreiben();
     logozeigen();
     aufraeumen();
     PostQuitMessage(0);

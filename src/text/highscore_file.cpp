@@ -1,0 +1,115 @@
+// "hight.dat": the 15 rows of the table, each a 30-byte name field and a
+// little-endian 32-bit score, stored the way a Windows text stream stores
+// them (every 0x0A as 0x0D 0x0A), so files move freely between the old
+// program and this one.
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "platform/debug_output.h"
+#include "platform/files.h"
+#include "shell/data_paths.h"
+#include "text/highscore_table.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr char kDateiname[] = "hight.dat";
+constexpr int kZeilenbytes = _highscore::kNamenlaenge + 4;
+constexpr int kDatenbytes = _highscore::kZeilen * kZeilenbytes;  // 510
+
+std::string dateipfad() { return ResolveFileName(highscoreordner() + kDateiname); }
+
+std::FILE* zumlesen() {
+    const std::string ordner = highscoreordner();
+    if (std::FILE* datei = std::fopen(ResolveFileName(ordner + kDateiname).c_str(), "rb")) return datei;
+    // A player without a file of their own starts from the table that came
+    // with the game's data.
+    if (!ordner.empty()) return std::fopen(ResolveFileName(kDateiname).c_str(), "rb");
+    return nullptr;
+}
+
+// Undoes the text stream: each 0x0D 0x0A back to 0x0A; a lone 0x0D stays.
+std::size_t zurueckuebersetzen(const unsigned char* roh, std::size_t rohlaenge, unsigned char* daten) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < rohlaenge && n < kDatenbytes; ++i) {
+        if (roh[i] == 0x0D && i + 1 < rohlaenge && roh[i + 1] == 0x0A) ++i;
+        daten[n++] = roh[i];
+    }
+    return n;
+}
+
+bool allesgeschrieben(std::FILE* datei, const unsigned char* bytes, std::size_t laenge) {
+    return std::fwrite(bytes, 1, laenge, datei) == laenge && std::fflush(datei) == 0 && fsync(fileno(datei)) == 0;
+}
+
+}  // namespace
+
+std::uint8_t _highscore::laden() {
+    std::FILE* datei = zumlesen();
+    if (!datei) {
+        OutputDebugString("-laden: datei konnte nicht geöffnet werden");
+        return 1;
+    }
+    // Each data byte takes at most two bytes in the file, plus one to see
+    // whether a last 0x0D is followed by 0x0A.
+    unsigned char roh[2 * kDatenbytes + 1];
+    const std::size_t rohlaenge = std::fread(roh, 1, sizeof roh, datei);
+    std::fclose(datei);
+    unsigned char daten[kDatenbytes];
+    const std::size_t n = zurueckuebersetzen(roh, rohlaenge, daten);
+
+    // A short file fills what it holds; a field it ends within stays as it was.
+    for (int zeile = 0; zeile < kZeilen; ++zeile) {
+        const std::size_t anfang = std::size_t(zeile) * kZeilenbytes;
+        if (n >= anfang + kNamenlaenge) std::memcpy(namen[zeile], daten + anfang, kNamenlaenge);
+        if (n >= anfang + kZeilenbytes) {
+            const unsigned char* p = daten + anfang + kNamenlaenge;
+            tabellenpunkte[zeile] = std::int32_t(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 |
+                                                 std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24);
+        }
+        // A name that fills its whole field would run into the next row.
+        namen[zeile][kNamenlaenge - 1] = 0;
+    }
+    return 0;
+}
+
+std::uint8_t _highscore::schreiben() {
+    if (!eingerichtet) {
+        OutputDebugString("-schreiben: tabelle nicht eingerichtet");
+        return 1;
+    }
+    unsigned char datei[2 * kDatenbytes];
+    std::size_t laenge = 0;
+    for (int zeile = 0; zeile < kZeilen; ++zeile) {
+        unsigned char daten[kZeilenbytes];
+        std::memcpy(daten, namen[zeile], kNamenlaenge);
+        const std::uint32_t punkte = std::uint32_t(tabellenpunkte[zeile]);
+        for (int b = 0; b < 4; ++b) daten[kNamenlaenge + b] = std::uint8_t(punkte >> (8 * b));
+        for (unsigned char c : daten) {
+            if (c == 0x0A) datei[laenge++] = 0x0D;
+            datei[laenge++] = c;
+        }
+    }
+
+    // Written beside the old file and put in its place only when complete, so
+    // a full disk or a crash never leaves a damaged table behind. The name is
+    // the program's own, so that two running games cannot mix their files.
+    const std::string ziel = dateipfad();
+    const std::string neu = ziel + ".neu" + std::to_string(getpid());
+    bool gut = false;
+    if (std::FILE* f = std::fopen(neu.c_str(), "wb")) {
+        gut = allesgeschrieben(f, datei, laenge);
+        gut = std::fclose(f) == 0 && gut;
+        gut = gut && std::rename(neu.c_str(), ziel.c_str()) == 0;
+        if (!gut) std::remove(neu.c_str());
+    }
+    if (!gut) {
+        OutputDebugString("-schreiben: datei konnte nicht geöffnet werden");
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,126 @@
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <cstring>
+#include <sstream>
+
+#include "text/text_fixture.h"
+
+namespace {
+
+std::string hex(const char* text) {
+    std::istringstream in(text);
+    std::string bytes;
+    for (unsigned b; in >> std::hex >> b;) bytes += char(b);
+    return bytes;
+}
+
+// The first start's table as the file holds it: 15 rows of a 30-byte name
+// field and a little-endian score, every 0x0A stored as 0x0D 0x0A.
+const std::string kErststart = hex(
+    "42 65 72 6e 64 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 38 01 00 00 "
+    "4f 73 6b 61 72 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 37 00 00 00 "
+    "54 69 6d 6f 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 1e 00 00 00 "
+    "42 6c 69 74 7a 62 65 72 74 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 1f 00 00 00 "
+    "50 65 74 72 61 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 4a 01 00 00 "
+    "46 6c 69 6e 6b 69 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 0d 0a 00 00 00 "
+    "52 75 64 69 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 32 00 00 00 "
+    "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 09 00 00 00 "
+    "44 65 69 6e 20 4e 61 6d 65 20 62 69 74 74 65 3a 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+    "73 70 69 65 6c 65 72 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+    "72 65 73 65 72 76 65 64 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+    "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+    "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+    "72 65 73 65 72 76 65 64 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
+    "72 65 73 65 72 76 65 64 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
+
+}  // namespace
+
+using HighscoreFileTest = TextTest;
+
+TEST_F(HighscoreFileTest, FirstStartWritesTheBuiltInTableAndLoadsItBack) {
+    EXPECT_EQ(highscore.laden(), 1);
+    EXPECT_TRUE(fakes::DebugLineContains("-laden: datei konnte nicht geöffnet werden"));
+    highscore.init(lpdd, lpddsprimary, lpddsback);
+    ASSERT_EQ(kErststart.size(), 511u);
+    EXPECT_EQ(lesen("hight.dat"), kErststart);
+
+    _highscore geladen;
+    ASSERT_EQ(geladen.laden(), 0);
+    EXPECT_STREQ(geladen.namen[5], "Flinki");
+    EXPECT_EQ(geladen.tabellenpunkte[5], 10);
+    EXPECT_STREQ(geladen.namen[9], "spieler");
+    EXPECT_EQ(geladen.tabellenpunkte[6], 50);
+    EXPECT_STREQ(geladen.namen[14], "reserved");
+}
+
+TEST_F(HighscoreFileTest, EveryByteSurvivesASaveAndALoad) {
+    highscore.eingerichtet = true;
+    highscore.ruecksetztabelle();
+    // Line feeds and carriage returns in every place a score can put them,
+    // and bytes left behind a shorter name.
+    const std::int32_t punkte[] = {0x0A0A0A0A, -246, 13, 0x0A0D, 0x0D0A, 0x0D0D0A0A, 0x7FFFFFFF, INT32_MIN};
+    for (int i = 0; i < 8; ++i) highscore.tabellenpunkte[i] = punkte[i];
+    std::strcpy(highscore.namen[3], "AB\nC");
+    highscore.namen[4][20] = 'x';
+    const _highscore vorher = highscore;
+    ASSERT_EQ(highscore.schreiben(), 0);
+    const std::string datei = lesen("hight.dat");
+
+    highscore = _highscore{};
+    highscore.eingerichtet = true;
+    ASSERT_EQ(highscore.laden(), 0);
+    EXPECT_EQ(std::memcmp(highscore.namen, vorher.namen, sizeof vorher.namen), 0);
+    EXPECT_EQ(std::memcmp(highscore.tabellenpunkte, vorher.tabellenpunkte, sizeof vorher.tabellenpunkte), 0);
+    ASSERT_EQ(highscore.schreiben(), 0);
+    EXPECT_EQ(lesen("hight.dat"), datei);
+}
+
+TEST_F(HighscoreFileTest, ShortAndOverlongContentIsReadSafely) {
+    // 200 bytes: rows 0 to 4 and the name of row 5.
+    highscore.erststarttabelle();
+    std::string kurz(200, 'k');
+    for (int zeile = 0; zeile < 6; ++zeile) kurz[std::size_t(34 * zeile + 29)] = 0;
+    anlegen("hight.dat", kurz);
+    ASSERT_EQ(highscore.laden(), 0);
+    EXPECT_STREQ(highscore.namen[5], std::string(29, 'k').c_str());
+    EXPECT_EQ(highscore.tabellenpunkte[4], 0x6B6B6B6B);
+    EXPECT_EQ(highscore.tabellenpunkte[5], 10);
+    EXPECT_STREQ(highscore.namen[6], "Rudi");
+    EXPECT_EQ(highscore.tabellenpunkte[6], 50);
+
+    // A name filling its whole field ends within it.
+    std::string lang = kErststart;
+    lang.replace(0, 30, std::string(30, 'A'));
+    anlegen("hight.dat", lang);
+    ASSERT_EQ(highscore.laden(), 0);
+    EXPECT_EQ(std::strlen(highscore.namen[0]), 29u);
+    EXPECT_STREQ(highscore.namen[1], "Oskar");
+}
+
+TEST_F(HighscoreFileTest, AFailedSaveLeavesTheOldFileIntact) {
+    anlegen("hight.dat", kErststart);
+    highscore.eingerichtet = true;
+    highscore.ruecksetztabelle();
+
+    // Files may grow to 100 bytes only: the save breaks off midway.
+    rlimit alt;
+    getrlimit(RLIMIT_FSIZE, &alt);
+    rlimit klein = alt;
+    klein.rlim_cur = 100;
+    auto* signal_alt = signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &klein);
+    const std::uint8_t ergebnis = highscore.schreiben();
+    setrlimit(RLIMIT_FSIZE, &alt);
+    signal(SIGXFSZ, signal_alt);
+
+    EXPECT_EQ(ergebnis, 1);
+    EXPECT_TRUE(fakes::DebugLineContains("-schreiben: datei konnte nicht geöffnet werden"));
+    EXPECT_EQ(lesen("hight.dat"), kErststart);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
+
+    // A table that was never set up is not saved over the players' file.
+    highscore.eingerichtet = false;
+    EXPECT_EQ(highscore.schreiben(), 1);
+    EXPECT_EQ(lesen("hight.dat"), kErststart);
+}

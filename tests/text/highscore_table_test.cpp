@@ -1,0 +1,92 @@
+#include <algorithm>
+#include <cstring>
+
+#include "game/random_numbers.h"
+#include "text/text_fixture.h"
+
+class HighscoreTableTest : public TextTest {
+protected:
+    void SetUp() override {
+        TextTest::SetUp();
+        highscore.init(lpdd, lpddsprimary, lpddsback);
+    }
+    void spielende(std::int32_t punkte, const char* name) {
+        std::strcpy(highscore.namen[9], name);
+        std::strcpy(highscore.namen[7], name);
+        highscore.tabellenpunkte[7] = punkte;
+        highscore.auswerten();
+    }
+};
+
+TEST_F(HighscoreTableTest, ResultsAreRankedAndReplaceTheWorstEntry) {
+    // A player with 5 is last: not shown, no kept entry changes.
+    spielende(5, "OTTO");
+    EXPECT_EQ(highscore.rang[7], 0);
+    EXPECT_STREQ(highscore.namen[5], "Flinki");
+
+    // 320 is second of the first-start table, and takes Flinki's place.
+    highscore.erststarttabelle();
+    spielende(320, "ANNA");
+    EXPECT_EQ(highscore.rang[7], 6);
+    EXPECT_EQ(highscore.texte[7].posy, 164);
+    EXPECT_EQ(highscore.texte[4].posy, 143);  // Petra, 330
+    EXPECT_EQ(highscore.texte[5].posy, 290);
+    EXPECT_STREQ(highscore.namen[5], "ANNA");
+    EXPECT_EQ(highscore.tabellenpunkte[5], 320);
+    EXPECT_STREQ(highscore.punktetext[5], "10");  // the texts show the table as it was
+
+    // Of equal scores the earlier row ranks higher; the player below them all.
+    std::int32_t gleich[8] = {1, 2, 100, 3, 4, 100, 5, 100};
+    std::copy(gleich, gleich + 8, highscore.tabellenpunkte);
+    highscore.auswerten();
+    EXPECT_EQ(highscore.rang[2], 7);
+    EXPECT_EQ(highscore.rang[5], 6);
+    EXPECT_EQ(highscore.rang[7], 5);
+
+    // Whatever the scores, the places are a permutation ordering them.
+    zufallsstart(7);
+    for (int runde = 0; runde < 200; ++runde) {
+        for (int i = 0; i < 8; ++i) highscore.tabellenpunkte[i] = zufallszahl() % 4;
+        const _highscore vorher = highscore;
+        highscore.auswerten();
+        bool belegt[8] = {};
+        for (int i = 0; i < 8; ++i) {
+            ASSERT_TRUE(highscore.rang[i] >= 0 && highscore.rang[i] < 8);
+            belegt[highscore.rang[i]] = true;
+            for (int j = 0; j < 8; ++j) {
+                if (vorher.tabellenpunkte[i] > vorher.tabellenpunkte[j]) {
+                    ASSERT_GT(highscore.rang[i], highscore.rang[j]);
+                }
+            }
+        }
+        ASSERT_TRUE(std::all_of(belegt, belegt + 8, [](bool b) { return b; }));
+    }
+    EXPECT_TRUE(fakes::boxes.empty());
+}
+
+TEST_F(HighscoreTableTest, ResetSavesTheBuiltInTableAndShowsTheBestSeven) {
+    EXPECT_EQ(highscore.zuruecksetzen(), 0);
+    highscore.auswerten();
+    EXPECT_EQ(highscore.texte[0].posy, 143);  // Quieki, 912
+    EXPECT_EQ(highscore.rang[7], 0);          // Spieler, 210
+    _highscore geladen;
+    geladen.laden();
+    EXPECT_STREQ(geladen.namen[4], "Udo looser F");
+    EXPECT_EQ(geladen.tabellenpunkte[7], 210);
+
+    // Drawn: the seven best rows, not the worst.
+    flaecheloeschen(lpddsback, 192);
+    highscore.zeigen();
+    auto tinte = [](int y) {
+        for (int x = 185; x < 260; ++x)
+            if (pixel(lpddsback, x, y) != 192) return true;
+        return false;
+    };
+    for (int platz = 0; platz < 7; ++platz) EXPECT_TRUE(tinte(143 + 21 * platz + 10)) << platz;
+    EXPECT_FALSE(tinte(290 + 10));
+
+    // A stored name longer than the table is wide is cut, not fatal.
+    std::memset(highscore.namen[0], 'W', 29);
+    highscore.auswerten();
+    EXPECT_TRUE(fakes::boxes.empty());
+}

@@ -1,0 +1,116 @@
+#include <vector>
+
+#include "text/text_fixture.h"
+
+namespace {
+
+// What a text surface should show, built from the font picture's own pixels:
+// cells pasted in order, keyed and cut at the surface's edges.
+struct Bild {
+    int w, h;
+    std::vector<std::uint8_t> px;
+    Bild(int w, int h) : w(w), h(h), px(std::size_t(w * h), 1) {}
+
+    void zelle(int dx, int dy, int top, int nummer) {
+        platform::Surface* font = grafikdatenbank.grafikdaten[55]->surface;
+        const std::uint8_t key = std::uint8_t(grafikdatenbank.grafikdaten[55]->keyfarbe);
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 19; ++x) {
+                const std::uint8_t p = pixel(font, 19 * nummer + x, top + y);
+                if (p != key && dx + x < w && dy + y < h) px[std::size_t((dy + y) * w + dx + x)] = p;
+            }
+    }
+    bool tinte(int x0, int y0, int x1, int y1) const {
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (px[std::size_t(y * w + x)] != 1) return true;
+        return false;
+    }
+};
+
+}  // namespace
+
+class TextSurfaceTest : public TextTest {
+protected:
+    _text text;
+    void neu(int w, int h) {
+        text.init(lpdd, lpddsprimary, lpddsback, 55);
+        text.surface = text.erzeugesurface(text.surface, w, h);
+    }
+    void TearDown() override {
+        text.freigeben();
+        TextTest::TearDown();
+    }
+    void vergleichen(const Bild& b) {
+        for (int y = 0; y < b.h; ++y)
+            for (int x = 0; x < b.w; ++x)
+                ASSERT_EQ(pixel(text.surface, x, y), b.px[std::size_t(y * b.w + x)]) << x << "," << y;
+    }
+};
+
+TEST_F(TextSurfaceTest, CharactersComeFromTheirCellsAndLinesBreakAtLessThan) {
+    neu(340, 41);
+    // Lower case as capitals, "[" without a cell as a gap, the space as the
+    // blank cell, digits and colon from the sign row, "<" back to x on the next line.
+    EXPECT_EQ(text.schreiben("a[Z 0:<b", 5, 2), 8);
+    Bild b(340, 41);
+    b.zelle(5, 2, 0, 0);
+    b.zelle(35, 2, 0, 25);
+    b.zelle(65, 2, 21, 3);
+    b.zelle(80, 2, 21, 13);
+    b.zelle(5, 17, 0, 1);
+    vergleichen(b);
+
+    // Rebuilt pictures (after the display was restored) are picked up.
+    std::filesystem::current_path(datenordner);
+    ASSERT_EQ(grafikdatenbank.loadgrafikdaten(), 0);
+    text.loeschen();
+    text.schreiben("a[Z 0:<b", 5, 2);
+    vergleichen(b);
+    EXPECT_TRUE(fakes::boxes.empty());
+}
+
+TEST_F(TextSurfaceTest, CharactersAreCutAndSkippedAtTheSurfacesEdges) {
+    neu(340, 21);
+    text.schreiben("ABCDEFGHIJKLMNOPQRSTUVWXYZ", 5, 2);
+    Bild b(340, 21);
+    for (int k = 0; k < 23; ++k) b.zelle(5 + 15 * k, 2, 0, k);  // 5, 20, ... 320, then 335 cut
+    ASSERT_TRUE(b.tinte(335, 0, 340, 21));                      // the cut character shows
+    ASSERT_TRUE(b.tinte(0, 20, 340, 21));                       // so does the 19th row
+    vergleichen(b);
+
+    // Positions off the surface draw nothing, and are only noted.
+    text.loeschen();
+    text.schreiben("AB", 400, 30);
+    vergleichen(Bild(340, 21));
+    EXPECT_TRUE(fakes::boxes.empty());
+    EXPECT_TRUE(fakes::DebugLineContains("textpositionx > bildx"));
+}
+
+TEST_F(TextSurfaceTest, DrawingShowsOnlyWhatLiesOnScreen) {
+    neu(340, 21);
+    text.schreiben("WW", 0, 0);
+    struct Fall {
+        int x, y;
+    };
+    for (Fall f : {Fall{600, 100}, Fall{-10, -5}, Fall{640, 0}, Fall{0, -21}, Fall{-340, 460}}) {
+        flaecheloeschen(lpddsback, 192);
+        text.setposition(f.x, f.y);
+        EXPECT_EQ(text.zeichnen(), 0);
+        std::vector<std::uint8_t> soll(640 * 480, 192);
+        for (int y = 0; y < 21; ++y)
+            for (int x = 0; x < 340; ++x) {
+                const int sx = f.x + x, sy = f.y + y;
+                const std::uint8_t p = pixel(text.surface, x, y);
+                if (sx >= 0 && sx < 640 && sy >= 0 && sy < 480 && p != 1) soll[std::size_t(sy * 640 + sx)] = p;
+            }
+        platform::SurfaceDesc d;
+        ASSERT_EQ(lpddsback->Lock(nullptr, &d), platform::DD_OK);
+        int falsch = 0;
+        for (int y = 0; y < 480; ++y)
+            for (int x = 0; x < 640; ++x) falsch += d.surface[y * d.pitch + x] != soll[std::size_t(y * 640 + x)];
+        lpddsback->Unlock();
+        EXPECT_EQ(falsch, 0) << f.x << "," << f.y;
+    }
+    EXPECT_TRUE(fakes::boxes.empty());
+}

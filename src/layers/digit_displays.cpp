@@ -21,7 +21,7 @@ void ziffernanlegen(_layerdatenbank& db, std::int32_t* objekte, int anzahl, std:
         const std::int32_t nummer = db.addobject(block, kZiffernlayer, kZiffernbild, x + kZiffernbreite * i, 5);
         if (nummer == -1) {
             fehlerbox("freies Object =-1 ");
-            continue;
+            return;  // the program is ending
         }
         _layerdaten* l = db.layerdaten[kZiffernlayer];
         l->bilder[l->ereigniss[nummer]->instanz].actualframe = kZifferLeer;
@@ -56,6 +56,7 @@ void _layerdatenbank::punkteanzeige() {
         punkteinit = 1;
         ziffernanlegen(*this, punkteobjekte, 7, 510);
     }
+    if (programmendet) return;
     const Ziffernfolge z = ziffernfolge(punkte);
     for (std::int32_t objekt : punkteobjekte) zifferzeigen(*this, objekt, kZifferLeer);
     // Right-aligned: the last character in the seventh digit.
@@ -67,6 +68,7 @@ void _layerdatenbank::zeitanzeige(std::int32_t wert) {
         zeitinit = 1;
         ziffernanlegen(*this, zeitobjekte, 6, 15);
     }
+    if (programmendet) return;
     const Ziffernfolge z = ziffernfolge(wert);
     // Left-aligned; every position not written is blanked, so no digit of a
     // longer earlier value stays behind.

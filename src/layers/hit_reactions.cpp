@@ -3,6 +3,7 @@
 #include "layers/digit_displays.h"
 #include "layers/layer.h"
 #include "layers/sound_requests.h"
+#include "shell/fatal_report.h"
 
 namespace {
 
@@ -109,9 +110,13 @@ void _layerdaten::treffer(_grafikdatenbank* datenbank, std::int32_t index, std::
         for (const Folgewert& w : r->werte) block[w.slot] = w.wert;
         addereigniss(block, layer, r->folgebild, x, y);
     };
+    // Either may end the program, which releases this layer.
     if (r->zuerst == Zuerst::Folge) folgen();
+    if (programmendet) return;
     if (r->punkte != 0) trefferpunkte(layer, x, y, r->punkte);
+    if (programmendet) return;
     if (r->zuerst == Zuerst::Punkte) folgen();
+    if (programmendet) return;
 
     if (r->sound != kKein) soundabspielen(r->sound);
 }
@@ -125,6 +130,7 @@ void _layerdaten::trefferpunkte(std::int32_t layernr, std::int32_t x, std::int32
     block[hoch] = 1;
     for (int k = 0; k < z.anzahl; ++k) {
         const std::int32_t nummer = addereigniss(block, layernr, kZiffernbild, x + kZiffernbreite * k, y - 5);
+        if (programmendet) return;
         if (nummer != -1) bilder[ereigniss[nummer]->instanz].actualframe = z.frame(k);
     }
 }

@@ -29,6 +29,8 @@ std::int32_t _layerdaten::treffertest(_grafikdatenbank* datenbank, std::int32_t 
             treffer(datenbank, i, mx, my);
             return i;
         }
+        // A failed pixel test was fatal: the layers are gone.
+        if (programmendet) return -1;
     }
     return -1;
 }

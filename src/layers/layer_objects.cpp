@@ -46,6 +46,8 @@ public:
 
     void ausfuehren() {
         leben();
+        // A spawn that ended the program has released the layer.
+        if (programmendet) return;
         if (par(rechts) != 0) {
             s_->x += par(rechts);
             if (s_->x > 2500) beenden();
@@ -99,6 +101,7 @@ private:
             soundabspielen(kSoundHuelse);
             const std::int32_t x = abschneiden(s_->x), y = abschneiden(s_->y);
             erzeugen(kSpritzerKlein, x, y, 27);
+            if (programmendet) return;
             erzeugen(kWellenring, x - 11, y - 11, 24);
         }
         o_->alter = 0;
@@ -201,6 +204,7 @@ private:
             // Both tests run: a pig that falls past both lines in one step
             // splashes twice.
             if (s_->y > 300) platschen(kSpritzer, kSoundAufprall);
+            if (programmendet) return;
             if (s_->y > 270 && layer_.layernummer == kWasserlayer) platschen(kSpritzer, kSoundAufprall);
         }
         if (b == 16 || b == 27 || b == 39 || b == 40) {
@@ -270,5 +274,6 @@ void _layerdaten::bewegen() {
         if (++p[taktzaehler] < p[takt]) continue;
         p[taktzaehler] = 0;
         Objektschritt(*this, i, rest, restplatz).ausfuehren();
+        if (programmendet) return;
     }
 }

@@ -1,5 +1,3 @@
-#include <cmath>
-
 #include "layers/layer_fixture.h"
 
 
@@ -22,11 +20,6 @@ TEST_F(ObjectTest, TaktLetsTheObjectStepOnlyInEveryTaktthFrame) {
 }
 
 TEST_F(ObjectTest, LifeEndsTheObjectAndACasingLandsWithTwoSplashesAndOneSound) {
-    const int stein = neu(4, 22, 10, 10, {{lebensdauer, 5}});
-    EXPECT_EQ(schritteBisZumEnde(4, stein, 100), 5);
-    EXPECT_EQ(layer(4).bilder[objekt(4, stein).instanz].belegt, 0);
-    EXPECT_EQ(layer(4).ereignissanzahl, 1);
-
     const int huelse = neu(17, 48, 100, 200, {{lebensdauer, 27}});
     schritte(17, 26);
     EXPECT_TRUE(objekt(17, huelse).aktiv);
@@ -204,10 +197,4 @@ TEST_F(ObjectTest, TwoHundredObjectsFillALayerAndEndedRecordsAreReusedLowestFirs
     EXPECT_EQ(platz(4, 3).bild, 30);
     EXPECT_EQ(neu(4, 30, 5, 6), 7);
     EXPECT_EQ(neu(4, 30, 5, 6), -1);
-}
-
-TEST_F(ObjectTest, DegreesUseTheGamesPi) {
-    EXPECT_DOUBLE_EQ(sinusgrad(90), std::sin(90 * 3.1415927 / 180));
-    EXPECT_DOUBLE_EQ(cosinusgrad(180), std::cos(180 * 3.1415927 / 180));
-    EXPECT_NE(sinusgrad(180), std::sin(M_PI));
 }

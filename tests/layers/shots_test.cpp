@@ -51,12 +51,6 @@ TEST_F(ShotTest, TheTimeShowsLeftAlignedAndBlanksTheRest) {
         EXPECT_EQ(frames(zeitobjekte, 6), f.frames) << f.wert;
     }
     for (int i = 0; i < 6; ++i) EXPECT_EQ(platz(10, zeitobjekte[i]).x, 15 + 18 * i);
-
-    // A new game makes them afresh in the freed records.
-    layerdatenbank.neustart();
-    layerdatenbank.zeitanzeige(42);
-    EXPECT_EQ(frames(zeitobjekte, 6), (std::vector<int>{4, 2, 10, 10, 10, 10}));
-    EXPECT_EQ(layer(10).ereignissanzahl, 6);
 }
 
 TEST_F(ShotTest, AShotThrowsACasingAndJoltsTheViewSevenPixelsAtMost) {

@@ -30,7 +30,8 @@ std::int32_t abschneiden(double wert) { return std::int32_t(wert); }
 // A random 0 or 1: the arcs wobble sideways by it.
 std::int32_t wackeln() { return zufallszahl() % 2; }
 
-// One step of one object, rules 2 to 13. An object that has ended finishes
+// One step of one object: its life, the straight moves, arcs and paths, the
+// water and the world's edge, in that order. An object that has ended finishes
 // its step on a copy of itself: its record and image slot are free again and
 // may already belong to what it has just spawned, which its remaining rules
 // must not move or end.

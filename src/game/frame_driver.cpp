@@ -1,9 +1,67 @@
 #include "game/game_flow.h"
+#include "game/random_spawner.h"
+#include "graphics/graphics_store.h"
+#include "layers/layer_database.h"
+#include "platform/keys.h"
 #include "shell/display.h"
 #include "shell/fatal_report.h"
+#include "shell/main_loop.h"
+#include "text/highscore_table.h"
+
+using platform::GetAsyncKeyState;
+
+std::uint8_t spiellaeuft = 0;
+std::uint8_t eingabefertig = 0;
+std::uint8_t spielendeerledigt = 0;
+std::int32_t punkte = 0;
+
+namespace {
+
+bool gedrueckt(int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
+
+// Arrow keys or the mouse resting at a screen edge; each direction on its
+// own, so a corner scrolls both ways.
+void scrollen() {
+    if (gedrueckt(platform::VK_LEFT) || mausx < 4) layerdatenbank.scrolllinks();
+    if (gedrueckt(platform::VK_RIGHT) || mausx > 636) layerdatenbank.scrollrechts();
+    if (gedrueckt(platform::VK_UP) || mausy < 4) layerdatenbank.scrollhoch();
+    if (gedrueckt(platform::VK_DOWN) || mausy > 476) layerdatenbank.scrollrunter();
+}
+
+}  // namespace
 
 void spielschritt() {
     if (programmendet) return;
+    if (spiellaeuft == 0) {
+        countdown();
+        seitenumschaltung();
+        return;
+    }
+    zufallsobjekte();
+    layerdatenbank.ruckelschritt();
+    layerdatenbank.punkteanzeige();
+    layerdatenbank.wellengang();
+    spieluhr();
+    // Back to the name entry; a running game is given up without an entry.
+    if (gedrueckt(platform::VK_F1) || gedrueckt(platform::VK_SPACE)) eingabefertig = 0;
+    scrollen();
+    if (gedrueckt(platform::VK_F2)) {
+        highscore.zuruecksetzen();
+        highscore.auswerten();
+    }
     flaecheloeschen(lpddsback, kHintergrundfarbe);
+    layerdatenbank.allezeichnen(&grafikdatenbank);
+    if (programmendet) return;
+    if (eingabefertig == 0) namensphase();
+    if (restzeit == 0) {
+        if (spielendeerledigt == 0) {
+            highscore.tabellenpunkte[_highscore::kSpieler] = punkte;
+            highscore.auswerten();
+            spielendeerledigt = 1;
+        }
+        highscore.zeigen();
+        layerdatenbank.layerdaten[kHudLayer]->bilder[kSlotHighscore].belegt = 1;
+        layerdatenbank.layerdaten[kHudLayer]->bilder[kSlotLeertaste].belegt = 1;
+    }
     seitenumschaltung();
 }

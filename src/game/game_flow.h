@@ -1,24 +1,40 @@
-// The game at the top level: start-up, the frame, shots and the clock.
+// The game at the top level: start-up, the frame, the phases, shots and the clock.
 #pragma once
 #include <cstdint>
 
-extern std::int32_t punkte;     // the running game's score
-extern std::int32_t restzeit;   // seconds left; shots are taken only while > 0
-extern std::int32_t schuesse;   // shots left in the magazine
-extern std::int32_t magazin;    // magazine size
-extern std::int32_t startzeit;  // game-clock second at which the clock was last based
-extern std::int32_t zeitlimit;  // time left at startzeit
+extern std::uint8_t spiellaeuft;        // 1 = normal frames; 0 = countdown
+extern std::uint8_t eingabefertig;      // 0 = the name entry runs
+extern std::uint8_t spielendeerledigt;  // the game-over entry is made for this game
+extern std::int32_t punkte;             // the running game's score
+extern std::int32_t restzeit;           // seconds left: -1 name entry, 0 game over
+extern std::uint8_t uhrlaeuft;          // the game clock advances restzeit
+extern std::int32_t startzeit;          // clock second at which the clock was last based
+extern std::int32_t zeitlimit;          // time left at startzeit
+extern std::int32_t letzterestzeit;     // restzeit of the previous frame, for the warning tick
+extern std::int32_t schuesse;           // shots left in the magazine
+extern std::int32_t magazin;            // magazine size
+extern std::int32_t countdownjetzt, countdownletzt;
 
 constexpr std::uint8_t kHintergrundfarbe = 192;  // the sky, cleared every frame
+constexpr std::uint8_t kCountdownfarbe = 0;
+constexpr std::uint32_t kLogodauer = 5000;       // ms
+constexpr std::int32_t kSpielzeit = 90;          // s
+constexpr std::int32_t kMagazin = 8;
 
-// Paths, data and scene, once, after display and sound are ready.
+// The head-up display's slots on layer 18, and the logo's on layer 19.
+constexpr int kHudLayer = 18, kLogoLayer = 19;
+constexpr int kSlotHighscore = 0, kSlotLeertaste = 1, kSlotInfo = 2, kSlotCountdown = 3, kSlotPatronen = 4;
+
 void spielstart();
-// One frame.
 void spielschritt();
-// The logo screen, held five seconds.
 void logozeigen();
-// An accepted left press, and a right press.
 void schuss();
 void nachladen();
-// Re-bases the game clock so that time spent switched away is not counted.
 void uhrneustart();
+
+std::int32_t rundenstart();
+std::int32_t spieluhr();
+void namensphase();
+void countdown();
+void neuesspiel();
+void patronenanzeige();

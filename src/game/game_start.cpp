@@ -1,7 +1,11 @@
 #include "game/game_flow.h"
 #include "game/random_numbers.h"
 #include "graphics/catalogue.h"
+#include "graphics/graphics_store.h"
+#include "layers/layer_database.h"
+#include "layers/scene.h"
 #include "platform/clock.h"
+#include "platform/messages.h"
 #include "shell/data_paths.h"
 #include "shell/display.h"
 #include "shell/fatal_report.h"
@@ -10,6 +14,9 @@
 
 void spielstart() {
     if (programmendet) return;
+    spiellaeuft = 1;
+    eingabefertig = 0;
+    spielendeerledigt = 0;
     zufallsstart(std::uint32_t(platform::CalendarSeconds()));
     punkte = 0;
     basisordnerholen();
@@ -18,7 +25,26 @@ void spielstart() {
     soundschleife(soundpuffer[10]);
     soundschleife(soundpuffer[17]);
     grafikkatalog();
-    if (!programmendet) highscore.init(lpdd, lpddsprimary, lpddsback);
+    if (programmendet) return;
+    szeneaufbauen(0);
+    highscore.init(lpdd, lpddsprimary, lpddsback);
+    logozeigen();
+    layerdatenbank.allezeichnen(&grafikdatenbank);
+    rundenstart();
 }
 
-void logozeigen() {}
+void logozeigen() {
+    if (programmendet || layerdatenbank.anzahl <= kLogoLayer) return;
+    flaecheloeschen(lpddsback, kHintergrundfarbe);
+    layerdatenbank.layerdaten[kLogoLayer]->bilder[0].belegt = 1;
+    layerdatenbank.zeichnen(&grafikdatenbank, kLogoLayer);
+    seitenumschaltung();
+    // Held, but the window keeps answering its desktop meanwhile; what comes
+    // in stays queued for the loop.
+    const std::uint32_t anfang = platform::GetTickCount();
+    while (std::uint32_t(platform::GetTickCount() - anfang) < kLogodauer && !programmendet) {
+        platform::PumpEvents();
+        platform::Sleep(10);
+    }
+    if (layerdatenbank.layerdaten[kLogoLayer]) layerdatenbank.layerdaten[kLogoLayer]->bilder[0].belegt = 0;
+}

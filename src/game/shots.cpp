@@ -1,23 +1,27 @@
 #include "game/game_flow.h"
-#include "sound/sound_slots.h"
+#include "graphics/graphics_store.h"
+#include "layers/layer_database.h"
+#include "layers/sound_requests.h"
+#include "shell/main_loop.h"
 
-std::int32_t punkte = 0;
 std::int32_t schuesse = 0;
-std::int32_t magazin = 8;
+std::int32_t magazin = kMagazin;
 
 void schuss() {
     if (schuesse > 0) {
         --schuesse;
-        soundspielen(soundpuffer[0]);
+        soundabspielen(0);
+        layerdatenbank.schiessen(&grafikdatenbank, klickx, klicky);
     } else {
-        soundspielen(soundpuffer[5]);
+        soundabspielen(5);  // the dry click of an empty magazine
     }
+    patronenanzeige();
 }
 
 void nachladen() {
     // Only an empty magazine is refilled.
-    if (schuesse <= 0) {
-        schuesse = magazin;
-        soundspielen(soundpuffer[6]);
-    }
+    if (schuesse > 0) return;
+    schuesse = magazin;
+    soundabspielen(6);
+    patronenanzeige();
 }

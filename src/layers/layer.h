@@ -56,6 +56,15 @@ struct Bildplatz {
 
 extern std::int32_t waffenbasis;  // the gun's base y, set by the scene
 
+// The turning direction of every swinging object in every layer: 0 or 1.
+// Program-wide and never reset, so swings stay in step across games.
+extern std::int32_t schwenkrichtung;
+
+// Sine and cosine of whole degrees, with pi as 3.1415927, as the paths are
+// tuned to.
+double sinusgrad(std::int32_t grad);
+double cosinusgrad(std::int32_t grad);
+
 class _layerdaten {
 public:
     static constexpr int kBildplaetze = 300;
@@ -101,6 +110,21 @@ public:
 
     // Objects: each frame's step of every live object.
     void bewegen();
+    // A new object showing bild at (x, y); its index, or -1 when none is free.
+    std::int32_t addereigniss(const std::int32_t (&parameterblock)[kParameter], std::int32_t layernummer, std::int32_t bild,
+                              std::int32_t x, std::int32_t y);
+    // Hides the object and frees its record; an object already ended is left
+    // alone, as its former slot may show its successor by now.
+    void beenden(std::int32_t index);
+
+    // Shots: the topmost live object opaque under the click (screen pixels)
+    // takes its hit reaction; its index, or -1.
+    std::int32_t treffertest(_grafikdatenbank* datenbank, std::int32_t mx, std::int32_t my);
+    // index if the object's picture is opaque at (px, py) of its surface, else -1.
+    std::int32_t mask(_grafikdatenbank* datenbank, std::int32_t index, std::int32_t px, std::int32_t py);
+    void treffer(_grafikdatenbank* datenbank, std::int32_t index, std::int32_t mx, std::int32_t my);
+    // Adds to the score and shows the amount as rising digits at world (x, y).
+    void trefferpunkte(std::int32_t layernummer, std::int32_t x, std::int32_t y, std::int32_t wert);
 
 private:
     void platzfuellen(int n, std::int32_t bild, std::int32_t x, std::int32_t y);

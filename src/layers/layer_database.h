@@ -31,6 +31,14 @@ public:
     bool freigeben();
     void neustart();
 
+    // Objects, shots and the digit displays.
+    std::int32_t addobject(const std::int32_t (&parameterblock)[kParameter], std::int32_t layern, std::int32_t bild,
+                           std::int32_t x, std::int32_t y);
+    // One shot at screen point (x, y); true when something was hit.
+    bool schiessen(_grafikdatenbank* datenbank, std::int32_t x, std::int32_t y);
+    void punkteanzeige();
+    void zeitanzeige(std::int32_t wert);
+
     // Scrolling with parallax, tested on layer 7; the raft (layer 6) turns.
     void scrolllinks();
     void scrollrechts();

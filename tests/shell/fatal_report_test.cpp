@@ -39,7 +39,7 @@ TEST_F(FatalReportTest, ReleasesOnceAndNothingTouchesTheDisplayAfterwards) {
 TEST_F(FatalReportTest, FailedFlipIsFatal) {
     ASSERT_TRUE(OpenDisplay());
     FailNextDisplayStep(DisplayStep::Flip);
-    spielschritt();
+    seitenumschaltung();
     ASSERT_EQ(fakes::boxes.size(), 1u);
     EXPECT_EQ(fakes::boxes[0].text, "Fehler bei Seitenumschaltung, Programm wird beendet!");
     EXPECT_EQ(lpdd, nullptr);

@@ -17,6 +17,10 @@ void send(std::uint32_t message, std::intptr_t lparam = 0, std::uintptr_t wparam
 using WindowProcTest = ShellTest;
 
 TEST_F(WindowProcTest, LeftButtonShootsOncePerPressAndOnlyWhileTimeIsLeft) {
+    // Every shot throws a casing into the scene, which must be there.
+    for (int i = 0; i < 74; ++i) grafikdatenbank.setgrafikdaten(grafikdaten{});
+    for (int i = 0; i < 20; ++i) layerdatenbank.Setlayerdaten(&grafikdatenbank);
+    const _layerdaten& huelsen = *layerdatenbank.layerdaten[17];
     schuesse = 8;
     for (int left : {0, -1}) {
         restzeit = left;
@@ -31,6 +35,7 @@ TEST_F(WindowProcTest, LeftButtonShootsOncePerPressAndOnlyWhileTimeIsLeft) {
     EXPECT_EQ(schuesse, 7);
     EXPECT_EQ(klickx, 100);
     EXPECT_EQ(klicky, 200);
+    EXPECT_EQ(huelsen.ereignissanzahl, 1);
     ASSERT_FALSE(fakes::debug_lines.empty());
     EXPECT_EQ(fakes::debug_lines.back(), "XPos=100 YPos=200 \n");
 
@@ -48,6 +53,8 @@ TEST_F(WindowProcTest, LeftButtonShootsOncePerPressAndOnlyWhileTimeIsLeft) {
     send(WM_LBUTTONDOWN, at(5, 6));
     EXPECT_EQ(schuesse, 5);
     EXPECT_EQ(klickx, 5);
+    EXPECT_EQ(huelsen.ereignissanzahl, 3);
+    EXPECT_TRUE(fakes::boxes.empty());
 }
 
 TEST_F(WindowProcTest, RightButtonReloadsOncePerPressEvenWithoutTimeLeft) {

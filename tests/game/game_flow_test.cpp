@@ -1,0 +1,176 @@
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "layers/sound_requests.h"
+#include "platform/clock.h"
+#include "platform/keys.h"
+#include "support/shell_fixture.h"
+#include "text/highscore_table.h"
+
+namespace fs = std::filesystem;
+using namespace platform;
+
+namespace {
+
+std::vector<int> played;
+void record(int slot) { played.push_back(slot); }
+
+// The whole game started from a folder of its own (a copy of the data), on
+// the fake clock, driven frame by frame.
+class GameFlowTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        root_ = fs::path(::testing::TempDir()) / ("ferrow-game-" + std::to_string(::getpid()));
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "data");
+        fs::copy(FERROW_DATA_DIR, root_ / "data" / "set0", fs::copy_options::recursive);
+        fs::remove(root_ / "data" / "set0" / "hight.dat");
+        fs::current_path(root_);
+        SetWindowedStart(true);
+        played.clear();
+        soundzuhoerersetzen(record);
+        ASSERT_EQ(initfenster(), 1);
+        ASSERT_TRUE(fakes::boxes.empty());
+    }
+    void TearDown() override {
+        soundzuhoerersetzen(nullptr);
+        ShellTest::TearDown();
+        fs::remove_all(root_);
+    }
+
+    void Frames(int n) {
+        for (int i = 0; i < n; ++i) {
+            spielschritt();
+            fakes::Advance(16667);
+        }
+    }
+    // Holds a key long enough for the name entry's poll to see it, then lets go.
+    void Type(int vk) {
+        fakes::keys_down = {vk};
+        Frames(4);
+        fakes::keys_down.clear();
+        if (vk != VK_RETURN) Frames(4);
+    }
+    // Just past the start of a clock second, so a few frames never cross one.
+    void StartOfASecond() { fakes::now_micros = (fakes::now_micros / 1000000 + 1) * 1000000 + 100000; }
+    // One second per frame, each frame's own time included.
+    void Seconds(int n) {
+        for (int s = 0; s < n; ++s) {
+            fakes::Advance(1000000 - 16667);
+            Frames(1);
+        }
+    }
+    void EnterNameAndWaitOutTheCountdown() {
+        // The last name ("spieler" on a first start) is offered; erase it.
+        for (int i = 0; i < 7; ++i) Type(VK_BACK);
+        Type('Z');
+        Type('O');
+        Type('E');
+        StartOfASecond();
+        Type(VK_RETURN);
+        ASSERT_EQ(spiellaeuft, 0) << "the countdown should run";
+        Seconds(6);
+        ASSERT_EQ(spiellaeuft, 1);
+    }
+    int Entries(const char* name) {
+        int n = 0;
+        for (int i = 0; i < 7; ++i) n += std::strcmp(highscore.namen[i], name) == 0;
+        return n;
+    }
+    fs::path root_;
+};
+
+}  // namespace
+
+TEST_F(GameFlowTest, NameEntryRefusesClicksThenTheCountdownTicksFiveTimes) {
+    Frames(2);
+    EXPECT_EQ(restzeit, -1);
+    const int shots = schuesse;
+    fensterproc(hauptfenster, WM_LBUTTONDOWN, 0, MakeLParam(320, 240));
+    EXPECT_EQ(schuesse, shots);
+
+    Type('Z');
+    Type('O');
+    Type('E');
+    played.clear();
+    StartOfASecond();
+    Type(VK_RETURN);
+    EXPECT_EQ(spiellaeuft, 0);
+    const Bildplatz& count = layerdatenbank.layerdaten[18]->bilder[3];
+    std::vector<int> frames;
+    for (int s = 0; s < 6; ++s) {
+        Seconds(1);
+        frames.push_back(count.actualframe);
+    }
+    EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 5, 0}));
+    EXPECT_EQ(std::count(played.begin(), played.end(), 16), 5);
+    EXPECT_EQ(spiellaeuft, 1);
+    EXPECT_EQ(count.belegt, 0);
+    EXPECT_EQ(layerdatenbank.layerdaten[18]->bilder[2].belegt, 1);
+    Frames(1);
+    EXPECT_EQ(restzeit, 90);
+}
+
+TEST_F(GameFlowTest, NinetySecondsEndInExactlyOneEntryAndReloadNeedsAnEmptyMagazine) {
+    EnterNameAndWaitOutTheCountdown();
+    Frames(1);
+    ASSERT_EQ(restzeit, 90);
+
+    // Shots while the time runs; a reload with shots left does nothing.
+    fensterproc(hauptfenster, WM_LBUTTONDOWN, 0, MakeLParam(320, 100));
+    fensterproc(hauptfenster, WM_LBUTTONUP, 0, 0);
+    EXPECT_EQ(schuesse, 7);
+    fensterproc(hauptfenster, WM_RBUTTONDOWN, 0, 0);
+    fensterproc(hauptfenster, WM_RBUTTONUP, 0, 0);
+    EXPECT_EQ(schuesse, 7);
+    for (int i = 0; i < 7; ++i) {
+        fensterproc(hauptfenster, WM_LBUTTONDOWN, 0, MakeLParam(10 + i, 10));
+        fensterproc(hauptfenster, WM_LBUTTONUP, 0, 0);
+    }
+    EXPECT_EQ(schuesse, 0);
+    for (int k = 0; k < 8; ++k) EXPECT_EQ(layerdatenbank.layerdaten[18]->bilder[4 + k].belegt, 0);
+    fensterproc(hauptfenster, WM_RBUTTONDOWN, 0, 0);
+    EXPECT_EQ(schuesse, 8);
+    for (int k = 0; k < 8; ++k) EXPECT_EQ(layerdatenbank.layerdaten[18]->bilder[4 + k].belegt, 1);
+
+    punkte = 4321;  // a score the table keeps
+    played.clear();
+    Seconds(90);
+    EXPECT_EQ(restzeit, 0);
+    EXPECT_EQ(std::count(played.begin(), played.end(), 16), 5);  // at 4, 3, 2, 1 and 0
+    Frames(30);
+    EXPECT_EQ(Entries("ZOE"), 1);
+    EXPECT_EQ(spielendeerledigt, 1);
+    EXPECT_EQ(layerdatenbank.layerdaten[18]->bilder[0].belegt, 1);
+
+    // No shot is taken at game over.
+    fensterproc(hauptfenster, WM_LBUTTONDOWN, 0, MakeLParam(320, 100));
+    EXPECT_EQ(schuesse, 8);
+}
+
+TEST_F(GameFlowTest, GivingUpWithF1EntersNothingAndARestoreKeepsTheTimeLeft) {
+    EnterNameAndWaitOutTheCountdown();
+    Frames(1);
+    Seconds(10);
+    EXPECT_EQ(restzeit, 80);
+
+    // Switched away for a minute with the display lost: no time is lost.
+    fensterproc(hauptfenster, WM_ACTIVATEAPP, 0, 0);
+    lpddsprimary->MarkLost();
+    fakes::Advance(60 * 1000000ull);
+    fensterproc(hauptfenster, WM_ACTIVATEAPP, 1, 0);
+    Frames(1);
+    EXPECT_EQ(restzeit, 80);
+
+    punkte = 999999;
+    fakes::keys_down = {VK_F1};
+    Frames(1);
+    fakes::keys_down.clear();
+    EXPECT_EQ(restzeit, -1);
+    fakes::Advance(100 * 1000000ull);
+    Frames(5);
+    EXPECT_EQ(Entries("ZOE"), 0);
+}

@@ -1,0 +1,84 @@
+// A test with the display, every picture of the game and the scene's twenty
+// empty layers, and the sounds that objects ask for recorded.
+#pragma once
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
+#include "game/random_numbers.h"
+#include "layers/sound_requests.h"
+#include "support/shell_fixture.h"
+
+class LayerTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        ASSERT_TRUE(OpenDisplayWithPictures());
+        layerdatenbank.init(lpdd, lpddsprimary, lpddsback);
+        for (int i = 0; i < _layerdatenbank::kLayer; ++i) layerdatenbank.Setlayerdaten(&grafikdatenbank);
+        zufallsstart(1);
+        schwenkrichtung = 0;
+        punkte = 0;
+        sounds().clear();
+        soundzuhoerersetzen([](int slot) { sounds().push_back(slot); });
+    }
+
+    void TearDown() override {
+        soundzuhoerersetzen(nullptr);
+        ShellTest::TearDown();
+    }
+
+    // The sound slots asked for since SetUp.
+    static std::vector<int>& sounds() {
+        static std::vector<int> gespielt;
+        return gespielt;
+    }
+
+    static _layerdaten& layer(int n) { return *layerdatenbank.layerdaten[n]; }
+    static Ereigniss& objekt(int n, int index) { return *layer(n).ereigniss[index]; }
+    static Bildplatz& platz(int n, int index) { return layer(n).bilder[objekt(n, index).instanz]; }
+
+    // An object with the given parameters, every other slot 0.
+    static int neu(int n, int bild, int x, int y, std::initializer_list<std::pair<parameter, int>> werte = {}) {
+        std::int32_t block[kParameter] = {};
+        for (auto [slot, wert] : werte) block[slot] = wert;
+        return layerdatenbank.addobject(block, n, bild, x, y);
+    }
+
+    static void schritte(int n, int anzahl) {
+        for (int i = 0; i < anzahl; ++i) layer(n).bewegen();
+    }
+
+    // Frames until the object ends, at most `hoechstens`; 0 if it lives on.
+    static int schritteBisZumEnde(int n, int index, int hoechstens) {
+        for (int i = 1; i <= hoechstens; ++i) {
+            layer(n).bewegen();
+            if (!objekt(n, index).aktiv) return i;
+        }
+        return 0;
+    }
+
+    // Live objects of a layer showing the picture, in record order.
+    static std::vector<int> lebende(int n, int bild) {
+        std::vector<int> gefunden;
+        for (int i = 0; i < layer(n).ereignissanzahl; ++i)
+            if (objekt(n, i).aktiv && objekt(n, i).bild == bild) gefunden.push_back(i);
+        return gefunden;
+    }
+
+    // Paints every frame of a picture: colour `farbe` inside the rectangle
+    // (per frame), the see-through `hintergrund` elsewhere, and keys it so.
+    static void bemalen(int bild, platform::Rect deckend, std::uint8_t farbe = 200, std::uint8_t hintergrund = 3) {
+        grafikdaten& p = *grafikdatenbank.grafikdaten[bild];
+        platform::SurfaceDesc d;
+        ASSERT_EQ(p.surface->Lock(nullptr, &d), platform::DD_OK);
+        for (int y = 0; y < d.height; ++y)
+            for (int x = 0; x < d.width; ++x) {
+                const int fx = x % p.framebreite;
+                const bool innen = fx >= deckend.left && fx < deckend.right && y >= deckend.top && y < deckend.bottom;
+                d.surface[y * d.pitch + x] = innen ? farbe : hintergrund;
+            }
+        p.surface->Unlock();
+        p.keyfarbe = hintergrund * 0x01010101u;
+    }
+};

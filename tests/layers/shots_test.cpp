@@ -1,0 +1,98 @@
+#include "layers/digit_displays.h"
+#include "layers/layer_fixture.h"
+
+class ShotTest : public LayerTest {
+protected:
+    static std::vector<int> frames(const std::int32_t* objekte, int anzahl) {
+        std::vector<int> f;
+        for (int i = 0; i < anzahl; ++i) f.push_back(platz(10, objekte[i]).actualframe);
+        return f;
+    }
+};
+
+TEST_F(ShotTest, TheScoreShowsRightAlignedInSevenDigits) {
+    struct Fall {
+        int punkte;
+        std::vector<int> frames;
+    };
+    const Fall faelle[] = {
+        {123456, {10, 10, 1, 2, 3, 4, 5}},
+        {0, {10, 10, 10, 10, 10, 10, 0}},
+        {-5, {10, 10, 10, 10, 10, 11, 5}},
+        {-1234, {10, 10, 11, 1, 2, 3, 4}},
+    };
+    for (const Fall& f : faelle) {
+        punkte = f.punkte;
+        layerdatenbank.punkteanzeige();
+        EXPECT_EQ(frames(punkteobjekte, 7), f.frames) << f.punkte;
+    }
+    EXPECT_EQ(layer(10).ereignissanzahl, 7);  // made once, then only re-framed
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(platz(10, punkteobjekte[i]).x, 510 + 18 * i);
+        EXPECT_EQ(platz(10, punkteobjekte[i]).y, 5);
+        EXPECT_EQ(platz(10, punkteobjekte[i]).bild, 23);
+    }
+}
+
+TEST_F(ShotTest, TheTimeShowsLeftAlignedAndBlanksTheRest) {
+    struct Fall {
+        int wert;
+        std::vector<int> frames;
+    };
+    const Fall faelle[] = {
+        {90, {9, 0, 10, 10, 10, 10}},
+        {7, {7, 10, 10, 10, 10, 10}},
+        {-1, {11, 1, 10, 10, 10, 10}},
+        {-12345, {11, 1, 2, 3, 4, 5}},
+        {7, {7, 10, 10, 10, 10, 10}},  // the sixth position is blanked too
+    };
+    for (const Fall& f : faelle) {
+        layerdatenbank.zeitanzeige(f.wert);
+        EXPECT_EQ(frames(zeitobjekte, 6), f.frames) << f.wert;
+    }
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(platz(10, zeitobjekte[i]).x, 15 + 18 * i);
+}
+
+TEST_F(ShotTest, AShotThrowsACasingAndJoltsTheViewSevenPixelsAtMost) {
+    zufallsstart(99);
+    const int hoch_ = zufallszahl() % 3 + 1;
+    const int leben = zufallszahl() % 10 + 30;
+    zufallsstart(99);
+    EXPECT_FALSE(layerdatenbank.schiessen(&grafikdatenbank, 320, 240));
+
+    const std::vector<int> huelsen = lebende(17, 48);
+    ASSERT_EQ(huelsen.size(), 1u);
+    EXPECT_EQ(platz(17, huelsen[0]).x, 380);
+    EXPECT_EQ(platz(17, huelsen[0]).y, 480);
+    EXPECT_EQ(objekt(17, huelsen[0]).parameterblock[rechts], 4);
+    EXPECT_EQ(objekt(17, huelsen[0]).parameterblock[hoch], hoch_);
+    EXPECT_EQ(objekt(17, huelsen[0]).maxalter, leben);
+
+    // The view settles a pixel a frame; a shot tops the jolt up to 7 again.
+    for (int n = 0; n < 20; ++n) EXPECT_EQ(layer(n).scrolly, 7);
+    for (int zurueck : {0, 3, 7, 1, 6}) {
+        layerdatenbank.ruckeln -= zurueck;
+        for (int n = 0; n < 20; ++n) layer(n).scrolly -= zurueck;
+        layerdatenbank.schiessen(&grafikdatenbank, 320, 240);
+        for (int n = 0; n < 20; ++n) ASSERT_EQ(layer(n).scrolly, 7) << "layer " << n;
+        EXPECT_EQ(layerdatenbank.ruckeln, 7);
+    }
+    EXPECT_TRUE(fakes::boxes.empty());
+}
+
+TEST_F(ShotTest, OnlyTheFrontmostObjectIsHitAndNeverOneOfTheSea) {
+    bemalen(8, {0, 0, 60, 60});
+    bemalen(30, {0, 0, 120, 320});
+    neu(7, 30, 100, 50);   // lighthouse, -5
+    neu(12, 8, 100, 50);   // sun in front of it, -20
+    neu(0, 30, 400, 50);   // in the sea layer
+    layerdatenbank.allezeichnen(&grafikdatenbank);
+
+    EXPECT_TRUE(layerdatenbank.schiessen(&grafikdatenbank, 110, 60));
+    EXPECT_EQ(punkte, -20);
+    EXPECT_EQ(sounds(), std::vector<int>{7});
+
+    EXPECT_FALSE(layerdatenbank.schiessen(&grafikdatenbank, 410, 60));
+    EXPECT_EQ(punkte, -20);
+    EXPECT_EQ(lebende(17, 48).size(), 2u);
+}

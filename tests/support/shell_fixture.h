@@ -49,6 +49,9 @@ protected:
     // A window and the display set up on it; false if either failed.
     bool OpenDisplay() {
         platform::SetWindowedStart(true);
+        // Opened again after a fatal report: the old window goes first.
+        aufraeumen();
+        if (hauptfenster) platform::DestroyWindow(hauptfenster);
         hauptfenster = platform::CreateWindow("test", nullptr, nullptr);
         return hauptfenster && initdirectdraw(hauptfenster) == 0;
     }

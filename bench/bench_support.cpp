@@ -1,5 +1,6 @@
 #include "bench_support.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -42,6 +43,15 @@ void CopyOneFrame() {
     static std::vector<unsigned char> from(640 * 480, 7), to(640 * 480);
     std::memcpy(to.data(), from.data(), from.size());
     asm volatile("" : : "r"(to.data()) : "memory");
+}
+
+double MicrosPerFrameCopy() {
+    constexpr int kCopies = 2000;
+    for (int i = 0; i < 100; ++i) CopyOneFrame();
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < kCopies; ++i) CopyOneFrame();
+    const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - start;
+    return spent.count() / kCopies;
 }
 
 }  // namespace benchsupport

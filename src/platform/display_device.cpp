@@ -190,17 +190,8 @@ HRESULT DirectDraw::CreateOffscreenSurface(int width, int height, Surface** surf
     SDL_Surface* plain = SDL_CreateRGBSurfaceWithFormat(0, width, height, 8, SDL_PIXELFORMAT_INDEX8);
     if (!plain) return DDERR_GENERIC;
     SDL_SetSurfacePalette(plain, internal::SharedPalette());
-    SDL_Surface* keyed =
-        SDL_CreateRGBSurfaceWithFormatFrom(plain->pixels, width, height, 8, plain->pitch, SDL_PIXELFORMAT_INDEX8);
-    if (!keyed) {
-        SDL_FreeSurface(plain);
-        return DDERR_GENERIC;
-    }
-    SDL_SetSurfacePalette(keyed, internal::SharedPalette());
-    SDL_SetColorKey(keyed, SDL_TRUE, 0);
     auto impl = std::make_unique<Surface::Impl>();
     impl->plain = plain;
-    impl->keyed = keyed;
     *surface = new Surface(std::move(impl));
     return DD_OK;
 }

@@ -50,14 +50,15 @@ void copy_rows(std::uint8_t* to, int to_pitch, const std::uint8_t* from, int fro
 
 }  // namespace
 
-Surface::Surface(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
+Surface::Surface(std::unique_ptr<Impl> impl)
+    : impl_(std::move(impl)),
+      width_(impl_->plain ? impl_->plain->w : kImageWidth),
+      height_(impl_->plain ? impl_->plain->h : kImageHeight) {}
 
 Surface::~Surface() {
     if (impl_->plain) SDL_FreeSurface(impl_->plain);
 }
 
-int Surface::width() const { return impl_->plain ? impl_->plain->w : kImageWidth; }
-int Surface::height() const { return impl_->plain ? impl_->plain->h : kImageHeight; }
 
 namespace {
 HRESULT g_fail_anywhere[3] = {DD_OK, DD_OK, DD_OK};
@@ -67,6 +68,7 @@ void Surface::FailNext(SurfaceOp op, HRESULT code) { fail_[int(op)] = code; }
 void Surface::FailNextAnywhere(SurfaceOp op, HRESULT code) { g_fail_anywhere[int(op)] = code; }
 
 HRESULT Surface::TakeFailure(SurfaceOp op) {
+    if (fail_[int(op)] == DD_OK && g_fail_anywhere[int(op)] == DD_OK) return DD_OK;
     HRESULT& slot = fail_[int(op)] != DD_OK ? fail_[int(op)] : g_fail_anywhere[int(op)];
     HRESULT r = slot;
     slot = DD_OK;

@@ -26,6 +26,7 @@ bool OpenGame() {
     static bool opened = false;
     if (opened) return true;
     setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
     platform::SetDebugOutputHook(quiet);
     platform::SetMessageBoxHook(quiet_box);
     std::filesystem::current_path(FERROW_BUILD_DIR);

@@ -18,7 +18,7 @@ public:
     static constexpr std::uint64_t kSpinMicros = 100;
 
     // Waits until the next deadline: sleeps for the bulk of it and spins only
-    // through the last few hundred microseconds.
+    // through the last hundred microseconds.
     void Wait();
 
     void Reset() { deadline_ = 0; }

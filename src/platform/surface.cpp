@@ -59,7 +59,6 @@ Surface::~Surface() {
     if (impl_->plain) SDL_FreeSurface(impl_->plain);
 }
 
-
 namespace {
 HRESULT g_fail_anywhere[3] = {DD_OK, DD_OK, DD_OK};
 }

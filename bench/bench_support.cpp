@@ -1,6 +1,7 @@
 #include "bench_support.h"
 
 #include <cstdlib>
+#include <ctime>
 #include <cstring>
 #include <filesystem>
 #include <vector>
@@ -25,6 +26,7 @@ bool OpenGame() {
     static bool opened = false;
     if (opened) return true;
     setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
     platform::SetDebugOutputHook(quiet);
     platform::SetMessageBoxHook(quiet_box);
     std::filesystem::current_path(FERROW_BUILD_DIR);
@@ -42,6 +44,20 @@ void CopyOneFrame() {
     static std::vector<unsigned char> from(640 * 480, 7), to(640 * 480);
     std::memcpy(to.data(), from.data(), from.size());
     asm volatile("" : : "r"(to.data()) : "memory");
+}
+
+double ThreadMicros() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e6 + double(t.tv_nsec) / 1e3;
+}
+
+double MicrosPerFrameCopy() {
+    constexpr int kCopies = 2000;
+    for (int i = 0; i < 100; ++i) CopyOneFrame();
+    const double start = ThreadMicros();
+    for (int i = 0; i < kCopies; ++i) CopyOneFrame();
+    return (ThreadMicros() - start) / kCopies;
 }
 
 }  // namespace benchsupport

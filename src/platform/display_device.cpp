@@ -190,17 +190,8 @@ HRESULT DirectDraw::CreateOffscreenSurface(int width, int height, Surface** surf
     SDL_Surface* plain = SDL_CreateRGBSurfaceWithFormat(0, width, height, 8, SDL_PIXELFORMAT_INDEX8);
     if (!plain) return DDERR_GENERIC;
     SDL_SetSurfacePalette(plain, internal::SharedPalette());
-    SDL_Surface* keyed =
-        SDL_CreateRGBSurfaceWithFormatFrom(plain->pixels, width, height, 8, plain->pitch, SDL_PIXELFORMAT_INDEX8);
-    if (!keyed) {
-        SDL_FreeSurface(plain);
-        return DDERR_GENERIC;
-    }
-    SDL_SetSurfacePalette(keyed, internal::SharedPalette());
-    SDL_SetColorKey(keyed, SDL_TRUE, 0);
     auto impl = std::make_unique<Surface::Impl>();
     impl->plain = plain;
-    impl->keyed = keyed;
     *surface = new Surface(std::move(impl));
     return DD_OK;
 }
@@ -241,21 +232,36 @@ HRESULT Surface::SetPalette(Palette* palette) {
     return DD_OK;
 }
 
-HRESULT Surface::Flip() {
-    if (!impl_->primary || !impl_->back || !g_display || !g_display->texture) return DDERR_GENERIC;
-    if (take_failure(DisplayStep::Flip)) return DDERR_GENERIC;
-    if (!g_lut_valid) rebuild_lut();
+namespace {
 
+// The back buffer's indices through the table straight into the locked
+// texture: one pass, no intermediate 32-bit surface.
+HRESULT convert(Surface* back) {
+    if (!g_lut_valid) rebuild_lut();
     void* texels = nullptr;
     int texture_pitch = 0;
     if (SDL_LockTexture(g_display->texture, nullptr, &texels, &texture_pitch) != 0) return DDERR_GENERIC;
-    const SDL_Surface* src = impl_->back->impl()->plain;
+    const SDL_Surface* src = back->impl()->plain;
     for (int y = 0; y < kImageHeight; ++y) {
         const std::uint8_t* in = static_cast<const std::uint8_t*>(src->pixels) + y * src->pitch;
         std::uint32_t* out = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(texels) + y * texture_pitch);
         for (int x = 0; x < kImageWidth; ++x) out[x] = g_lut[in[x]];
     }
     SDL_UnlockTexture(g_display->texture);
+    return DD_OK;
+}
+
+}  // namespace
+
+HRESULT ConvertBackBuffer() {
+    if (!g_primary || !g_primary->impl()->back || !g_display || !g_display->texture) return DDERR_GENERIC;
+    return convert(g_primary->impl()->back);
+}
+
+HRESULT Surface::Flip() {
+    if (!impl_->primary || !impl_->back || !g_display || !g_display->texture) return DDERR_GENERIC;
+    if (take_failure(DisplayStep::Flip)) return DDERR_GENERIC;
+    if (convert(impl_->back) != DD_OK) return DDERR_GENERIC;
 
     int ow = 0, oh = 0;
     SDL_GetRendererOutputSize(g_display->renderer, &ow, &oh);

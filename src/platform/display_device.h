@@ -46,6 +46,10 @@ HRESULT DirectDrawCreate(Window* window, DirectDraw** out);
 // microseconds per flip, for measuring the pace; nothing is written otherwise.
 void CloseFrameLog();
 
+// The first half of the flip: the back buffer through the palette into the
+// texture, without presenting it; the benchmarks time it on its own.
+HRESULT ConvertBackBuffer();
+
 // Flips made since the program started.
 unsigned long FramesPresented();
 

@@ -23,8 +23,8 @@ public:
 };
 
 struct Surface::Impl {
-    SDL_Surface* plain = nullptr;  // blits without colour key
-    SDL_Surface* keyed = nullptr;  // the same pixels, with the colour key set
+    SDL_Surface* plain = nullptr;  // the pixels; blits read and write them directly
+    std::uint8_t key = 0;          // the colour a keyed blit leaves out
     bool primary = false;
     Surface* back = nullptr;       // primary only: its back buffer
 };

@@ -1,6 +1,7 @@
 #include "platform/surface.h"
 
 #include <cstring>
+#include <vector>
 
 #include "platform/internal.h"
 
@@ -11,17 +12,52 @@ bool inside(const Rect& r, int w, int h) {
     return r.left >= 0 && r.top >= 0 && r.left <= r.right && r.top <= r.bottom && r.right <= w && r.bottom <= h;
 }
 
-}  // namespace
+// Sixteen pixels at a time; the compiler turns this into one vector compare
+// and select on any target it knows.
+using Pixels16 = std::uint8_t __attribute__((vector_size(16)));
 
-Surface::Surface(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
-
-Surface::~Surface() {
-    if (impl_->keyed) SDL_FreeSurface(impl_->keyed);
-    if (impl_->plain) SDL_FreeSurface(impl_->plain);
+// One row of a colour-keyed copy: every source pixel but the key replaces the
+// one under it. Comparing and selecting whole blocks costs less than a branch
+// per pixel, and blocks that are all key (a picture's empty corners) are not
+// written at all.
+void keyed_row(std::uint8_t* to, const std::uint8_t* from, int n, std::uint8_t key) {
+    const Pixels16 keys = Pixels16{} + key;
+    int x = 0;
+    for (; x + 16 <= n; x += 16) {
+        Pixels16 s, d;
+        std::memcpy(&s, from + x, 16);
+        const Pixels16 see_through = Pixels16(s == keys);
+        std::uint64_t halves[2];
+        std::memcpy(halves, &see_through, 16);
+        if ((halves[0] & halves[1]) == ~std::uint64_t{0}) continue;
+        std::memcpy(&d, to + x, 16);
+        d = (d & see_through) | (s & ~see_through);
+        std::memcpy(to + x, &d, 16);
+    }
+    for (; x < n; ++x)
+        if (from[x] != key) to[x] = from[x];
 }
 
-int Surface::width() const { return impl_->plain ? impl_->plain->w : kImageWidth; }
-int Surface::height() const { return impl_->plain ? impl_->plain->h : kImageHeight; }
+// Rows of width n from one pixel block to another. The caller has made sure
+// the two do not overlap.
+void copy_rows(std::uint8_t* to, int to_pitch, const std::uint8_t* from, int from_pitch, int n, int rows,
+               bool keyed, std::uint8_t key) {
+    for (int y = 0; y < rows; ++y, to += to_pitch, from += from_pitch) {
+        if (keyed) keyed_row(to, from, n, key);
+        else std::memcpy(to, from, std::size_t(n));
+    }
+}
+
+}  // namespace
+
+Surface::Surface(std::unique_ptr<Impl> impl)
+    : impl_(std::move(impl)),
+      width_(impl_->plain ? impl_->plain->w : kImageWidth),
+      height_(impl_->plain ? impl_->plain->h : kImageHeight) {}
+
+Surface::~Surface() {
+    if (impl_->plain) SDL_FreeSurface(impl_->plain);
+}
 
 namespace {
 HRESULT g_fail_anywhere[3] = {DD_OK, DD_OK, DD_OK};
@@ -31,6 +67,7 @@ void Surface::FailNext(SurfaceOp op, HRESULT code) { fail_[int(op)] = code; }
 void Surface::FailNextAnywhere(SurfaceOp op, HRESULT code) { g_fail_anywhere[int(op)] = code; }
 
 HRESULT Surface::TakeFailure(SurfaceOp op) {
+    if (fail_[int(op)] == DD_OK && g_fail_anywhere[int(op)] == DD_OK) return DD_OK;
     HRESULT& slot = fail_[int(op)] != DD_OK ? fail_[int(op)] : g_fail_anywhere[int(op)];
     HRESULT r = slot;
     slot = DD_OK;
@@ -45,16 +82,39 @@ HRESULT Surface::BltFast(int x, int y, Surface* src, const Rect* srcrect, std::u
     if (!inside(r, src->width(), src->height())) return DDERR_INVALIDRECT;
     const Rect dst{x, y, x + (r.right - r.left), y + (r.bottom - r.top)};
     if (!inside(dst, width(), height())) return DDERR_INVALIDRECT;
-    SDL_Rect from{r.left, r.top, r.right - r.left, r.bottom - r.top};
-    SDL_Rect to{x, y, 0, 0};
-    SDL_Surface* source = (flags & DDBLTFAST_SRCCOLORKEY) ? src->impl_->keyed : src->impl_->plain;
-    return SDL_BlitSurface(source, &from, impl_->plain, &to) == 0 ? DD_OK : DDERR_GENERIC;
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    if (w == 0 || h == 0) return DD_OK;
+    const bool keyed = (flags & DDBLTFAST_SRCCOLORKEY) != 0;
+    const SDL_Surface* from = src->impl_->plain;
+    SDL_Surface* to = impl_->plain;
+    const std::uint8_t* in = static_cast<const std::uint8_t*>(from->pixels) + r.top * from->pitch + r.left;
+    std::uint8_t* out = static_cast<std::uint8_t*>(to->pixels) + y * to->pitch + x;
+    const bool overlap = src == this && r.left < dst.right && dst.left < r.right && r.top < dst.bottom &&
+                         dst.top < r.bottom;
+    if (overlap) {
+        // A surface copied onto itself: the source is taken as it was before.
+        std::vector<std::uint8_t> before(std::size_t(w) * h);
+        copy_rows(before.data(), w, in, from->pitch, w, h, false, 0);
+        copy_rows(out, to->pitch, before.data(), w, w, h, keyed, src->impl_->key);
+    } else {
+        copy_rows(out, to->pitch, in, from->pitch, w, h, keyed, src->impl_->key);
+    }
+    return DD_OK;
 }
 
 HRESULT Surface::ColorFill(std::uint8_t index) {
     if (HRESULT r = TakeFailure(SurfaceOp::Blt)) return r;
     if (!impl_->plain) return DDERR_GENERIC;
-    return SDL_FillRect(impl_->plain, nullptr, index) == 0 ? DD_OK : DDERR_GENERIC;
+    // A byte per pixel: the fill is a memset per row, or one for the whole
+    // surface when its rows lie end to end.
+    SDL_Surface* s = impl_->plain;
+    std::uint8_t* row = static_cast<std::uint8_t*>(s->pixels);
+    if (s->pitch == s->w) {
+        std::memset(row, index, std::size_t(s->pitch) * s->h);
+    } else {
+        for (int y = 0; y < s->h; ++y, row += s->pitch) std::memset(row, index, std::size_t(s->w));
+    }
+    return DD_OK;
 }
 
 HRESULT Surface::Lock(const Rect* rect, SurfaceDesc* desc) {
@@ -76,8 +136,9 @@ HRESULT Surface::Unlock() {
 }
 
 HRESULT Surface::SetColorKey(std::uint8_t key) {
-    if (!impl_->keyed) return DDERR_GENERIC;
-    return SDL_SetColorKey(impl_->keyed, SDL_TRUE, key) == 0 ? DD_OK : DDERR_GENERIC;
+    if (!impl_->plain) return DDERR_GENERIC;
+    impl_->key = key;
+    return DD_OK;
 }
 
 HRESULT Surface::GetSurfaceDesc(SurfaceDesc* desc) const {

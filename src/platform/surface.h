@@ -66,8 +66,10 @@ public:
     static void FailNextAnywhere(SurfaceOp op, HRESULT code);
     void MarkLost() { lost_ = true; }
 
-    int width() const;
-    int height() const;
+    // Kept beside the pixels' owner: the hit test asks for them on every
+    // object under the pointer.
+    int width() const { return width_; }
+    int height() const { return height_; }
 
     struct Impl;
     Impl* impl() { return impl_.get(); }
@@ -78,6 +80,8 @@ private:
     HRESULT TakeFailure(SurfaceOp op);
 
     std::unique_ptr<Impl> impl_;
+    int width_ = 0;
+    int height_ = 0;
     bool lost_ = false;
     bool locked_ = false;
     HRESULT fail_[3] = {DD_OK, DD_OK, DD_OK};

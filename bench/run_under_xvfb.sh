@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# The game played under Xvfb in a 640 x 480 window with synthetic mouse moves
+# and clicks, measured over SECONDS of play (default 20) after the logo, the
+# name entry and the countdown. Prints the start-up time to the first
+# presented frame, the game process's share of one core, frames per second,
+# the frame-interval percentiles and the resident memory.
+# Usage: run_under_xvfb.sh GAME [SECONDS]
+set -u
+game=$(realpath "$1")
+seconds=${2:-20}
+for tool in Xvfb xdotool python3; do
+  command -v "$tool" >/dev/null || { echo "no $tool"; exit 77; }
+done
+
+work=$(mktemp -d)
+display=":$((300 + $$ % 400))"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+mover=
+trap '[ -n "$mover" ] && kill $mover 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+export DISPLAY=$display SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+# A folder of its own with a copy of the data, so that no highscore is kept.
+mkdir -p "$work/start/data"
+cp -r "$(dirname "$game")/data/set0" "$work/start/data/"
+cd "$work/start"
+# The monotonic clock at exec, in the frame log's microseconds.
+FERROW_FRAME_LOG="$work/frames" python3 -c '
+import os, sys, time
+open(sys.argv[1], "w").write(str(time.monotonic_ns() // 1000))
+os.execv(sys.argv[2], sys.argv[2:])' "$work/exec" "$game" --windowed 2>"$work/stderr" &
+pid=$!
+window=$(xdotool search --sync --limit 1 --name '^ferrow$')
+sleep 6.5  # the five-second logo
+for key in b e n; do xdotool keydown "$key"; sleep 0.2; xdotool keyup "$key"; sleep 0.2; done
+xdotool key Return
+sleep 7.5  # the countdown
+
+# Play: aim somewhere new twice a second, shoot, and reload after eight shots.
+(
+  n=0
+  while :; do
+    xdotool mousemove --window "$window" $((40 + RANDOM % 560)) $((40 + RANDOM % 300)) click 1
+    n=$((n + 1))
+    [ $((n % 8)) = 0 ] && xdotool click 3
+    sleep 0.5
+  done
+) &
+mover=$!
+
+cpu() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+start_line=$(wc -l < "$work/frames")
+cpu0=$(cpu)
+sleep "$seconds"
+cpu1=$(cpu)
+end_line=$(wc -l < "$work/frames")
+rss=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status")
+kill "$mover"
+mover=
+xdotool key Escape
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$pid" 2>/dev/null && kill -9 "$pid"
+wait "$pid" 2>/dev/null
+
+first=$(head -n 1 "$work/frames")
+echo "start-up to the first frame: $(( (first - $(cat "$work/exec")) / 1000 )) ms"
+echo "resident memory while playing: $((rss / 1024)) MiB"
+awk -v ticks="$(getconf CLK_TCK)" -v s="$seconds" -v c="$((cpu1 - cpu0))" \
+  'BEGIN { printf "processor: %.1f %% of one core\n", 100 * c / ticks / s }'
+# Intervals between the frames presented in the measured span.
+sed -n "$((start_line + 1)),${end_line}p" "$work/frames" |
+  awk 'NR > 1 { print ($1 - prev) / 1000 } { prev = $1; if (NR == 1) t0 = $1; t1 = $1; n = NR }
+       END { printf "frames per second: %.2f\n", (n - 1) / ((t1 - t0) / 1e6) > "/dev/stderr" }' |
+  sort -n | awk '{ v[NR] = $1; if ($1 >= 14.7 && $1 <= 18.7) ok++ }
+    function p(q) { i = int(q * NR + 0.5); if (i < 1) i = 1; if (i > NR) i = NR; return v[i] }
+    END { printf "frame interval ms: p1 %.2f  p50 %.2f  p99 %.2f  max %.2f; within 16.7 +- 2: %.2f %%\n",
+                 p(0.01), p(0.5), p(0.99), v[NR], 100 * ok / NR }' 2>&1

@@ -121,8 +121,6 @@ TEST_F(GraphicsStoreTest, SurfaceAndLockFailuresAreReported) {
     EXPECT_TRUE(fakes::DebugLineContains("DD konnte Surface nicht erzeugen "));
 
     programmendet = false;
-    // The report closed the display but leaves the window to its owner.
-    platform::DestroyWindow(hauptfenster);
     ASSERT_TRUE(OpenDisplay());
     store_.init(lpdd, lpddsprimary, lpddsback);
     platform::Surface::FailNextAnywhere(platform::SurfaceOp::Lock, platform::DDERR_GENERIC);

@@ -16,8 +16,6 @@ TEST_F(LayerDatabaseTest, LayersAreMadeInOrderAndDrawnBackToFront) {
     EXPECT_EQ(fakes::boxes.back().text, "_layerdatenbank::addbild-layerdaten[layernummer] zeigt auf NULL");
     fakes::boxes.clear();
     programmendet = false;
-    // The report closed the display but leaves the window to its owner.
-    platform::DestroyWindow(hauptfenster);
     ASSERT_TRUE(OpenDisplay());
 
     db.init(lpdd, lpddsprimary, lpddsback);

@@ -1,11 +1,11 @@
 // ferrow: a shooting gallery over a sunny sea.
-#include <cstring>
+#include <cstdio>
 
-#include "platform/window.h"
+#include "shell/command_line.h"
 #include "shell/main_loop.h"
 
 int main(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--windowed") == 0) platform::SetWindowedStart(true);
+    const int status = befehlszeile(argc, argv, stdout, stderr);
+    if (status != kSpielen) return status;
     return WinMain();
 }

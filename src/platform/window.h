@@ -12,7 +12,8 @@ Cursor* LoadCursor(const char* name);
 Icon* LoadIcon(const char* name);
 
 // Starts video if need be and creates the window, shown, in the mode chosen by
-// SetWindowedStart (full-screen unless told otherwise). Null on failure.
+// SetWindowedStart (full-screen unless told otherwise). Takes the icon and
+// cursor, also when it fails. Null on failure.
 Window* CreateWindow(const char* title, Icon* icon, Cursor* cursor);
 void DestroyWindow(Window* window);
 

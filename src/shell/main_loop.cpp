@@ -8,7 +8,7 @@
 using namespace platform;
 
 int WinMain() {
-    if (!initfenster()) return 0;
+    if (!initfenster()) return programmendet ? 1 : 0;
 
     Message msg;
     for (;;) {

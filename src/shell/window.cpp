@@ -11,7 +11,12 @@ int initfenster() {
     platform::Cursor* cursor = platform::LoadCursor("cursor");
     platform::Icon* icon = platform::LoadIcon("iconi");
     hauptfenster = platform::CreateWindow("ferrow", icon, cursor);
-    if (!hauptfenster) return 0;
+    if (!hauptfenster) {
+        // Without a display there is no window to play in; say so rather than
+        // end as if all went well.
+        fehlerbox("Keine Anzeige gefunden: Das Fenster konnte nicht geöffnet werden");
+        return 0;
+    }
     // The first focus event may never come; start from what the window is.
     programmaktiv = platform::IsWindowActive(hauptfenster) ? 1 : 0;
 

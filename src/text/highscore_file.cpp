@@ -2,10 +2,14 @@
 // little-endian 32-bit score, stored the way a Windows text stream stores
 // them (every 0x0A as 0x0D 0x0A), so files move freely between the old
 // program and this one.
+#include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "platform/debug_output.h"
@@ -44,6 +48,23 @@ std::size_t zurueckuebersetzen(const unsigned char* roh, std::size_t rohlaenge, 
 
 bool allesgeschrieben(std::FILE* datei, const unsigned char* bytes, std::size_t laenge) {
     return std::fwrite(bytes, 1, laenge, datei) == laenge && std::fflush(datei) == 0 && fsync(fileno(datei)) == 0;
+}
+
+// A game killed while it saved left its unfinished file behind; the file of a
+// game still running is its own business.
+void resteentfernen(const std::string& ziel) {
+    const std::filesystem::path pfad(ziel);
+    const std::string anfang = pfad.filename().string() + ".neu";
+    std::error_code ec;
+    const std::filesystem::path ordner = pfad.has_parent_path() ? pfad.parent_path() : ".";
+    for (const auto& eintrag : std::filesystem::directory_iterator(ordner, ec)) {
+        const std::string name = eintrag.path().filename().string();
+        if (name.compare(0, anfang.size(), anfang) != 0) continue;
+        char* ende = nullptr;
+        const long pid = std::strtol(name.c_str() + anfang.size(), &ende, 10);
+        if (pid <= 0 || *ende != 0) continue;
+        if (kill(pid_t(pid), 0) != 0 && errno == ESRCH) std::filesystem::remove(eintrag.path(), ec);
+    }
 }
 
 }  // namespace
@@ -111,5 +132,6 @@ std::uint8_t _highscore::schreiben() {
         OutputDebugString("-schreiben: datei konnte nicht geöffnet werden");
         return 1;
     }
+    resteentfernen(ziel);
     return 0;
 }

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <sstream>
 
+#include "support/scoped_env.h"
+#include "support/small_disk.h"
 #include "text/text_fixture.h"
 
 namespace {
@@ -123,4 +125,57 @@ TEST_F(HighscoreFileTest, AFailedSaveLeavesTheOldFileIntact) {
     highscore.eingerichtet = false;
     EXPECT_EQ(highscore.schreiben(), 1);
     EXPECT_EQ(lesen("hight.dat"), kErststart);
+}
+
+TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
+    const std::filesystem::path daten = ordner_ / "daten";
+    SmallDisk disk(daten, "1m");
+    if (!disk.Usable()) GTEST_SKIP() << "no tmpfs may be mounted here";
+    std::filesystem::current_path(daten);
+    anlegen("hight.dat", kErststart);  // the table that came with the game
+    ASSERT_TRUE(disk.MakeReadOnly());
+
+    ScopedEnv env;
+    env.Set("XDG_DATA_HOME", (ordner_ / "xdg").c_str());
+    highscore.eingerichtet = true;
+    ASSERT_EQ(highscore.laden(), 0);
+    highscore.tabellenpunkte[0] = 4711;
+    ASSERT_EQ(highscore.schreiben(), 0);
+    EXPECT_EQ(lesen("hight.dat"), kErststart);
+    _highscore geladen;
+    ASSERT_EQ(geladen.laden(), 0);
+    EXPECT_EQ(geladen.tabellenpunkte[0], 4711);
+    EXPECT_TRUE(std::filesystem::exists(ordner_ / "xdg" / "ferrow" / "hight.dat"));
+
+    // With no folder of the user's known, nothing can be saved, and the
+    // report says so.
+    env.Set("XDG_DATA_HOME", nullptr);
+    env.Set("HOME", nullptr);
+    fakes::debug_lines.clear();
+    EXPECT_EQ(highscore.schreiben(), 1);
+    EXPECT_TRUE(fakes::DebugLineContains("-schreiben: datei konnte nicht geöffnet werden"));
+    EXPECT_EQ(lesen("hight.dat"), kErststart);
+    std::filesystem::current_path(ordner_);
+}
+
+TEST_F(HighscoreFileTest, AFullDiskIsReportedAndLeavesTheOldFileIntact) {
+    const std::filesystem::path daten = ordner_ / "daten";
+    SmallDisk disk(daten, "64k");
+    if (!disk.Usable()) GTEST_SKIP() << "no tmpfs may be mounted here";
+    std::filesystem::current_path(daten);
+    anlegen("hight.dat", kErststart);
+    {
+        std::ofstream fuell("fuellung", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (fuell.write(block.data(), block.size())) {
+        }
+    }
+    highscore.eingerichtet = true;
+    highscore.ruecksetztabelle();
+    highscore.tabellenpunkte[0] = 4711;
+    EXPECT_EQ(highscore.schreiben(), 1);
+    EXPECT_TRUE(fakes::DebugLineContains("-schreiben: datei konnte nicht geöffnet werden"));
+    EXPECT_EQ(lesen("hight.dat"), kErststart);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2) << "a half-written file was left";
+    std::filesystem::current_path(ordner_);
 }

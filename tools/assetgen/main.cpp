@@ -2,12 +2,14 @@
 //   assetgen --data DIR --resources FILE.cpp   write the data folder and resources
 //   assetgen --sheet FILE.bmp                  write the contact sheet of all pictures
 //   assetgen --sounds                          list each sound's length and peak
+//   assetgen --icons DIR                       write the desktop icons ferrow-32.png, ferrow-64.png
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "bmp_writer.h"
 #include "pictures/pictures.h"
+#include "png_writer.h"
 #include "resources.h"
 #include "sounds/sounds.h"
 
@@ -16,14 +18,14 @@ using namespace assetgen;
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: assetgen [--data DIR] [--resources FILE] [--sheet FILE] [--sounds]\n");
+    std::fprintf(stderr, "usage: assetgen [--data DIR] [--resources FILE] [--sheet FILE] [--sounds] [--icons DIR]\n");
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string data_dir, resource_file, sheet_file;
+    std::string data_dir, resource_file, sheet_file, icon_dir;
     bool list_sounds = false;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
@@ -31,10 +33,12 @@ int main(int argc, char** argv) {
         if (arg == "--data" && has_value) data_dir = argv[++i];
         else if (arg == "--resources" && has_value) resource_file = argv[++i];
         else if (arg == "--sheet" && has_value) sheet_file = argv[++i];
+        else if (arg == "--icons" && has_value) icon_dir = argv[++i];
         else if (arg == "--sounds") list_sounds = true;
         else return usage();
     }
-    if (data_dir.empty() && resource_file.empty() && sheet_file.empty() && !list_sounds) return usage();
+    if (data_dir.empty() && resource_file.empty() && sheet_file.empty() && icon_dir.empty() && !list_sounds)
+        return usage();
 
     int failures = 0;
     const bool need_pictures = !data_dir.empty() || !sheet_file.empty();
@@ -51,6 +55,11 @@ int main(int argc, char** argv) {
     }
     if (!resource_file.empty() && !write_resource_source(resource_file, logo)) ++failures;
     if (!sheet_file.empty() && !write_contact_sheet(sheet_file, pictures, logo)) ++failures;
+    for (int scale : {1, 2}) {
+        const Image icon = icon_image();
+        const std::string name = "/ferrow-" + std::to_string(icon.width * scale) + ".png";
+        if (!icon_dir.empty() && !write_file(icon_dir + name, png_bytes(icon, scale))) ++failures;
+    }
     if (list_sounds) std::fputs(sound_listing(sounds).c_str(), stdout);
 
     if (failures) std::fprintf(stderr, "assetgen: %d file(s) could not be written\n", failures);

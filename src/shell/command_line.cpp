@@ -1,0 +1,49 @@
+#include "shell/command_line.h"
+
+#include <cstring>
+
+#include "platform/window.h"
+
+#ifndef FERROW_VERSION
+#define FERROW_VERSION "0"
+#endif
+
+namespace {
+
+constexpr char kAufruf[] = "Aufruf: ferrow [--windowed] [--help] [--version]\n";
+
+constexpr char kHilfe[] =
+    "Eine Schießbude über sonnigem Meer: Schweine, Wolken und Boote ziehen vorbei.\n"
+    "Zielen mit der Maus, schießen mit der linken, nachladen mit der rechten Taste.\n"
+    "\n"
+    "  --windowed  im Fenster starten statt bildschirmfüllend (Alt+Eingabe wechselt)\n"
+    "  --help      diese Hilfe zeigen\n"
+    "  --version   die Versionsnummer zeigen\n"
+    "\n"
+    "Escape oder F12 beendet das Spiel. Die Bestenliste \"hight.dat\" liegt im\n"
+    "Datenordner oder, wenn er nicht beschreibbar ist, in $XDG_DATA_HOME/ferrow/.\n";
+
+}  // namespace
+
+int befehlszeile(int argc, const char* const* argv, std::FILE* ausgabe, std::FILE* fehler) {
+    bool fenster = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--windowed") == 0) {
+            fenster = true;
+        } else if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(kAufruf, ausgabe);
+            std::fputs(kHilfe, ausgabe);
+            return 0;
+        } else if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs("ferrow " FERROW_VERSION "\n", ausgabe);
+            return 0;
+        } else {
+            // A mistyped option would otherwise start a full-screen game.
+            std::fprintf(fehler, "ferrow: unbekannte Option \"%s\"\n", argv[i]);
+            std::fputs(kAufruf, fehler);
+            return 2;
+        }
+    }
+    platform::SetWindowedStart(fenster);
+    return kSpielen;
+}

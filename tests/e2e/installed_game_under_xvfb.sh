@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The installed game: `cmake --install` into a fresh prefix puts the program,
+# its data, the desktop entry, the icons and the manual page in their places;
+# the game, started from /tmp with its data folder read-only, plays under a
+# real X server and keeps its table in $XDG_DATA_HOME/ferrow/.
+# Usage: installed_game_under_xvfb.sh BUILD_DIR
+set -u
+build=$1
+for tool in Xvfb xdotool desktop-file-validate; do
+  command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
+done
+# Root may write anywhere: the game then runs as an ordinary user, so that a
+# read-only folder is read-only for it.
+as_player=()
+if [ "$(id -u)" = 0 ]; then
+  command -v setpriv >/dev/null || { echo "no setpriv to leave root: skipped"; exit 77; }
+  as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+fi
+
+work=$(mktemp -d)
+chmod 755 "$work"
+display=":$((300 + $$ % 400))"
+Xvfb "$display" -screen 0 800x600x24 -nolisten tcp -ac >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; chmod -R u+w "$work"; rm -rf "$work"' EXIT
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: install"; exit 1; }
+for f in bin/ferrow share/ferrow/data/set0/absturz256.bmp share/ferrow/data/set0/s0.wav share/applications/ferrow.desktop \
+         share/icons/hicolor/32x32/apps/ferrow.png share/icons/hicolor/64x64/apps/ferrow.png \
+         share/man/man6/ferrow.6; do
+  [ -f "$prefix/$f" ] || fail "not installed: $f"
+done
+[ -e "$prefix/share/ferrow/data/set0/hight.dat" ] && fail "a table of the build was installed"
+desktop-file-validate "$prefix/share/applications/ferrow.desktop" || fail "desktop entry refused"
+
+# Help and version answer without a display.
+env -u DISPLAY "$prefix/bin/ferrow" --version | grep -qx 'ferrow [0-9.]*' || fail "--version"
+env -u DISPLAY "$prefix/bin/ferrow" --help | grep -q '^Aufruf: ferrow' || fail "--help"
+
+chmod -R a-w "$prefix/share/ferrow"
+xdg=$work/xdg
+mkdir -p "$xdg"
+[ ${#as_player[@]} -gt 0 ] && chown 65534:65534 "$xdg"
+
+export DISPLAY=$display SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+cd /tmp
+env XDG_DATA_HOME="$xdg" HOME="$xdg" "${as_player[@]}" "$prefix/bin/ferrow" --windowed 2>"$work/stderr" &
+pid=$!
+window=$(xdotool search --sync --limit 1 --name '^ferrow$')
+sleep 6.5  # the five-second logo
+hold() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; sleep 0.3; }
+hold i
+hold Return
+sleep 2
+xdotool mousemove --window "$window" 320 200
+for _ in $(seq 3); do xdotool click 1; sleep 0.25; done
+xdotool key Escape
+for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then
+  fail "still running"
+  kill -9 "$pid"
+fi
+wait "$pid"
+status=$?
+[ "$status" = 0 ] || fail "exit status $status"
+grep -q "Fehlermeldung" "$work/stderr" && fail "a report: $(cat "$work/stderr")"
+[ -s "$xdg/ferrow/hight.dat" ] || fail "no hight.dat in \$XDG_DATA_HOME/ferrow/"
+[ -e "$prefix/share/ferrow/data/set0/hight.dat" ] && fail "the table was written into the read-only data folder"
+
+[ "$failures" = 0 ] && echo "installed game: all passed"
+exit $((failures > 0))

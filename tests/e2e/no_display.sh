@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The real program where there is no display: the report goes to the
+# terminal, and the program ends at once with a failure status.
+# Usage: no_display.sh GAME
+set -u
+game=$1
+err=$(mktemp)
+trap 'rm -f "$err"' EXIT
+cd /tmp
+env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy timeout 20 "$game" --windowed 2>"$err"
+status=$?
+failures=0
+[ "$status" = 1 ] || { echo "FAIL: exit status $status, want 1"; failures=1; }
+grep -q "Fehlermeldung Keine Anzeige gefunden: Das Fenster konnte nicht geöffnet werden" "$err" ||
+  { echo "FAIL: no report on stderr:"; cat "$err"; failures=1; }
+exit $failures

@@ -1,0 +1,105 @@
+// Start-up where the machine lacks what the game needs: each case ends with a
+// report that names what is missing, and never with a crash.
+#include <fstream>
+
+#include "support/scoped_env.h"
+#include "support/shell_fixture.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class BadEnvironmentTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        root_ = fs::path(::testing::TempDir()) / ("ferrow-env-" + std::to_string(::getpid()));
+        fs::remove_all(root_);
+        fs::create_directories(root_);
+    }
+    void TearDown() override {
+        ShellTest::TearDown();
+        fs::current_path(FERROW_BUILD_DIR);
+        fs::remove_all(root_);
+    }
+
+    std::vector<std::string> BoxTexts() const {
+        std::vector<std::string> texts;
+        for (const auto& b : fakes::boxes) texts.push_back(b.text);
+        return texts;
+    }
+
+    fs::path root_;
+};
+
+}  // namespace
+
+TEST_F(BadEnvironmentTest, NoDataFolderOrABrokenPictureIsReportedByThePicturesName) {
+    struct Case {
+        const char* name;
+        const char* broken;        // the picture spoilt in a copy of the data; null: no data at all
+        std::string bytes;
+    };
+    std::string truncated(800, '\0');
+    std::ifstream(fs::path(FERROW_DATA_DIR) / "floss9256.bmp", std::ios::binary).read(&truncated[0], 800);
+    const Case cases[] = {
+        {"no data folder", nullptr, ""},
+        {"not a picture", "wasser256.bmp", "kein Bild"},
+        {"cut short", "floss9256.bmp", truncated},
+        {"empty", "tschik256.bmp", ""},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        const fs::path start = root_ / "start";
+        fs::create_directories(start);
+        if (c.broken) {
+            fs::create_directories(start / "data");
+            fs::copy(FERROW_DATA_DIR, start / "data" / "set0", fs::copy_options::recursive);
+            std::ofstream(start / "data" / "set0" / c.broken, std::ios::binary | std::ios::trunc) << c.bytes;
+        }
+        fs::current_path(start);
+        ASSERT_TRUE(OpenDisplay());
+        basisordnerholen();
+        datenordnersetzen("set0");
+        grafikkatalog();
+        const std::string picture = c.broken ? c.broken : "wasser256.bmp";
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Konnte Bild nicht laden : " + picture}) << c.name;
+        EXPECT_TRUE(programmendet) << c.name;
+        EXPECT_EQ(lpdd, nullptr) << c.name;
+        TearDown();
+    }
+}
+
+TEST_F(BadEnvironmentTest, NoDisplayIsReportedAndTheProgramEndsWithAFailure) {
+    struct Case {
+        const char* name;
+        const char* driver;  // null: whatever SDL finds
+    };
+    // Left to itself, SDL falls back on a driver that shows nothing; that is
+    // no display either.
+    const Case cases[] = {{"X server not there", "x11"}, {"nothing found", nullptr}};
+    for (const Case& c : cases) {
+        SetUp();
+        ScopedEnv env;
+        env.Set("DISPLAY", nullptr);
+        env.Set("WAYLAND_DISPLAY", nullptr);
+        env.Set("SDL_VIDEODRIVER", c.driver);
+        EXPECT_EQ(WinMain(), 1) << c.name;
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Keine Anzeige gefunden: Das Fenster konnte nicht geöffnet werden"})
+            << c.name;
+        EXPECT_EQ(fakes::boxes.at(0).caption, "Fehlermeldung ");
+        EXPECT_EQ(hauptfenster, nullptr) << c.name;
+        TearDown();
+    }
+}
+
+TEST_F(BadEnvironmentTest, NoAudioDeviceIsReportedBeforeTheGameStarts) {
+    ScopedEnv env;
+    env.Set("SDL_AUDIODRIVER", "keiner");
+    platform::SetWindowedStart(true);
+    EXPECT_EQ(initfenster(), 1);
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Fehler bei DirectSoundInit (id:01)"});
+    EXPECT_TRUE(programmendet);
+    EXPECT_EQ(basisordner[0], 0) << "start-up went on after the report";
+    EXPECT_EQ(lpdd, nullptr);
+}

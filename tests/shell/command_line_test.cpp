@@ -1,0 +1,58 @@
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "shell/command_line.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Answer {
+    int status;
+    std::string out, err;
+};
+
+Answer ask(std::vector<const char*> args) {
+    args.insert(args.begin(), "ferrow");
+    char *out = nullptr, *err = nullptr;
+    std::size_t out_len = 0, err_len = 0;
+    std::FILE* o = open_memstream(&out, &out_len);
+    std::FILE* e = open_memstream(&err, &err_len);
+    const int status = befehlszeile(int(args.size()), args.data(), o, e);
+    std::fclose(o);
+    std::fclose(e);
+    Answer a{status, out, err};
+    std::free(out);
+    std::free(err);
+    return a;
+}
+
+}  // namespace
+
+TEST(CommandLineTest, HelpAndVersionAnswerInTheTerminalAndEnd) {
+    const Answer help = ask({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("Aufruf: ferrow [--windowed] [--help] [--version]\n", 0), 0u);
+    EXPECT_NE(help.out.find("--windowed  im Fenster starten"), std::string::npos);
+    EXPECT_EQ(help.err, "");
+
+    // Asked for after another option, still only the answer.
+    const Answer version = ask({"--windowed", "--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "ferrow " FERROW_VERSION "\n");
+    EXPECT_EQ(version.err, "");
+}
+
+TEST(CommandLineTest, GameStartsWithKnownOptionsAndNotWithUnknownOnes) {
+    EXPECT_EQ(ask({}).status, kSpielen);
+    EXPECT_EQ(ask({"--windowed"}).status, kSpielen);
+
+    const Answer wrong = ask({"--fenster"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.out, "");
+    EXPECT_EQ(wrong.err,
+              "ferrow: unbekannte Option \"--fenster\"\n"
+              "Aufruf: ferrow [--windowed] [--help] [--version]\n");
+}

@@ -1,0 +1,185 @@
+// The table survives the program being killed while it saves: F2 held saves
+// "hight.dat" every frame, and a kill at any moment leaves either the table
+// before that save or the one after it, byte for byte, never a mixture.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <random>
+#include <thread>
+
+#include "support/shell_fixture.h"
+#include "text/highscore_table.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kRunden = 200;
+
+// Save number i of a run: even ones are F2's reset table, odd ones a table
+// with a played score on top, so that each save changes the file. -1 is the
+// table the run starts from.
+void tabellesetzen(_highscore& t, int i) {
+    t.ruecksetztabelle();
+    if (i % 2 != 0) t.tabellenpunkte[0] = 1000 + i;
+}
+
+std::string lesen(const fs::path& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+class KillWhileSavingTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        root_ = fs::path(::testing::TempDir()) / ("ferrow-kill-" + std::to_string(::getpid()));
+        fs::remove_all(root_);
+        fs::create_directories(root_ / "data");
+        fs::create_directories(root_ / "muster");
+        fs::copy(FERROW_DATA_DIR, root_ / "data" / "set0", fs::copy_options::recursive);
+        platform::SetWindowedStart(true);
+    }
+    void TearDown() override {
+        ShellTest::TearDown();
+        fs::current_path(FERROW_BUILD_DIR);
+        fs::remove_all(root_);
+    }
+
+    // The file the game writes for save number i, made by the same code.
+    const std::string& Muster(int i) {
+        const int schluessel = i % 2 == 0 ? 0 : i;
+        auto it = muster_.find(schluessel);
+        if (it != muster_.end()) return it->second;
+        fs::current_path(root_ / "muster");
+        _highscore t;
+        t.eingerichtet = true;
+        tabellesetzen(t, schluessel);
+        EXPECT_EQ(t.schreiben(), 0);
+        fs::current_path(FERROW_BUILD_DIR);
+        return muster_[schluessel] = lesen(root_ / "muster" / "hight.dat");
+    }
+
+    // The game starts once in a process of its own; for each round it forks
+    // a copy that saves as F2 does, frame after frame. The copy sends its
+    // process number, then the number of each finished save; once it is
+    // gone, the game sends kVorbei.
+    [[noreturn]] void Spielen(int auftraege, int melden) {
+        fs::current_path(root_);
+        if (initfenster() != 1 || programmendet) _exit(2);
+        for (char auftrag; read(auftraege, &auftrag, 1) == 1;) {
+            const pid_t kopie = fork();
+            if (kopie == 0) Speichern(melden);
+            int status = 0;
+            waitpid(kopie, &status, 0);
+            const int vorbei = WIFSIGNALED(status) ? kVorbei : kAbgebrochen;
+            if (write(melden, &vorbei, sizeof vorbei) != sizeof vorbei) _exit(2);
+        }
+        _exit(0);
+    }
+
+    [[noreturn]] static void Speichern(int melden) {
+        const int ich = getpid();
+        if (write(melden, &ich, sizeof ich) != sizeof ich) _exit(2);
+        for (int i = 0;; ++i) {
+            if (i % 2 == 0) {
+                highscore.zuruecksetzen();
+                highscore.auswerten();
+            } else {
+                tabellesetzen(highscore, i);
+                if (highscore.schreiben() != 0) _exit(3);
+            }
+            if (write(melden, &i, sizeof i) != sizeof i) _exit(2);
+        }
+    }
+
+    static constexpr int kVorbei = -2, kAbgebrochen = -3;
+    fs::path root_;
+    std::map<int, std::string> muster_;
+};
+
+}  // namespace
+
+TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
+    const fs::path datei = root_ / "data" / "set0" / "hight.dat";
+    const unsigned seed = std::random_device{}();
+    std::mt19937 zufall(seed);
+    int alte = 0, neue = 0, saves = 0, reste = 0;
+    int auftraege[2], meldungen[2];
+    ASSERT_EQ(pipe(auftraege), 0);
+    ASSERT_EQ(pipe(meldungen), 0);
+    const pid_t spiel = fork();
+    ASSERT_GE(spiel, 0);
+    if (spiel == 0) {
+        close(auftraege[1]);
+        close(meldungen[0]);
+        Spielen(auftraege[0], meldungen[1]);
+    }
+    close(auftraege[0]);
+    close(meldungen[1]);
+    // However the test ends, the game hears no more orders and is gone.
+    struct Ende {
+        int auftraege, meldungen;
+        pid_t spiel;
+        ~Ende() {
+            close(auftraege);
+            kill(spiel, SIGKILL);
+            waitpid(spiel, nullptr, 0);
+            close(meldungen);
+        }
+    } ende{auftraege[1], meldungen[0], spiel};
+    auto naechste = [&] {
+        int zahl = kAbgebrochen;
+        if (read(meldungen[0], &zahl, sizeof zahl) != ssize_t(sizeof zahl)) return kAbgebrochen;
+        return zahl;
+    };
+
+    for (int runde = 0; runde < kRunden; ++runde) {
+        std::ofstream(datei, std::ios::binary | std::ios::trunc) << Muster(-1);
+        const char auftrag = 1;
+        ASSERT_EQ(write(auftraege[1], &auftrag, 1), 1);
+        const int kopie = naechste();
+        ASSERT_GT(kopie, 0) << "the game did not start";
+        // Somewhere within the first few dozen saves.
+        std::this_thread::sleep_for(std::chrono::microseconds(std::uniform_int_distribution<int>(0, 30000)(zufall)));
+        kill(kopie, SIGKILL);
+        int fertig = -1, zahl;
+        while ((zahl = naechste()) >= 0) fertig = zahl;
+        ASSERT_EQ(zahl, kVorbei) << "the saving copy ended by itself";
+        saves += fertig + 1;
+
+        const std::string inhalt = lesen(datei);
+        if (inhalt == Muster(fertig)) {
+            ++alte;
+        } else if (inhalt == Muster(fertig + 1)) {
+            ++neue;
+        } else {
+            ADD_FAILURE() << "round " << runde << " (seed " << seed << "): after save " << fertig
+                          << " the file holds " << inhalt.size() << " bytes of neither table";
+        }
+        // A save cut short leaves its unfinished file beside the table.
+        reste += fs::exists(datei.parent_path() / ("hight.dat.neu" + std::to_string(kopie)));
+    }
+    // The next finished save clears what the killed games left.
+    ASSERT_EQ(write(auftraege[1], "", 1), 1);
+    const int kopie = naechste();
+    ASSERT_GT(kopie, 0);
+    for (int z = -1; z < 1;) {
+        z = naechste();
+        ASSERT_GE(z, 0) << "the last saving copy ended by itself";
+    }
+    kill(kopie, SIGKILL);
+    while (naechste() >= 0) {
+    }
+    int uebrig = 0;
+    for (const auto& e : fs::directory_iterator(datei.parent_path()))
+        uebrig += e.path().filename().string().rfind("hight.dat.neu", 0) == 0;
+    EXPECT_LE(uebrig, 1) << "only the last kill's unfinished file may stay";
+    std::printf("%d kills after %d finished saves: %d left the table of the last finished save, "
+                "%d the one being saved; %d kills left an unfinished file (seed %u)\n",
+                kRunden, saves, alte, neue, reste, seed);
+}

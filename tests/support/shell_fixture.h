@@ -48,8 +48,6 @@ protected:
 
     // A window and the display set up on it; false if either failed.
     bool OpenDisplay() {
-        // A test may open a second display after a report released the first.
-        if (hauptfenster) platform::DestroyWindow(hauptfenster);
         platform::SetWindowedStart(true);
         // Opened again after a fatal report: the old window goes first.
         aufraeumen();

@@ -1,15 +1,13 @@
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
 #include <string>
 
 #include "layers/sound_requests.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
-#include "support/shell_fixture.h"
+#include "support/game_fixture.h"
 #include "text/highscore_table.h"
 
-namespace fs = std::filesystem;
 using namespace platform;
 
 namespace {
@@ -19,26 +17,17 @@ void record(int slot) { played.push_back(slot); }
 
 // The whole game started from a folder of its own (a copy of the data), on
 // the fake clock, driven frame by frame.
-class GameFlowTest : public ShellTest {
+class GameFlowTest : public GameTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
-        root_ = fs::path(::testing::TempDir()) / ("ferrow-game-" + std::to_string(::getpid()));
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "data");
-        fs::copy(FERROW_DATA_DIR, root_ / "data" / "set0", fs::copy_options::recursive);
-        fs::remove(root_ / "data" / "set0" / "hight.dat");
-        fs::current_path(root_);
-        SetWindowedStart(true);
+        GameTest::SetUp();
         played.clear();
         soundzuhoerersetzen(record);
-        ASSERT_EQ(initfenster(), 1);
-        ASSERT_TRUE(fakes::boxes.empty());
+        ASSERT_NO_FATAL_FAILURE(StartGame("game"));
     }
     void TearDown() override {
         soundzuhoerersetzen(nullptr);
-        ShellTest::TearDown();
-        fs::remove_all(root_);
+        GameTest::TearDown();
     }
 
     void Frames(int n) {
@@ -80,7 +69,6 @@ protected:
         for (int i = 0; i < 7; ++i) n += std::strcmp(highscore.namen[i], name) == 0;
         return n;
     }
-    fs::path root_;
 };
 
 }  // namespace

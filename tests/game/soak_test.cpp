@@ -7,31 +7,17 @@
 #include <set>
 
 #include "platform/keys.h"
-#include "support/shell_fixture.h"
+#include "support/game_fixture.h"
 
-namespace fs = std::filesystem;
 using namespace platform;
 
 namespace {
 
-class SoakTest : public ShellTest {
+class SoakTest : public GameTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
-        root_ = fs::path(::testing::TempDir()) / ("ferrow-soak-" + std::to_string(::getpid()));
-        fs::remove_all(root_);
-        fs::create_directories(root_ / "data");
-        fs::copy(FERROW_DATA_DIR, root_ / "data" / "set0", fs::copy_options::recursive);
-        fs::remove(root_ / "data" / "set0" / "hight.dat");
-        fs::current_path(root_);
-        SetWindowedStart(true);
-        ASSERT_EQ(initfenster(), 1);
-        ASSERT_TRUE(fakes::boxes.empty());
-    }
-    void TearDown() override {
-        ShellTest::TearDown();
-        fs::current_path(FERROW_BUILD_DIR);
-        fs::remove_all(root_);
+        GameTest::SetUp();
+        ASSERT_NO_FATAL_FAILURE(StartGame("soak"));
     }
 
     // What must hold in every layer at any moment: no more objects and image
@@ -55,7 +41,6 @@ protected:
         }
     }
 
-    fs::path root_;
 };
 
 }  // namespace

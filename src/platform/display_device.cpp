@@ -165,9 +165,13 @@ HRESULT DirectDraw::SetDisplayMode(int width, int height, int bits) {
 HRESULT DirectDraw::CreatePrimarySurface(Surface** primary) {
     *primary = nullptr;
     if (take_failure(DisplayStep::PrimarySurface) || g_primary) return DDERR_GENERIC;
-    impl_->texture = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+    // No alpha: the picture is opaque, and a texture with alpha would be
+    // blended into the window pixel by pixel. In the window's own format the
+    // copy to the window is a plain one.
+    impl_->texture = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                        kImageWidth, kImageHeight);
     if (!impl_->texture) return DDERR_GENERIC;
+    SDL_SetTextureBlendMode(impl_->texture, SDL_BLENDMODE_NONE);
     auto p = std::make_unique<Surface::Impl>();
     p->primary = true;
     g_primary = new Surface(std::move(p));
@@ -267,8 +271,12 @@ HRESULT Surface::Flip() {
     SDL_GetRendererOutputSize(g_display->renderer, &ow, &oh);
     const ViewRect v = OutputRect(ow, oh);
     const SDL_Rect dst{v.x, v.y, v.w, v.h};
-    SDL_SetRenderDrawColor(g_display->renderer, 0, 0, 0, 255);
-    SDL_RenderClear(g_display->renderer);
+    // Black bars where the picture does not fill the output; a picture that
+    // covers it all needs no clearing first.
+    if (v.x > 0 || v.y > 0 || v.w < ow || v.h < oh) {
+        SDL_SetRenderDrawColor(g_display->renderer, 0, 0, 0, 255);
+        SDL_RenderClear(g_display->renderer);
+    }
     SDL_RenderCopy(g_display->renderer, g_display->texture, nullptr, &dst);
     SDL_RenderPresent(g_display->renderer);
     g_pacer.Wait();

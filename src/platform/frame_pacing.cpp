@@ -10,9 +10,7 @@ void FramePacer::Wait() {
         deadline_ = now + kPeriodMicros;
         return;
     }
-    if (now + kSpinMicros < deadline_) SleepMicros(deadline_ - now - kSpinMicros);
-    while (Micros() < deadline_) {
-    }
+    if (now < deadline_) SleepMicros(deadline_ - now);
     deadline_ += kPeriodMicros;
 }
 

@@ -12,13 +12,10 @@ public:
     // does not race through a burst of catch-up frames.
     static constexpr std::uint64_t kResetMicros = 100000;
 
-    // A sleep overshoots by some tens of microseconds; the last stretch
-    // before the deadline is spun instead. Kept short: every microsecond spun
-    // is processor time the game burns sixty times a second.
-    static constexpr std::uint64_t kSpinMicros = 100;
-
-    // Waits until the next deadline: sleeps for the bulk of it and spins only
-    // through the last hundred microseconds.
+    // Sleeps until the next deadline. A sleep overshoots by some tens of
+    // microseconds, far less than a frame may vary; spinning through the last
+    // stretch would burn processor time sixty times a second for nothing. The
+    // deadlines themselves stay a period apart, so overshoots never add up.
     void Wait();
 
     void Reset() { deadline_ = 0; }

@@ -138,7 +138,8 @@ HRESULT DirectSound::CreateSoundBuffer(const DSBUFFERDESC* desc, DirectSoundBuff
     if (!playable(format)) return DSERR_BADFORMAT;
     // Rates that cannot be converted are found now, not when the buffer is
     // filled; so are sizes whose conversion would outgrow the memory.
-    if (format.nSamplesPerSec > kHighestSampleRate) return DSERR_BADFORMAT;
+    if (format.nSamplesPerSec < kLowestSampleRate || format.nSamplesPerSec > kHighestSampleRate)
+        return DSERR_BADFORMAT;
     const std::uint64_t frames = ConvertedFrames(desc->dwBufferBytes / format.nBlockAlign, format.nSamplesPerSec,
                                                  std::uint32_t(impl_->spec.freq));
     if (frames * std::uint64_t(impl_->spec.channels) * sizeof(std::int16_t) > std::uint64_t(INT_MAX))

@@ -57,7 +57,8 @@ std::vector<std::int16_t> ConvertSamples(const std::uint8_t* bytes, std::size_t 
     const bool known = (from.wBitsPerSample == 8 || from.wBitsPerSample == 16) &&
                        (from.nChannels == 1 || from.nChannels == 2) &&
                        from.nBlockAlign == from.nChannels * from.wBitsPerSample / 8;
-    if (!known || from.nSamplesPerSec == 0 || from.nSamplesPerSec > kHighestSampleRate || to_rate == 0 || to_channels < 1) return out;
+    const bool rate_known = from.nSamplesPerSec >= kLowestSampleRate && from.nSamplesPerSec <= kHighestSampleRate;
+    if (!known || !rate_known || to_rate == 0 || to_channels < 1) return out;
     const std::size_t frames = size / from.nBlockAlign;
     if (frames == 0) return out;
     const std::size_t out_frames = std::size_t(ConvertedFrames(frames, from.nSamplesPerSec, to_rate));

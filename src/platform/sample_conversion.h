@@ -10,7 +10,10 @@
 
 namespace platform {
 
-// File rates above this are refused rather than converted.
+// File rates outside these are refused rather than converted: a few bytes
+// claiming a rate of a few frames a second would otherwise become a sound of
+// minutes and gigabytes.
+constexpr std::uint32_t kLowestSampleRate = 1000;
 constexpr std::uint32_t kHighestSampleRate = 1000000;
 
 // The device frames that `frames` file frames become: the same length of time,

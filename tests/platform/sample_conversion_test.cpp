@@ -57,6 +57,6 @@ TEST(SampleConversion, UnknownFormatsAndRatesGiveNothing) {
     const std::vector<std::uint8_t> bytes(64, 0x80);
     EXPECT_TRUE(ConvertSamples(bytes.data(), bytes.size(), format(24, 1, 22050), 44100, 2).empty());
     EXPECT_TRUE(ConvertSamples(bytes.data(), bytes.size(), format(8, 3, 22050), 44100, 2).empty());
-    EXPECT_TRUE(ConvertSamples(bytes.data(), bytes.size(), format(8, 1, 0), 44100, 2).empty());
+    EXPECT_TRUE(ConvertSamples(bytes.data(), bytes.size(), format(8, 1, 999), 44100, 2).empty());
     EXPECT_TRUE(ConvertSamples(bytes.data(), bytes.size(), format(8, 1, 4000000000u), 44100, 2).empty());
 }

@@ -7,6 +7,7 @@
 
 #include "platform/internal.h"
 #include "platform/mixer.h"
+#include "platform/sample_conversion.h"
 
 namespace platform {
 
@@ -59,32 +60,6 @@ bool playable(const WAVEFORMATEX& f) {
     return f.wFormatTag == WAVE_FORMAT_PCM && (f.wBitsPerSample == 8 || f.wBitsPerSample == 16) &&
            (f.nChannels == 1 || f.nChannels == 2) && f.nSamplesPerSec > 0 &&
            f.nBlockAlign == f.nChannels * f.wBitsPerSample / 8;
-}
-
-// From the buffer's format to the device's; false when SDL cannot.
-bool converter(const WAVEFORMATEX& f, const SDL_AudioSpec& to, SDL_AudioCVT* cvt) {
-    const SDL_AudioFormat from = f.wBitsPerSample == 8 ? AUDIO_U8 : AUDIO_S16LSB;
-    return SDL_BuildAudioCVT(cvt, from, Uint8(f.nChannels), int(f.nSamplesPerSec), AUDIO_S16SYS, to.channels,
-                             to.freq) >= 0;
-}
-
-// Converted once, when the buffer is filled, so that the callback only adds.
-// All in one go: SDL's streaming converter leaves the last few hundred
-// frames of a resampled sound in its filter and cuts the sound short.
-bool convert(const DirectSoundBuffer::Impl& buffer, const SDL_AudioSpec& to, std::vector<std::int16_t>* out) {
-    SDL_AudioCVT cvt;
-    if (!converter(buffer.format, to, &cvt)) return false;
-    // A partial frame at the end cannot be played.
-    const std::size_t whole = buffer.bytes.size() / buffer.format.nBlockAlign * buffer.format.nBlockAlign;
-    std::vector<Uint8> work(whole * std::size_t(cvt.len_mult));
-    std::copy(buffer.bytes.begin(), buffer.bytes.begin() + std::ptrdiff_t(whole), work.begin());
-    cvt.buf = work.data();
-    cvt.len = int(whole);
-    if (cvt.needed && SDL_ConvertAudio(&cvt) != 0) return false;
-    const std::size_t bytes = cvt.needed ? std::size_t(cvt.len_cvt) : whole;
-    out->resize(bytes / sizeof(std::int16_t));
-    std::memcpy(out->data(), work.data(), out->size() * sizeof(std::int16_t));
-    return true;
 }
 
 }  // namespace
@@ -161,11 +136,12 @@ HRESULT DirectSound::CreateSoundBuffer(const DSBUFFERDESC* desc, DirectSoundBuff
     if (desc->dwBufferBytes < DSBSIZE_MIN || desc->dwBufferBytes > DSBSIZE_MAX) return DSERR_INVALIDPARAM;
     const WAVEFORMATEX& format = *desc->lpwfxFormat;
     if (!playable(format)) return DSERR_BADFORMAT;
-    // Rates SDL cannot convert from are found now, not when the buffer is
-    // filled; so are sizes whose conversion would outgrow SDL's int counts.
-    SDL_AudioCVT cvt;
-    if (!converter(format, impl_->spec, &cvt)) return DSERR_BADFORMAT;
-    if (std::uint64_t(desc->dwBufferBytes) * std::uint64_t(cvt.len_mult) > std::uint64_t(INT_MAX))
+    // Rates that cannot be converted are found now, not when the buffer is
+    // filled; so are sizes whose conversion would outgrow the memory.
+    if (format.nSamplesPerSec > kHighestSampleRate) return DSERR_BADFORMAT;
+    const std::uint64_t frames = ConvertedFrames(desc->dwBufferBytes / format.nBlockAlign, format.nSamplesPerSec,
+                                                 std::uint32_t(impl_->spec.freq));
+    if (frames * std::uint64_t(impl_->spec.channels) * sizeof(std::int16_t) > std::uint64_t(INT_MAX))
         return DSERR_OUTOFMEMORY;
 
     auto* impl = new DirectSoundBuffer::Impl;
@@ -267,8 +243,8 @@ HRESULT DirectSoundBuffer::Unlock(void* part1, std::uint32_t, void*, std::uint32
     if (!part1) return DSERR_INVALIDPARAM;
     DirectSound::Impl* owner = impl_->owner;
     if (!owner) return DSERR_NODRIVER;
-    std::vector<std::int16_t> samples;
-    if (!convert(*impl_, owner->spec, &samples)) return DSERR_OUTOFMEMORY;
+    std::vector<std::int16_t> samples = ConvertSamples(impl_->bytes.data(), impl_->bytes.size(), impl_->format,
+                                                       std::uint32_t(owner->spec.freq), owner->spec.channels);
     // The mixer may be reading the old samples: swap under the lock, free
     // them after it.
     const std::size_t frames = samples.size() / std::size_t(owner->mixer.channels());

@@ -61,8 +61,8 @@ void Start() {
 void OpenDisplay() {
     platform::SetWindowedStart(true);
     aufraeumen();
-    if (hauptfenster) platform::DestroyWindow(hauptfenster);
-    hauptfenster = platform::CreateWindow("fuzz", nullptr, nullptr);
+    // The window outlives a report; only the display goes with it.
+    if (!hauptfenster) hauptfenster = platform::CreateWindow("fuzz", nullptr, nullptr);
     if (!hauptfenster || initdirectdraw(hauptfenster) != 0) Fault("no display on the dummy driver");
 }
 

@@ -13,8 +13,8 @@ namespace harness {
 // LLVMFuzzerInitialize.
 void Start();
 
-// The window and the display as the game sets them up, the old ones first
-// released; aborts when they cannot be had.
+// The window and the display as the game sets them up; a display left over
+// is released first, the window kept. Aborts when they cannot be had.
 void OpenDisplay();
 
 // Whether a fatal report came since the last call; clears the record and the

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs each for SECONDS (default 60) on
 # a copy of the seed corpora in the build folder; fails when any of them finds
-# a crash, a leak or a sanitizer report.
+# a crash, a leak, a sanitizer report or an input that takes a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
@@ -23,7 +23,7 @@ failed=()
 for target in fuzz_picture fuzz_wave fuzz_highscore; do
   mkdir -p "$run/artifacts/$target"
   log="$run/$target.log"
-  if "$build/fuzz/$target" -max_total_time="$seconds" -rss_limit_mb=2048 -print_final_stats=1 \
+  if "$build/fuzz/$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
       -dict="fuzz/${dict[$target]}.dict" -artifact_prefix="$run/artifacts/$target/" \
       "$run/corpus/$target" >"$log" 2>&1; then
     echo "$target: $(grep -m1 'DONE' "$log" || tail -1 "$log")"

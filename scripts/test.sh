@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test (installing what is missing): once optimised,
-# once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# once under AddressSanitizer and UndefinedBehaviorSanitizer; then a minute
+# of fuzzing for each fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -12,3 +13,4 @@ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DFERROW_SANITIZE=ON >/dev
 cmake --build build/sanitize -j"$jobs"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
 (cd build/sanitize && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs")
+scripts/fuzz.sh 60

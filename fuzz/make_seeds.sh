@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Lays out the seed corpora in OUT: the hand-made seeds of fuzz/corpus and a
+# few of the generator's smallest pictures and sounds from DATA (a build's
+# data/set0), which are made at build time and so not kept in the repository.
+set -euo pipefail
+[ $# -eq 2 ] || { echo "usage: $0 DATA OUT" >&2; exit 2; }
+data="$1"
+out="$2"
+here="$(cd "$(dirname "$0")" && pwd)"
+for target in fuzz_picture fuzz_wave fuzz_highscore; do
+  mkdir -p "$out/$target"
+  cp "$here/corpus/$target/"* "$out/$target/"
+done
+for picture in colortable.bmp mun256.bmp spritzer3256.bmp staub256.bmp absturz2256.bmp; do
+  cp "$data/$picture" "$out/fuzz_picture/gen-$picture"
+done
+for sound in s16.wav s5.wav; do
+  cp "$data/$sound" "$out/fuzz_wave/gen-$sound"
+done

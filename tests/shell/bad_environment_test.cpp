@@ -3,6 +3,8 @@
 #include <fstream>
 
 #include "support/scoped_env.h"
+#include "platform/audio_device.h"
+#include "sound/sound_slots.h"
 #include "support/shell_fixture.h"
 
 namespace fs = std::filesystem;
@@ -94,12 +96,21 @@ TEST_F(BadEnvironmentTest, NoDisplayIsReportedAndTheProgramEndsWithAFailure) {
 }
 
 TEST_F(BadEnvironmentTest, NoAudioDeviceIsReportedBeforeTheGameStarts) {
-    ScopedEnv env;
-    env.Set("SDL_AUDIODRIVER", "keiner");
-    platform::SetWindowedStart(true);
-    EXPECT_EQ(initfenster(), 1);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Fehler bei DirectSoundInit (id:01)"});
-    EXPECT_TRUE(programmendet);
-    EXPECT_EQ(basisordner[0], 0) << "start-up went on after the report";
-    EXPECT_EQ(lpdd, nullptr);
+    // No driver at all, or a device that will not be shared.
+    for (const bool driver : {false, true}) {
+        SetUp();
+        ScopedEnv env;
+        if (driver) platform::FailNextSoundStep(platform::SoundStep::CooperativeLevel, platform::DSERR_NODRIVER);
+        else env.Set("SDL_AUDIODRIVER", "keiner");
+        platform::SetWindowedStart(true);
+        EXPECT_EQ(initfenster(), 1);
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Fehler bei DirectSoundInit (id:01)"});
+        EXPECT_EQ(fakes::DebugLineContains("Soundfehler CooperativeLevel "), driver);
+        EXPECT_TRUE(programmendet);
+        EXPECT_EQ(basisordner[0], 0) << "start-up went on after the report";
+        // The device is given back at once.
+        EXPECT_EQ(soundgeraet, nullptr);
+        EXPECT_EQ(lpdd, nullptr);
+        TearDown();
+    }
 }

@@ -1,9 +1,7 @@
-#include <cmath>
+#include <algorithm>
 #include <cstdlib>
-#include <cstring>
+#include <cmath>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "platform/audio_device.h"
 #include "sound/riff_bytes.h"
@@ -145,7 +143,6 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
     } cases[] = {
         {"lying.wav", file({chunk("fmt ", format(1, 1, 22050, 16)), chunk("data", samples, 100000)}),
          "Fehler bei WaveStartDataRead"},
-        {"nodata.wav", file({chunk("fmt ", format(1, 1, 22050, 16))}), "Fehler bei WaveStartDataRead"},
         {"adpcm.wav", file({chunk("fmt ", plus(format(2, 1, 22050, 4), {0, 0})), chunk("data", samples)}),
          "Fehler bei CreateSoundBuffer"},
         {"24bit.wav", file({chunk("fmt ", format(1, 1, 22050, 24)), chunk("data", samples)}),

@@ -17,7 +17,7 @@ class SoakTest : public GameTest {
 protected:
     void SetUp() override {
         GameTest::SetUp();
-        ASSERT_NO_FATAL_FAILURE(StartGame("soak"));
+        ASSERT_NO_FATAL_FAILURE(StartGame());
     }
 
     // What must hold in every layer at any moment: no more objects and image

@@ -97,47 +97,43 @@ TEST_F(GraphicsStoreTest, PicturesAreNumberedByRegistrationAndFilesWinOverResour
     store_.freigeben();  // empty: nothing happens
 }
 
-TEST_F(GraphicsStoreTest, EveryLoadFailureIsReported) {
+TEST_F(GraphicsStoreTest, EveryFailureIsReportedAndTheStoreHoldsThreeHundredPictures) {
     EXPECT_EQ(store_.loadgrafikdaten(), 1);
     EXPECT_TRUE(fakes::DebugLineContains("Keine Grafiken zu laden"));
     ASSERT_EQ(fakes::boxes.size(), 1u);
     EXPECT_EQ(fakes::boxes[0].text, "_grafikdatenbank::loadgrafikdaten->Keine Grafiken zu laden");
+    _grafikdatenbank ohne;
+    EXPECT_EQ(ohne.erzeugesurface(nullptr, 4, 4), nullptr);
+    EXPECT_EQ(fakes::boxes.back().text, "Modul:_grafikdatenbank::erzeugesurface-lpdd zeigt auf NULL");
 
     store_.setgrafikdaten(Record("fehlt.bmp", false));
     EXPECT_EQ(store_.loadgrafikdaten(), 1);
     EXPECT_EQ(fakes::boxes.back().text, "Konnte Bild nicht laden : fehlt.bmp");
 
-    _grafikdatenbank ohne;
-    EXPECT_EQ(ohne.erzeugesurface(nullptr, 4, 4), nullptr);
-    EXPECT_EQ(fakes::boxes.back().text, "Modul:_grafikdatenbank::erzeugesurface-lpdd zeigt auf NULL");
-}
+    write_picture("fehlt.bmp", 5, 3, 100, 2);
+    const struct {
+        bool surface;
+        const char* text;
+    } steps[] = {{true, "DD konnte Surface nicht erzeugen "},
+                 {false, "_grafikdatenbank::loadgrafikdaten-Lock liefert falschen Wert"}};
+    for (const auto& step : steps) {
+        programmendet = false;
+        ASSERT_TRUE(OpenDisplay());
+        store_.init(lpdd, lpddsprimary, lpddsback);
+        if (step.surface) platform::FailNextDisplayStep(platform::DisplayStep::OffscreenSurface);
+        else platform::Surface::FailNextAnywhere(platform::SurfaceOp::Lock, platform::DDERR_GENERIC);
+        EXPECT_EQ(store_.loadgrafikdaten(), 1);
+        EXPECT_EQ(fakes::boxes.back().text, step.text);
+    }
 
-TEST_F(GraphicsStoreTest, SurfaceAndLockFailuresAreReported) {
-    write_picture("eins.bmp", 5, 3, 100, 2);
-    store_.setgrafikdaten(Record("eins.bmp", false));
-    platform::FailNextDisplayStep(platform::DisplayStep::OffscreenSurface);
-    EXPECT_EQ(store_.loadgrafikdaten(), 1);
-    EXPECT_EQ(fakes::boxes.back().text, "DD konnte Surface nicht erzeugen ");
-    EXPECT_TRUE(fakes::DebugLineContains("DD konnte Surface nicht erzeugen "));
-
-    programmendet = false;
-    ASSERT_TRUE(OpenDisplay());
-    store_.init(lpdd, lpddsprimary, lpddsback);
-    platform::Surface::FailNextAnywhere(platform::SurfaceOp::Lock, platform::DDERR_GENERIC);
-    EXPECT_EQ(store_.loadgrafikdaten(), 1);
-    EXPECT_EQ(fakes::boxes.back().text, "_grafikdatenbank::loadgrafikdaten-Lock liefert falschen Wert");
-}
-
-TEST_F(GraphicsStoreTest, NoMoreThanThreeHundredPictures) {
-    for (int i = 0; i < 300; ++i) ASSERT_EQ(store_.setgrafikdaten(Record("x", false)), 0);
-    EXPECT_EQ(store_.setgrafikdaten(Record("x", false)), 1);
-    EXPECT_EQ(store_.anzahl, 300);
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-
-    // A name of 39 characters fits; a longer one is cut to fit.
-    _grafikdatenbank other;
+    // No more than 300; a name longer than 39 characters is cut to fit.
+    const std::size_t boxes = fakes::boxes.size();
+    _grafikdatenbank voll;
     grafikdaten d;
     std::memset(d.name, 'a', sizeof d.name);
-    other.setgrafikdaten(d);
-    EXPECT_EQ(std::strlen(other.grafikdaten[0]->name), 39u);
+    for (int i = 0; i < 300; ++i) ASSERT_EQ(voll.setgrafikdaten(d), 0);
+    EXPECT_EQ(voll.setgrafikdaten(d), 1);
+    EXPECT_EQ(voll.anzahl, 300);
+    EXPECT_EQ(fakes::boxes.size(), boxes + 1);
+    EXPECT_EQ(std::strlen(voll.grafikdaten[0]->name), 39u);
 }

@@ -1,6 +1,5 @@
 #include "layers/layer_fixture.h"
 
-
 using ObjectTest = LayerTest;
 
 TEST_F(ObjectTest, TaktLetsTheObjectStepOnlyInEveryTaktthFrame) {
@@ -74,7 +73,7 @@ TEST_F(ObjectTest, ArcsClimbFlyLevelDescendAndEnd) {
     EXPECT_EQ(platz(5, l).y, 402);  // 149 steps up, 150 down
 }
 
-TEST_F(ObjectTest, CircleTurnsThroughTheFramesOfItsPicture) {
+TEST_F(ObjectTest, CirclesTurnThroughTheFramesOfTheirPictureAndSwaysDriftLeft) {
     // Picture 72 has 12 frames: 30 degrees a frame, frame 8 at angle 0.
     const int i = neu(4, 72, 500, 300, {{bahn, 2}});
     layer(4).bewegen();
@@ -82,17 +81,24 @@ TEST_F(ObjectTest, CircleTurnsThroughTheFramesOfItsPicture) {
     EXPECT_EQ(platz(4, i).actualframe, 8);
     EXPECT_DOUBLE_EQ(platz(4, i).x, 510);
     EXPECT_DOUBLE_EQ(platz(4, i).y, 300);
-
     std::vector<std::pair<int, int>> gesehen;  // winkel, frame at each turn
     for (int s = 2; s <= 42; ++s) {
         layer(4).bewegen();
         if (s % 3 == 0) gesehen.emplace_back(platz(4, i).winkel, platz(4, i).actualframe);
     }
-    const std::vector<std::pair<int, int>> erwartet = {
-        {30, 9},  {60, 10},  {90, 11},  {120, 0}, {150, 1}, {180, 2}, {210, 3},
-        {240, 4}, {270, 5}, {300, 6}, {330, 7}, {360, 8}, {30, 9},  {60, 10},
-    };
+    const std::vector<std::pair<int, int>> erwartet = {{30, 9},   {60, 10},  {90, 11},  {120, 0}, {150, 1},
+                                                       {180, 2},  {210, 3},  {240, 4},  {270, 5}, {300, 6},
+                                                       {330, 7},  {360, 8},  {30, 9},   {60, 10}};
     EXPECT_EQ(gesehen, erwartet);
+
+    // A sway goes out and back, two pixels short of where it began.
+    const int w = neu(5, 22, 100, 100, {{bahn, 1}});
+    schritte(5, 11);
+    EXPECT_EQ(platz(5, w).x, 111);
+    schritte(5, 13);
+    EXPECT_EQ(platz(5, w).x, 98);
+    schritte(5, 24);
+    EXPECT_EQ(platz(5, w).x, 96);
 }
 
 TEST_F(ObjectTest, SwingsShareOneTurningDirection) {
@@ -117,16 +123,6 @@ TEST_F(ObjectTest, SwingsShareOneTurningDirection) {
     EXPECT_EQ(schwenkrichtung, 0);
     layer(6).bewegen();
     EXPECT_EQ(schwenkrichtung, 1);
-}
-
-TEST_F(ObjectTest, SwayDriftsTwoPixelsLeftPerCycle) {
-    const int i = neu(4, 22, 100, 100, {{bahn, 1}});
-    schritte(4, 11);
-    EXPECT_EQ(platz(4, i).x, 111);
-    schritte(4, 13);
-    EXPECT_EQ(platz(4, i).x, 98);
-    schritte(4, 24);
-    EXPECT_EQ(platz(4, i).x, 96);
 }
 
 TEST_F(ObjectTest, AnArcWithASwingNeverLeavesItsClimb) {

@@ -62,7 +62,11 @@ TEST_F(SceneTest, ARebuildRefillsTheSameLayersAndKeepsTheView) {
     layerdatenbank.addobject(block, 11, 9, 100, 100);
     _layerdaten* layer7 = layerdatenbank.layerdaten[7];
 
+    layerdatenbank.punkteinit = layerdatenbank.zeitinit = 1;
     layerdatenbank.neustart();
+    // The score and time digits are made anew in the emptied digit layer.
+    EXPECT_EQ(layerdatenbank.punkteinit, 0);
+    EXPECT_EQ(layerdatenbank.zeitinit, 0);
     szeneaufbauen(1);
     EXPECT_EQ(layerdatenbank.layerdaten[7], layer7);
     EXPECT_EQ(layerdatenbank.layerdaten[7]->scrollx, view7);

@@ -13,25 +13,11 @@ namespace {
 
 class BadEnvironmentTest : public ShellTest {
 protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        root_ = fs::path(::testing::TempDir()) / ("ferrow-env-" + std::to_string(::getpid()));
-        fs::remove_all(root_);
-        fs::create_directories(root_);
-    }
-    void TearDown() override {
-        ShellTest::TearDown();
-        fs::current_path(FERROW_BUILD_DIR);
-        fs::remove_all(root_);
-    }
-
     std::vector<std::string> BoxTexts() const {
         std::vector<std::string> texts;
         for (const auto& b : fakes::boxes) texts.push_back(b.text);
         return texts;
     }
-
-    fs::path root_;
 };
 
 }  // namespace
@@ -52,7 +38,8 @@ TEST_F(BadEnvironmentTest, NoDataFolderOrABrokenPictureIsReportedByThePicturesNa
     };
     for (const Case& c : cases) {
         SetUp();
-        const fs::path start = root_ / "start";
+        TempFolder folder;
+        const fs::path start = folder.path / "start";
         fs::create_directories(start);
         if (c.broken) {
             fs::create_directories(start / "data");

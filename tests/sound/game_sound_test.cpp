@@ -38,7 +38,7 @@ const std::uint32_t kSchleife = DSBSTATUS_PLAYING | DSBSTATUS_LOOPING;
 }  // namespace
 
 TEST_F(GameSoundTest, StartsWithBothLoopsAndAShotIsHeardUntilTheProgramEnds) {
-    ASSERT_NO_FATAL_FAILURE(StartGame("sound"));
+    ASSERT_NO_FATAL_FAILURE(StartGame());
     EXPECT_EQ(soundstatus(soundpuffer[10]), kSchleife);
     EXPECT_EQ(soundstatus(soundpuffer[17]), kSchleife);
     for (int n : {0, 5, 6, 13}) EXPECT_EQ(soundstatus(soundpuffer[n]), 0u) << n;

@@ -128,7 +128,7 @@ TEST_F(HighscoreFileTest, AFailedSaveLeavesTheOldFileIntact) {
 }
 
 TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
-    const std::filesystem::path daten = ordner_ / "daten";
+    const std::filesystem::path daten = folder_.path / "daten";
     SmallDisk disk(daten, "1m");
     if (!disk.Usable()) GTEST_SKIP() << "no tmpfs may be mounted here";
     std::filesystem::current_path(daten);
@@ -136,7 +136,7 @@ TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
     ASSERT_TRUE(disk.MakeReadOnly());
 
     ScopedEnv env;
-    env.Set("XDG_DATA_HOME", (ordner_ / "xdg").c_str());
+    env.Set("XDG_DATA_HOME", (folder_.path / "xdg").c_str());
     highscore.eingerichtet = true;
     ASSERT_EQ(highscore.laden(), 0);
     highscore.tabellenpunkte[0] = 4711;
@@ -145,7 +145,7 @@ TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
     _highscore geladen;
     ASSERT_EQ(geladen.laden(), 0);
     EXPECT_EQ(geladen.tabellenpunkte[0], 4711);
-    EXPECT_TRUE(std::filesystem::exists(ordner_ / "xdg" / "ferrow" / "hight.dat"));
+    EXPECT_TRUE(std::filesystem::exists(folder_.path / "xdg" / "ferrow" / "hight.dat"));
 
     // With no folder of the user's known, nothing can be saved, and the
     // report says so.
@@ -155,11 +155,11 @@ TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
     EXPECT_EQ(highscore.schreiben(), 1);
     EXPECT_TRUE(fakes::DebugLineContains("-schreiben: datei konnte nicht geöffnet werden"));
     EXPECT_EQ(lesen("hight.dat"), kErststart);
-    std::filesystem::current_path(ordner_);
+    std::filesystem::current_path(folder_.path);
 }
 
 TEST_F(HighscoreFileTest, AFullDiskIsReportedAndLeavesTheOldFileIntact) {
-    const std::filesystem::path daten = ordner_ / "daten";
+    const std::filesystem::path daten = folder_.path / "daten";
     SmallDisk disk(daten, "64k");
     if (!disk.Usable()) GTEST_SKIP() << "no tmpfs may be mounted here";
     std::filesystem::current_path(daten);
@@ -177,5 +177,5 @@ TEST_F(HighscoreFileTest, AFullDiskIsReportedAndLeavesTheOldFileIntact) {
     EXPECT_TRUE(fakes::DebugLineContains("-schreiben: datei konnte nicht geöffnet werden"));
     EXPECT_EQ(lesen("hight.dat"), kErststart);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2) << "a half-written file was left";
-    std::filesystem::current_path(ordner_);
+    std::filesystem::current_path(folder_.path);
 }

@@ -1,13 +1,9 @@
 #include <cstring>
-#include <filesystem>
-#include <string>
 
 #include "bmp_writer.h"
 #include "graphics/graphics_store.h"
 #include "platform/resources.h"
 #include "support/shell_fixture.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -18,42 +14,31 @@ void write_picture(const std::string& name, int w, int h, std::uint8_t fill, std
     assetgen::write_file(name, assetgen::bmp_file_bytes(image));
 }
 
-class GraphicsStoreTest : public ShellTest {
+// A record of a picture to load; its number and surface are not taken over.
+grafikdaten Record(const char* name, bool transparent) {
+    grafikdaten d;
+    d.nummer = 99;
+    std::snprintf(d.name, sizeof d.name, "%s", name);
+    d.transparent = transparent;
+    d.surface = reinterpret_cast<platform::Surface*>(0x1);
+    return d;
+}
+
+class GraphicsStoreTest : public DisplayTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
-        ASSERT_TRUE(OpenDisplay());
-        dir_ = fs::path(::testing::TempDir()) / ("ferrow-store-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-        fs::current_path(dir_);
+        DisplayTest::SetUp();
+        std::filesystem::current_path(folder_.path);
         store_.init(lpdd, lpddsprimary, lpddsback);
     }
     void TearDown() override {
         store_.freigeben();
         platform::SetResourceTable(nullptr, 0);
-        fs::current_path(FERROW_BUILD_DIR);
-        fs::remove_all(dir_);
-        ShellTest::TearDown();
+        DisplayTest::TearDown();
     }
-    grafikdaten Record(const char* name, bool transparent) {
-        grafikdaten d;
-        d.nummer = 99;  // informational only
-        std::snprintf(d.name, sizeof d.name, "%s", name);
-        d.transparent = transparent;
-        d.surface = reinterpret_cast<platform::Surface*>(0x1);  // never taken over
-        return d;
-    }
+    TempFolder folder_;
     _grafikdatenbank store_;
-    fs::path dir_;
 };
-
-std::uint8_t first_pixel(platform::Surface* s, int x = 0, int y = 0) {
-    platform::SurfaceDesc d;
-    s->Lock(nullptr, &d);
-    std::uint8_t p = d.surface[y * d.pitch + x];
-    s->Unlock();
-    return p;
-}
 
 }  // namespace
 
@@ -80,8 +65,8 @@ TEST_F(GraphicsStoreTest, PicturesAreNumberedByRegistrationAndFilesWinOverResour
 
     EXPECT_EQ(store_.grafikdaten[0]->surface->width(), 5);
     EXPECT_EQ(store_.grafikdaten[1]->surface->width(), 7);
-    EXPECT_EQ(first_pixel(store_.grafikdaten[2]->surface), 130);  // the file, not the resource
-    EXPECT_EQ(first_pixel(store_.grafikdaten[3]->surface), 150);
+    EXPECT_EQ(pixel(store_.grafikdaten[2]->surface, 0, 0), 130);  // the file, not the resource
+    EXPECT_EQ(pixel(store_.grafikdaten[3]->surface, 0, 0), 150);
     // The key is the top-left pixel, also when that is index 0.
     EXPECT_EQ(store_.grafikdaten[0]->keyfarbe & 0xFF, 2u);
     EXPECT_EQ(store_.grafikdaten[1]->keyfarbe & 0xFF, 0u);
@@ -90,7 +75,7 @@ TEST_F(GraphicsStoreTest, PicturesAreNumberedByRegistrationAndFilesWinOverResour
     write_picture("eins.bmp", 5, 3, 100, 7);
     ASSERT_EQ(store_.loadgrafikdaten(), 0);
     EXPECT_EQ(store_.grafikdaten[0]->keyfarbe & 0xFF, 7u);
-    EXPECT_EQ(first_pixel(store_.grafikdaten[0]->surface), 7);
+    EXPECT_EQ(pixel(store_.grafikdaten[0]->surface, 0, 0), 7);
 
     store_.freigeben();
     EXPECT_EQ(store_.anzahl, 0);

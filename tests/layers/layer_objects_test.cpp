@@ -2,22 +2,6 @@
 
 using ObjectTest = LayerTest;
 
-TEST_F(ObjectTest, TaktLetsTheObjectStepOnlyInEveryTaktthFrame) {
-    for (int t : {0, 1, 3}) {
-        layer(4).zuruecksetzen();
-        const int i = neu(4, 22, 100, 100, {{takt, t}, {rechts, 1}});
-        std::vector<int> x;
-        for (int f = 0; f < 9; ++f) {
-            layer(4).bewegen();
-            x.push_back(int(platz(4, i).x));
-        }
-        const std::vector<int> erwartet =
-            t == 3 ? std::vector<int>{100, 100, 101, 101, 101, 102, 102, 102, 103}
-                   : std::vector<int>{101, 102, 103, 104, 105, 106, 107, 108, 109};
-        EXPECT_EQ(x, erwartet) << "takt " << t;
-    }
-}
-
 TEST_F(ObjectTest, LifeEndsTheObjectAndACasingLandsWithTwoSplashesAndOneSound) {
     const int huelse = neu(17, 48, 100, 200, {{lebensdauer, 27}});
     schritte(17, 26);
@@ -40,7 +24,22 @@ TEST_F(ObjectTest, LifeEndsTheObjectAndACasingLandsWithTwoSplashesAndOneSound) {
     EXPECT_EQ(sounds(), std::vector<int>{19});
 }
 
-TEST_F(ObjectTest, StraightMovesEndBeyondTheirBounds) {
+TEST_F(ObjectTest, ObjectsStepEveryTaktthFrameAndStraightMovesEndBeyondTheirBounds) {
+    for (int t : {0, 1, 3}) {
+        layer(4).zuruecksetzen();
+        const int i = neu(4, 22, 100, 100, {{takt, t}, {rechts, 1}});
+        std::vector<int> x;
+        for (int f = 0; f < 9; ++f) {
+            layer(4).bewegen();
+            x.push_back(int(platz(4, i).x));
+        }
+        const std::vector<int> erwartet =
+            t == 3 ? std::vector<int>{100, 100, 101, 101, 101, 102, 102, 102, 103}
+                   : std::vector<int>{101, 102, 103, 104, 105, 106, 107, 108, 109};
+        EXPECT_EQ(x, erwartet) << "takt " << t;
+    }
+
+
     struct Fall {
         parameter richtung;
         int x, y;

@@ -65,8 +65,8 @@ TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
     EXPECT_EQ(*(open_failed + 1), path("s5.wav"));
     EXPECT_FALSE(fakes::DebugLineContains("s12.wav"));
 
-    // A shot on an empty magazine is silent and changes nothing; the shot
-    // and the reload around it are heard.
+    // A shot on an empty magazine is silent (its slot is empty) and changes
+    // nothing; the reload and the shot are heard.
     schuesse = 0;
     schuss();
     EXPECT_EQ(schuesse, 0);
@@ -74,14 +74,6 @@ TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
     EXPECT_EQ(soundstatus(soundpuffer[6]), DSBSTATUS_PLAYING);
     soundabspielen(0);
     EXPECT_EQ(soundstatus(soundpuffer[0]), DSBSTATUS_PLAYING);
-    EXPECT_TRUE(soundspielen(soundpuffer[5]));
-    EXPECT_FALSE(soundschleife(soundpuffer[10]));
-    EXPECT_EQ(soundstatus(soundpuffer[10]), DSBSTATUS_PLAYING | DSBSTATUS_LOOPING);
-
-    // The shut-down gives every buffer back, then the device.
-    aufraeumen();
-    for (auto* puffer : soundpuffer) EXPECT_EQ(puffer, nullptr);
-    EXPECT_EQ(soundgeraet, nullptr);
 }
 
 TEST_F(SoundSlotTest, FilesOfOtherToolsLoadAndPlayAtTheirLengthAndLevel) {

@@ -164,68 +164,18 @@ TEST_F(LayerDrawingTest, ThreeHundredSlotsThenAReport) {
     EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
 }
 
-TEST_F(LayerDrawingTest, ObjectsTakeTheFirstHiddenSlotAtFrameZeroAndAppendAfterAReset) {
-    const int still = testbilder::add(store_, 10, 10, 4);
-    for (int i = 0; i < 10; ++i) layer_.addbild(still, i, 0);
-    layer_.bilder[7].belegt = 0;
-    layer_.bilder[3].belegt = 0;
-    layer_.bilder[3].actualframe = 2;
-    layer_.ereigniss[0] = new Ereigniss;
-    layer_.bildvergeben(0, still, 100, 200);
-    EXPECT_EQ(layer_.ereigniss[0]->instanz, 3);
-    EXPECT_EQ(layer_.bilder[3].belegt, 1);
-    EXPECT_EQ(layer_.bilder[3].actualframe, 0);
-    EXPECT_EQ(layer_.bilder[3].y, 200.0);
-    layer_.bildvergeben(0, still, 1, 1);
-    EXPECT_EQ(layer_.ereigniss[0]->instanz, 7);
-    layer_.bildvergeben(0, still, 1, 1);
-    EXPECT_EQ(layer_.ereigniss[0]->instanz, 10);
-    EXPECT_EQ(layer_.bilderanzahl, 11);
-
-    // After a reset the search stops at once: slot 0 is taken afresh.
-    layer_.ereigniss[0]->aktiv = true;
-    layer_.ereignissanzahl = 1;
-    layer_.bilder[0].blitx = 77;
-    layer_.zuruecksetzen();
-    EXPECT_EQ(layer_.bilderanzahl, 0);
-    EXPECT_FALSE(layer_.ereigniss[0]->aktiv);
-    EXPECT_EQ(layer_.bilder[5].belegt, 0);
-    layer_.bildvergeben(0, still, 9, 9);
-    EXPECT_EQ(layer_.ereigniss[0]->instanz, 0);
-    EXPECT_EQ(layer_.bilder[0].blitx, -1);
-    EXPECT_EQ(layer_.bilderanzahl, 1);
-
-    // Palm and surf pictures start at a random frame as images, at frame 0
-    // as objects.
+TEST_F(LayerDrawingTest, PalmsStartAtARandomFrameAsImagesAndAtFrameZeroAsObjects) {
     testbilder::fill_to(store_, 36);
     const int palm = testbilder::add(store_, 52, 52, 7, true, 8);
     zufallsstart(1);  // first value 41: 41 mod 7 = 6
     layer_.addbild(palm, 0, 0);
-    EXPECT_EQ(layer_.bilder[1].actualframe, 6);
-    EXPECT_EQ(layer_.bilder[1].verzoegerung, 8);
-    layer_.bilder[1].belegt = 0;
+    EXPECT_EQ(layer_.bilder[0].actualframe, 6);
+    EXPECT_EQ(layer_.bilder[0].verzoegerung, 8);
+    // Handed to an object through a hidden slot, it starts at frame 0.
+    layer_.bilder[0].belegt = 0;
+    layer_.ereigniss[0] = new Ereigniss;
     layer_.bildvergeben(0, palm, 5, 6);
-    EXPECT_EQ(layer_.ereigniss[0]->instanz, 1);
-    EXPECT_EQ(layer_.bilder[1].actualframe, 0);
-}
-
-TEST_F(LayerDrawingTest, TurningFramesShareOneCounterAndStopAtTheEnds) {
-    const int still = testbilder::add(store_, 10, 10, 4);
-    layer_.addbild(still, 0, 0);
-    layer_.addbild(still, 0, 0);
-    layer_.bilder[1].belegt = 0;  // hidden slots turn too
-    for (int i = 0; i < 10; ++i) layer_.framesvor();
-    EXPECT_EQ(layer_.bilder[0].actualframe, 1);
-    EXPECT_EQ(layer_.bilder[1].actualframe, 1);
-    EXPECT_EQ(layer_.drehzaehler, 4);
-
-    _layerdaten fresh;
-    fresh.grafikdatenbank = &store_;
-    fresh.addbild(still, 0, 0);
-    fresh.framesrueck();  // from a fresh layer the first step back is at once
-    EXPECT_EQ(fresh.drehzaehler, 6);
-    EXPECT_EQ(fresh.bilder[0].actualframe, 0);  // and stops at frame 0
-    fresh.bilder[0].actualframe = 3;
-    for (int i = 0; i < 6 * 5; ++i) fresh.framesvor();
-    EXPECT_EQ(fresh.bilder[0].actualframe, 3);  // stops at the last frame
+    EXPECT_EQ(layer_.ereigniss[0]->instanz, 0);
+    EXPECT_EQ(layer_.bilder[0].actualframe, 0);
+    EXPECT_EQ(layer_.bilder[0].x, 5.0);
 }

@@ -1,12 +1,11 @@
 #include <algorithm>
-#include <cstdlib>
 #include <cmath>
-#include <filesystem>
+#include <cstdlib>
 
 #include "platform/audio_device.h"
+#include "layers/sound_requests.h"
 #include "sound/riff_bytes.h"
 #include "sound/sound_slots.h"
-#include "layers/sound_requests.h"
 #include "support/shell_fixture.h"
 
 using namespace platform;
@@ -19,23 +18,13 @@ class SoundSlotTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        char muster[] = "/tmp/ferrow_sound_XXXXXX";
-        ASSERT_NE(mkdtemp(muster), nullptr);
-        ordner = muster;
-        std::snprintf(datenordner, sizeof datenordner, "%s", ordner.c_str());
+        std::snprintf(datenordner, sizeof datenordner, "%s", folder_.path.c_str());
     }
-
-    void TearDown() override {
-        ShellTest::TearDown();
-        fs::remove_all(ordner);
-    }
-
     void copy_generated() {
         for (const auto& entry : fs::directory_iterator(FERROW_DATA_DIR))
-            if (entry.path().extension() == ".wav") fs::copy_file(entry.path(), ordner + "/" + entry.path().filename().string());
+            if (entry.path().extension() == ".wav") fs::copy_file(entry.path(), folder_.path / entry.path().filename());
     }
-
-    std::string path(const std::string& name) const { return ordner + "/" + name; }
+    std::string path(const std::string& name) const { return (folder_.path / name).string(); }
 
     // The device's next frames, mixed here (the device itself stops).
     std::vector<std::int16_t> mixed(double seconds) {
@@ -44,7 +33,7 @@ protected:
         return out;
     }
 
-    std::string ordner;
+    TempFolder folder_;
 };
 
 bool sox_present() { return std::system("command -v sox >/dev/null 2>&1") == 0; }

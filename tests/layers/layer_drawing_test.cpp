@@ -1,5 +1,4 @@
 // One layer's image slots and their drawing, with pictures made in memory.
-#include "game/random_numbers.h"
 #include "layers/layer.h"
 #include "support/test_pictures.h"
 
@@ -162,20 +161,4 @@ TEST_F(LayerDrawingTest, ThreeHundredSlotsThenAReport) {
     EXPECT_EQ(layer_.bilderanzahl, 300);
     ASSERT_EQ(fakes::boxes.size(), 1u);
     EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
-}
-
-TEST_F(LayerDrawingTest, PalmsStartAtARandomFrameAsImagesAndAtFrameZeroAsObjects) {
-    testbilder::fill_to(store_, 36);
-    const int palm = testbilder::add(store_, 52, 52, 7, true, 8);
-    zufallsstart(1);  // first value 41: 41 mod 7 = 6
-    layer_.addbild(palm, 0, 0);
-    EXPECT_EQ(layer_.bilder[0].actualframe, 6);
-    EXPECT_EQ(layer_.bilder[0].verzoegerung, 8);
-    // Handed to an object through a hidden slot, it starts at frame 0.
-    layer_.bilder[0].belegt = 0;
-    layer_.ereigniss[0] = new Ereigniss;
-    layer_.bildvergeben(0, palm, 5, 6);
-    EXPECT_EQ(layer_.ereigniss[0]->instanz, 0);
-    EXPECT_EQ(layer_.bilder[0].actualframe, 0);
-    EXPECT_EQ(layer_.bilder[0].x, 5.0);
 }

@@ -26,3 +26,12 @@ protected:
 
     TempFolder folder_;
 };
+
+// With the table set up as at start-up.
+class TableTest : public TextTest {
+protected:
+    void SetUp() override {
+        TextTest::SetUp();
+        highscore.init(lpdd, lpddsprimary, lpddsback);
+    }
+};

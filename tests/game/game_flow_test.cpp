@@ -23,7 +23,7 @@ protected:
         GameTest::SetUp();
         played.clear();
         soundzuhoerersetzen(record);
-        ASSERT_NO_FATAL_FAILURE(StartGame("game"));
+        ASSERT_NO_FATAL_FAILURE(StartGame());
     }
     void TearDown() override {
         soundzuhoerersetzen(nullptr);

@@ -1,7 +1,5 @@
-#include "game/random_numbers.h"
 #include "game/random_spawner.h"
-#include "layers/layer_database.h"
-#include "support/shell_fixture.h"
+#include "layers/layer_fixture.h"
 
 namespace {
 
@@ -15,24 +13,9 @@ std::uint32_t seed_for(int w, int v) {
     }
 }
 
-int objects(int layer) {
-    const _layerdaten* l = layerdatenbank.layerdaten[layer];
-    int n = 0;
-    for (int i = 0; i < l->ereignissanzahl; ++i) n += l->ereigniss[i]->aktiv;
-    return n;
-}
-
-class RandomSpawnerTest : public ShellTest {
-protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        ASSERT_TRUE(OpenDisplayWithPictures());
-        layerdatenbank.init(lpdd, lpddsprimary, lpddsback);
-        for (int i = 0; i < 20; ++i) layerdatenbank.Setlayerdaten(&grafikdatenbank);
-    }
-};
-
 }  // namespace
+
+using RandomSpawnerTest = LayerTest;
 
 TEST_F(RandomSpawnerTest, TwoDrawsEveryFrameAndTheEntriesDrawInTheirOrder) {
     // Nothing spawns: exactly the two draws are taken.
@@ -43,7 +26,7 @@ TEST_F(RandomSpawnerTest, TwoDrawsEveryFrameAndTheEntriesDrawInTheirOrder) {
     zufallsstart(quiet);
     zufallsobjekte();
     EXPECT_EQ(zufallszahl(), third);
-    for (int l = 0; l < 20; ++l) EXPECT_EQ(layerdatenbank.layerdaten[l]->ereignissanzahl, 0);
+    for (int l = 0; l < 20; ++l) EXPECT_EQ(layer(l).ereignissanzahl, 0);
 
     // w = 21: two arc fliers, each drawing its height before its place.
     zufallsstart(seed_for(21, -1));
@@ -52,28 +35,27 @@ TEST_F(RandomSpawnerTest, TwoDrawsEveryFrameAndTheEntriesDrawInTheirOrder) {
     const int y2 = zufallszahl() % 40 + 240, x2 = zufallszahl() % 2200;
     zufallsstart(seed_for(21, -1));
     zufallsobjekte();
-    ASSERT_EQ(objects(2), 2);
-    const _layerdaten* l2 = layerdatenbank.layerdaten[2];
-    EXPECT_EQ(l2->bilder[l2->ereigniss[0]->instanz].x, x1);
-    EXPECT_EQ(l2->bilder[l2->ereigniss[0]->instanz].y, y1);
-    EXPECT_EQ(l2->bilder[l2->ereigniss[1]->instanz].x, x2);
-    EXPECT_EQ(l2->bilder[l2->ereigniss[1]->instanz].y, y2);
-    EXPECT_EQ(l2->ereigniss[1]->parameterblock[bogenrechts], 1);
-    EXPECT_EQ(l2->ereigniss[1]->parameterblock[takt], 2);
+    ASSERT_EQ(layer(2).ereignissanzahl, 2);
+    EXPECT_EQ(platz(2, 0).x, x1);
+    EXPECT_EQ(platz(2, 0).y, y1);
+    EXPECT_EQ(platz(2, 1).x, x2);
+    EXPECT_EQ(platz(2, 1).y, y2);
+    EXPECT_EQ(objekt(2, 1).parameterblock[bogenrechts], 1);
+    EXPECT_EQ(objekt(2, 1).parameterblock[takt], 2);
 
     // w = 29 needs v = 0 too: a motor boat on layer 8 and a far one on layer 5.
     zufallsstart(seed_for(29, 1));
     zufallsobjekte();
-    EXPECT_EQ(objects(8), 0);
+    EXPECT_EQ(layer(8).ereignissanzahl, 0);
     zufallsstart(seed_for(29, 0));
     zufallsobjekte();
-    EXPECT_EQ(objects(8), 1);
-    EXPECT_EQ(objects(5), 1);
-    EXPECT_EQ(layerdatenbank.layerdaten[5]->ereigniss[0]->bild, 61);
+    EXPECT_EQ(layer(8).ereignissanzahl, 1);
+    ASSERT_EQ(layer(5).ereignissanzahl, 1);
+    EXPECT_EQ(objekt(5, 0).bild, 61);
 
     // w = 1: a small cloud drawn at its upright frame.
     zufallsstart(seed_for(1, -1));
     zufallsobjekte();
-    EXPECT_EQ(objects(2), 3);
-    EXPECT_EQ(l2->bilder[l2->ereigniss[2]->instanz].actualframe, 8);
+    ASSERT_EQ(layer(2).ereignissanzahl, 3);
+    EXPECT_EQ(platz(2, 2).actualframe, 8);
 }

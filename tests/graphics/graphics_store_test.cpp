@@ -1,13 +1,9 @@
 #include <cstring>
-#include <filesystem>
-#include <string>
 
 #include "bmp_writer.h"
 #include "graphics/graphics_store.h"
 #include "platform/resources.h"
 #include "support/shell_fixture.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -18,42 +14,31 @@ void write_picture(const std::string& name, int w, int h, std::uint8_t fill, std
     assetgen::write_file(name, assetgen::bmp_file_bytes(image));
 }
 
-class GraphicsStoreTest : public ShellTest {
+// A record of a picture to load; its number and surface are not taken over.
+grafikdaten Record(const char* name, bool transparent) {
+    grafikdaten d;
+    d.nummer = 99;
+    std::snprintf(d.name, sizeof d.name, "%s", name);
+    d.transparent = transparent;
+    d.surface = reinterpret_cast<platform::Surface*>(0x1);
+    return d;
+}
+
+class GraphicsStoreTest : public DisplayTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
-        ASSERT_TRUE(OpenDisplay());
-        dir_ = fs::path(::testing::TempDir()) / ("ferrow-store-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-        fs::current_path(dir_);
+        DisplayTest::SetUp();
+        std::filesystem::current_path(folder_.path);
         store_.init(lpdd, lpddsprimary, lpddsback);
     }
     void TearDown() override {
         store_.freigeben();
         platform::SetResourceTable(nullptr, 0);
-        fs::current_path(FERROW_BUILD_DIR);
-        fs::remove_all(dir_);
-        ShellTest::TearDown();
+        DisplayTest::TearDown();
     }
-    grafikdaten Record(const char* name, bool transparent) {
-        grafikdaten d;
-        d.nummer = 99;  // informational only
-        std::snprintf(d.name, sizeof d.name, "%s", name);
-        d.transparent = transparent;
-        d.surface = reinterpret_cast<platform::Surface*>(0x1);  // never taken over
-        return d;
-    }
+    TempFolder folder_;
     _grafikdatenbank store_;
-    fs::path dir_;
 };
-
-std::uint8_t first_pixel(platform::Surface* s, int x = 0, int y = 0) {
-    platform::SurfaceDesc d;
-    s->Lock(nullptr, &d);
-    std::uint8_t p = d.surface[y * d.pitch + x];
-    s->Unlock();
-    return p;
-}
 
 }  // namespace
 
@@ -80,8 +65,8 @@ TEST_F(GraphicsStoreTest, PicturesAreNumberedByRegistrationAndFilesWinOverResour
 
     EXPECT_EQ(store_.grafikdaten[0]->surface->width(), 5);
     EXPECT_EQ(store_.grafikdaten[1]->surface->width(), 7);
-    EXPECT_EQ(first_pixel(store_.grafikdaten[2]->surface), 130);  // the file, not the resource
-    EXPECT_EQ(first_pixel(store_.grafikdaten[3]->surface), 150);
+    EXPECT_EQ(pixel(store_.grafikdaten[2]->surface, 0, 0), 130);  // the file, not the resource
+    EXPECT_EQ(pixel(store_.grafikdaten[3]->surface, 0, 0), 150);
     // The key is the top-left pixel, also when that is index 0.
     EXPECT_EQ(store_.grafikdaten[0]->keyfarbe & 0xFF, 2u);
     EXPECT_EQ(store_.grafikdaten[1]->keyfarbe & 0xFF, 0u);
@@ -90,54 +75,50 @@ TEST_F(GraphicsStoreTest, PicturesAreNumberedByRegistrationAndFilesWinOverResour
     write_picture("eins.bmp", 5, 3, 100, 7);
     ASSERT_EQ(store_.loadgrafikdaten(), 0);
     EXPECT_EQ(store_.grafikdaten[0]->keyfarbe & 0xFF, 7u);
-    EXPECT_EQ(first_pixel(store_.grafikdaten[0]->surface), 7);
+    EXPECT_EQ(pixel(store_.grafikdaten[0]->surface, 0, 0), 7);
 
     store_.freigeben();
     EXPECT_EQ(store_.anzahl, 0);
     store_.freigeben();  // empty: nothing happens
 }
 
-TEST_F(GraphicsStoreTest, EveryLoadFailureIsReported) {
+TEST_F(GraphicsStoreTest, EveryFailureIsReportedAndTheStoreHoldsThreeHundredPictures) {
     EXPECT_EQ(store_.loadgrafikdaten(), 1);
     EXPECT_TRUE(fakes::DebugLineContains("Keine Grafiken zu laden"));
     ASSERT_EQ(fakes::boxes.size(), 1u);
     EXPECT_EQ(fakes::boxes[0].text, "_grafikdatenbank::loadgrafikdaten->Keine Grafiken zu laden");
+    _grafikdatenbank ohne;
+    EXPECT_EQ(ohne.erzeugesurface(nullptr, 4, 4), nullptr);
+    EXPECT_EQ(fakes::boxes.back().text, "Modul:_grafikdatenbank::erzeugesurface-lpdd zeigt auf NULL");
 
     store_.setgrafikdaten(Record("fehlt.bmp", false));
     EXPECT_EQ(store_.loadgrafikdaten(), 1);
     EXPECT_EQ(fakes::boxes.back().text, "Konnte Bild nicht laden : fehlt.bmp");
 
-    _grafikdatenbank ohne;
-    EXPECT_EQ(ohne.erzeugesurface(nullptr, 4, 4), nullptr);
-    EXPECT_EQ(fakes::boxes.back().text, "Modul:_grafikdatenbank::erzeugesurface-lpdd zeigt auf NULL");
-}
+    write_picture("fehlt.bmp", 5, 3, 100, 2);
+    const struct {
+        bool surface;
+        const char* text;
+    } steps[] = {{true, "DD konnte Surface nicht erzeugen "},
+                 {false, "_grafikdatenbank::loadgrafikdaten-Lock liefert falschen Wert"}};
+    for (const auto& step : steps) {
+        programmendet = false;
+        ASSERT_TRUE(OpenDisplay());
+        store_.init(lpdd, lpddsprimary, lpddsback);
+        if (step.surface) platform::FailNextDisplayStep(platform::DisplayStep::OffscreenSurface);
+        else platform::Surface::FailNextAnywhere(platform::SurfaceOp::Lock, platform::DDERR_GENERIC);
+        EXPECT_EQ(store_.loadgrafikdaten(), 1);
+        EXPECT_EQ(fakes::boxes.back().text, step.text);
+    }
 
-TEST_F(GraphicsStoreTest, SurfaceAndLockFailuresAreReported) {
-    write_picture("eins.bmp", 5, 3, 100, 2);
-    store_.setgrafikdaten(Record("eins.bmp", false));
-    platform::FailNextDisplayStep(platform::DisplayStep::OffscreenSurface);
-    EXPECT_EQ(store_.loadgrafikdaten(), 1);
-    EXPECT_EQ(fakes::boxes.back().text, "DD konnte Surface nicht erzeugen ");
-    EXPECT_TRUE(fakes::DebugLineContains("DD konnte Surface nicht erzeugen "));
-
-    programmendet = false;
-    ASSERT_TRUE(OpenDisplay());
-    store_.init(lpdd, lpddsprimary, lpddsback);
-    platform::Surface::FailNextAnywhere(platform::SurfaceOp::Lock, platform::DDERR_GENERIC);
-    EXPECT_EQ(store_.loadgrafikdaten(), 1);
-    EXPECT_EQ(fakes::boxes.back().text, "_grafikdatenbank::loadgrafikdaten-Lock liefert falschen Wert");
-}
-
-TEST_F(GraphicsStoreTest, NoMoreThanThreeHundredPictures) {
-    for (int i = 0; i < 300; ++i) ASSERT_EQ(store_.setgrafikdaten(Record("x", false)), 0);
-    EXPECT_EQ(store_.setgrafikdaten(Record("x", false)), 1);
-    EXPECT_EQ(store_.anzahl, 300);
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-
-    // A name of 39 characters fits; a longer one is cut to fit.
-    _grafikdatenbank other;
+    // No more than 300; a name longer than 39 characters is cut to fit.
+    const std::size_t boxes = fakes::boxes.size();
+    _grafikdatenbank voll;
     grafikdaten d;
     std::memset(d.name, 'a', sizeof d.name);
-    other.setgrafikdaten(d);
-    EXPECT_EQ(std::strlen(other.grafikdaten[0]->name), 39u);
+    for (int i = 0; i < 300; ++i) ASSERT_EQ(voll.setgrafikdaten(d), 0);
+    EXPECT_EQ(voll.setgrafikdaten(d), 1);
+    EXPECT_EQ(voll.anzahl, 300);
+    EXPECT_EQ(fakes::boxes.size(), boxes + 1);
+    EXPECT_EQ(std::strlen(voll.grafikdaten[0]->name), 39u);
 }

@@ -4,32 +4,28 @@ using namespace platform;
 
 using HitTest = LayerTest;
 
-TEST_F(HitTest, OnlyClicksStrictlyInsideAndLeftOfTheMarginHit) {
+TEST_F(HitTest, OnlyClicksStrictlyInsideLeftOfTheMarginAndOnOpaquePixelsHit) {
     bemalen(8, {0, 0, 60, 60});  // the sun, opaque all over; it stays when hit
     const int sonne = neu(9, 8, 100, 50);
     layer(9).zeichnen(&grafikdatenbank);
-    struct Fall {
+    const struct {
         int mx, my;
         bool trifft;
-    };
-    const Fall faelle[] = {
+    } faelle[] = {
         {100, 60, false}, {101, 60, true}, {156, 60, true}, {157, 60, false}, {159, 60, false},
         {120, 50, false}, {120, 51, true}, {120, 109, true}, {120, 110, false},
     };
-    for (const Fall& f : faelle)
-        EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, f.mx, f.my), f.trifft ? sonne : -1)
-            << f.mx << "," << f.my;
-    EXPECT_TRUE(fakes::boxes.empty());
-}
+    for (const auto& f : faelle)
+        EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, f.mx, f.my), f.trifft ? sonne : -1) << f.mx << "," << f.my;
 
-TEST_F(HitTest, ATransparentSpotLetsTheClickThroughToTheObjectBelow) {
+    // A see-through spot lets the click through to the object below: four
+    // pixels from 105 are all background; from 113 the fourth is not.
+    layer(9).zuruecksetzen();
     bemalen(30, {0, 0, 120, 320});  // lighthouse: opaque
     bemalen(9, {16, 0, 32, 32});    // pig: its left half see-through
     const int turm = neu(9, 30, 100, 50);
     const int sau = neu(9, 9, 100, 50);
     layer(9).zeichnen(&grafikdatenbank);
-
-    // Four pixels from 105 are all background; from 113 the fourth is not.
     EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 105, 60), turm);
     EXPECT_TRUE(objekt(9, sau).aktiv);
     EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 113, 60), sau);
@@ -38,12 +34,13 @@ TEST_F(HitTest, ATransparentSpotLetsTheClickThroughToTheObjectBelow) {
     // Plain images are scenery that cannot be hit, nor can objects never drawn.
     layer(9).zuruecksetzen();
     layerdatenbank.addbild(9, 30, 100, 50);
-    neu(9, 30, 300, 50);
+    const int gezeichnet = neu(9, 30, 300, 50);
     layer(9).zeichnen(&grafikdatenbank);
     neu(9, 30, 500, 50);
     EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 110, 60), -1);
     EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 510, 60), -1);
-    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 310, 60), 0);
+    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 310, 60), gezeichnet);
+    EXPECT_TRUE(fakes::boxes.empty());
 }
 
 TEST_F(HitTest, ThePixelTestedIsTheOneDrawnUnderTheClick) {

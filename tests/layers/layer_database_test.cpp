@@ -1,5 +1,3 @@
-#include "layers/layer_database.h"
-#include "support/shell_fixture.h"
 #include "support/test_pictures.h"
 
 using LayerDatabaseTest = ShellTest;
@@ -19,8 +17,6 @@ TEST_F(LayerDatabaseTest, LayersAreMadeInOrderAndDrawnBackToFront) {
     ASSERT_TRUE(OpenDisplay());
 
     db.init(lpdd, lpddsprimary, lpddsback);
-    EXPECT_EQ(db.grenzelinks, -1000);
-    EXPECT_EQ(db.grenzerechts, 1500);
     for (int i = 0; i < 3; ++i) ASSERT_FALSE(db.Setlayerdaten(&store));
     EXPECT_EQ(db.anzahl, 3);
     EXPECT_EQ(db.layerdaten[2]->layernummer, 2);
@@ -42,35 +38,4 @@ TEST_F(LayerDatabaseTest, LayersAreMadeInOrderAndDrawnBackToFront) {
 
     EXPECT_TRUE(db.zeichnen(&store, 3));
     EXPECT_EQ(fakes::boxes.back().text, "_layerdatenbank::zeichnen-layer inst nicht vorhanden");
-}
-
-TEST_F(LayerDatabaseTest, ANewGameRefillsTheSameLayersFromSlotZeroAndKeepsTheViews) {
-    ASSERT_TRUE(OpenDisplay());
-    _grafikdatenbank store;
-    const int pic = testbilder::add(store, 4, 4, 1);
-    _layerdatenbank db;
-    db.init(lpdd, lpddsprimary, lpddsback);
-    db.Setlayerdaten(&store);
-    db.Setlayerdaten(&store);
-    db.addbild(1, pic, 0, 0);
-    db.addbild(1, pic, 1, 1);
-    db.layerdaten[1]->scrollx = 250;
-    db.ruckeln = 3;
-    db.punkteinit = db.zeitinit = 1;
-    _layerdaten* before = db.layerdaten[1];
-
-    db.neustart();
-    EXPECT_EQ(db.layerdaten[1], before);
-    EXPECT_EQ(db.layerdaten[1]->bilderanzahl, 0);
-    EXPECT_EQ(db.layerdaten[1]->scrollx, 250);
-    EXPECT_EQ(db.ruckeln, 3);
-    EXPECT_EQ(db.punkteinit, 0);
-    EXPECT_EQ(db.zeitinit, 0);
-    db.addbild(1, pic, 7, 7);
-    EXPECT_EQ(db.layerdaten[1]->bilderanzahl, 1);
-    EXPECT_EQ(db.layerdaten[1]->bilder[0].x, 7.0);
-
-    db.freigeben();
-    EXPECT_EQ(db.anzahl, 0);
-    EXPECT_EQ(db.layerdaten[1], nullptr);
 }

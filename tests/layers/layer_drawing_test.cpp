@@ -1,23 +1,22 @@
+// One layer's image slots and their drawing, with pictures made in memory.
 #include "layers/layer.h"
-#include "support/shell_fixture.h"
 #include "support/test_pictures.h"
 
 using testbilder::back_pixel;
 
 namespace {
 
-class LayerDrawingTest : public ShellTest {
+class LayerDrawingTest : public DisplayTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
-        ASSERT_TRUE(OpenDisplay());
+        DisplayTest::SetUp();
         layer_.grafikdatenbank = &store_;
         layer_.lpddsback = lpddsback;
         lpddsback->ColorFill(192);
     }
     void TearDown() override {
         store_.freigeben();
-        ShellTest::TearDown();
+        DisplayTest::TearDown();
     }
     int Show(int bild, double x, double y) {
         layer_.addbild(bild, 0, 0);
@@ -36,7 +35,7 @@ TEST_F(LayerDrawingTest, ClippingAtTheViewEdges) {
     const int b32 = testbilder::add(store_, 32, 32, 1);
     const int b60 = testbilder::add(store_, 60, 60, 3);
 
-    // The worked example: 32 x 32 at world (-10, 100), view at (0, 0).
+    // 32 x 32 at world (-10, 100), view at (0, 0).
     const int a = Show(b32, -10, 100);
     // Right edge exactly at the view's left: not drawn, keeps its old values.
     const int b = Show(b32, -32, 0);
@@ -70,7 +69,7 @@ TEST_F(LayerDrawingTest, ClippingAtTheViewEdges) {
     EXPECT_EQ(view.bilder[0].rechteck.left, 20);
     EXPECT_EQ(view.bilder[1].blitx, 600);
     EXPECT_EQ(view.bilder[1].rechteck.right, 40);
-    EXPECT_EQ(back_pixel(0, 0), 12);     // frame 2's pixels
+    EXPECT_EQ(back_pixel(0, 0), 12);  // frame 2's pixels
     EXPECT_EQ(back_pixel(639, 259), 12);
 
     // Moved out of view: the last draw's values stay.
@@ -80,24 +79,15 @@ TEST_F(LayerDrawingTest, ClippingAtTheViewEdges) {
     EXPECT_EQ(view.bilder[0].rechteck.left, 20);
 }
 
-TEST_F(LayerDrawingTest, OpaquePicturesCoverKeyedPicturesLeaveTheirKeyOut) {
+TEST_F(LayerDrawingTest, KeyedPicturesLeaveTheirKeyOutAndAnimationHoldsEachFrameForDelayPlusOneDraws) {
     const int opaque = testbilder::add(store_, 4, 4, 1, false, 0, false);
     const int keyed = testbilder::add(store_, 4, 4, 1, false, 0, true);
-    Show(opaque, 10, 10);
-    Show(keyed, 20, 10);
-    layer_.zeichnen(&store_);
-    EXPECT_EQ(back_pixel(10, 10), 10);  // opaque: its corner pixel too
-    EXPECT_EQ(back_pixel(20, 10), 192);  // keyed: the corner (the key) is left out
-    EXPECT_EQ(back_pixel(21, 10), 10);
-    EXPECT_EQ(back_pixel(23, 13), 10);
-    EXPECT_EQ(back_pixel(24, 13), 192);
-}
-
-TEST_F(LayerDrawingTest, AnimationHoldsEachFrameForDelayPlusOneDraws) {
     const int fast = testbilder::add(store_, 2, 2, 3, true, 0);
     const int slow = testbilder::add(store_, 2, 2, 3, true, 3);
+    Show(opaque, 10, 10);
+    Show(keyed, 20, 10);
     const int f = Show(fast, 0, 0);
-    const int s = Show(slow, 10, 0);
+    const int s = Show(slow, 100, 0);
     const int want_fast[] = {1, 2, 0, 1, 2, 0, 1, 2};
     const int want_slow[] = {0, 0, 0, 1, 1, 1, 1, 2};
     for (int i = 0; i < 8; ++i) {
@@ -105,6 +95,11 @@ TEST_F(LayerDrawingTest, AnimationHoldsEachFrameForDelayPlusOneDraws) {
         EXPECT_EQ(layer_.bilder[f].actualframe, want_fast[i]) << "draw " << i;
         EXPECT_EQ(layer_.bilder[s].actualframe, want_slow[i]) << "draw " << i;
     }
+    EXPECT_EQ(back_pixel(10, 10), 10);   // opaque: its corner pixel too
+    EXPECT_EQ(back_pixel(20, 10), 192);  // keyed: the corner (the key) is left out
+    EXPECT_EQ(back_pixel(21, 10), 10);
+    EXPECT_EQ(back_pixel(23, 13), 10);
+    EXPECT_EQ(back_pixel(24, 13), 192);
 }
 
 TEST_F(LayerDrawingTest, TheGunFollowsTheMouseAndBoatsRunTheEngine) {
@@ -123,8 +118,7 @@ TEST_F(LayerDrawingTest, TheGunFollowsTheMouseAndBoatsRunTheEngine) {
     EXPECT_EQ(layer_.motorlaeuft, 0);
 
     testbilder::fill_to(store_, 57);
-    const int boot = testbilder::add(store_, 92, 64, 6, true, 4);
-    const int b = Show(boot, 100, 100);
+    const int b = Show(testbilder::add(store_, 92, 64, 6, true, 4), 100, 100);
     layer_.zeichnen(&store_);
     EXPECT_EQ(layer_.motorlaeuft, 1);
     layer_.bilder[b].x = 2000;  // out of view
@@ -133,8 +127,7 @@ TEST_F(LayerDrawingTest, TheGunFollowsTheMouseAndBoatsRunTheEngine) {
 }
 
 TEST_F(LayerDrawingTest, FailuresAreReportedAndOutOfRangeFramesAreClamped) {
-    const int pic = testbilder::add(store_, 8, 8, 2);
-    Show(pic, 0, 0);
+    Show(testbilder::add(store_, 8, 8, 2), 0, 0);
     layer_.bilder[0].actualframe = 9;  // set from outside, beyond the strip
     EXPECT_FALSE(layer_.zeichnen(&store_));
     EXPECT_TRUE(fakes::boxes.empty());
@@ -150,14 +143,22 @@ TEST_F(LayerDrawingTest, FailuresAreReportedAndOutOfRangeFramesAreClamped) {
     EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::zeichen-ddrval!=DD_OK");
     EXPECT_TRUE(fakes::DebugLineContains("Fehler bei bild Nr.: 0"));
     EXPECT_TRUE(fakes::DebugLineContains("\nDDRVAL="));
-}
 
-TEST_F(LayerDrawingTest, AnEmptyLayerNeedsNeitherStoreNorBackBuffer) {
+    // An empty layer needs neither store nor back buffer; one with a slot does.
     _layerdaten leer;
     EXPECT_FALSE(leer.zeichnen(nullptr));
     leer.grafikdatenbank = &store_;
-    leer.addbild(testbilder::add(store_, 2, 2, 1), 0, 0);
+    leer.addbild(0, 0, 0);
     EXPECT_TRUE(leer.zeichnen(&store_));
+    EXPECT_EQ(fakes::boxes.back().text, "_layerdaten::zeichnen-lpddsback zeigt auf NULL");
+}
+
+TEST_F(LayerDrawingTest, ThreeHundredSlotsThenAReport) {
+    const int still = testbilder::add(store_, 10, 10, 4);
+    for (int i = 0; i < 300; ++i) ASSERT_FALSE(layer_.addbild(still, i, 0)) << i;
+    EXPECT_TRUE(fakes::boxes.empty());
+    EXPECT_TRUE(layer_.addbild(still, 0, 0));
+    EXPECT_EQ(layer_.bilderanzahl, 300);
     ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::zeichnen-lpddsback zeigt auf NULL");
+    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
 }

@@ -1,16 +1,13 @@
-#include "layers/layer_database.h"
-#include "support/shell_fixture.h"
 #include "support/test_pictures.h"
 
 namespace {
 
 // Twenty layers with the scene's scroll steps and a nine-view raft on layer 6
 // at its middle view.
-class ScrollingTest : public ShellTest {
+class ScrollingTest : public DisplayTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
-        ASSERT_TRUE(OpenDisplay());
+        DisplayTest::SetUp();
         const int raft = testbilder::add(store_, 160, 140, 9);
         db_.init(lpdd, lpddsprimary, lpddsback);
         for (int i = 0; i < 20; ++i) db_.Setlayerdaten(&store_);
@@ -24,7 +21,7 @@ protected:
     void TearDown() override {
         db_.freigeben();
         store_.freigeben();
-        ShellTest::TearDown();
+        DisplayTest::TearDown();
     }
     int raft_frame() { return db_.layerdaten[6]->bilder[0].actualframe; }
     _grafikdatenbank store_;
@@ -33,7 +30,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ScrollingTest, SidewaysStopsAtTheReferenceLayersLimitsAndTurnsTheRaft) {
+TEST_F(ScrollingTest, ScrollingStopsAtTheReferenceLayersLimitsAndTurnsTheRaft) {
     for (int i = 0; i < 91; ++i) db_.scrolllinks();
     EXPECT_EQ(db_.layerdaten[7]->scrollx, -1001);
     EXPECT_EQ(db_.layerdaten[4]->scrollx, 0);  // a step of 0 never moves
@@ -51,9 +48,8 @@ TEST_F(ScrollingTest, SidewaysStopsAtTheReferenceLayersLimitsAndTurnsTheRaft) {
     EXPECT_EQ(raft_frame(), 8);
     db_.scrollrechts();
     EXPECT_EQ(db_.layerdaten[7]->scrollx, 1507);
-}
 
-TEST_F(ScrollingTest, UpAndDownStopAtTheirLimits) {
+    // Up and down likewise.
     int calls = 0;
     while (db_.layerdaten[7]->scrolly >= -200 && calls < 100) {
         db_.scrollhoch();
@@ -72,7 +68,7 @@ TEST_F(ScrollingTest, UpAndDownStopAtTheirLimits) {
     EXPECT_EQ(db_.layerdaten[7]->scrolly, 3);
 }
 
-TEST_F(ScrollingTest, TheSwellRocksEveryLayerButTheLastInANineStepCycle) {
+TEST_F(ScrollingTest, TheSwellRocksEveryLayerButTheLastAndAJoltSettlesAPixelAFrame) {
     std::vector<int> offsets;
     for (int frame = 1; frame <= 90; ++frame) {
         db_.wellengang();
@@ -82,9 +78,8 @@ TEST_F(ScrollingTest, TheSwellRocksEveryLayerButTheLastInANineStepCycle) {
     EXPECT_EQ(offsets, (std::vector<int>{1, 2, 3, 4, 4, 3, 2, 1, 0}));
     EXPECT_EQ(db_.layerdaten[18]->scrolly, 0);
     EXPECT_EQ(wellenrichtung, 0);
-}
 
-TEST_F(ScrollingTest, AJoltSettlesOnePixelAFrameOnEveryLayer) {
+    // A jolt settles one pixel a frame on every layer.
     db_.ruckeln = 7;
     for (int l = 0; l < 20; ++l) db_.layerdaten[l]->scrolly = 7;
     for (int i = 0; i < 10; ++i) db_.ruckelschritt();

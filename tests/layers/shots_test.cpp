@@ -10,45 +10,30 @@ protected:
     }
 };
 
-TEST_F(ShotTest, TheScoreShowsRightAlignedInSevenDigits) {
-    struct Fall {
-        int punkte;
-        std::vector<int> frames;
+TEST_F(ShotTest, TheScoreShowsRightAlignedInSevenDigitsTheTimeLeftAlignedBlankingTheRest) {
+    // Frames: 0-9 the digits, 10 blank, 11 minus; at most five digits.
+    const struct {
+        int wert;
+        std::vector<int> punkte, zeit;
+    } faelle[] = {
+        {123456, {10, 10, 1, 2, 3, 4, 5}, {1, 2, 3, 4, 5, 10}},
+        {0, {10, 10, 10, 10, 10, 10, 0}, {0, 10, 10, 10, 10, 10}},
+        {-5, {10, 10, 10, 10, 10, 11, 5}, {11, 5, 10, 10, 10, 10}},
+        {-12345, {10, 11, 1, 2, 3, 4, 5}, {11, 1, 2, 3, 4, 5}},
+        {90, {10, 10, 10, 10, 10, 9, 0}, {9, 0, 10, 10, 10, 10}},  // the sixth time position is blanked too
     };
-    const Fall faelle[] = {
-        {123456, {10, 10, 1, 2, 3, 4, 5}},
-        {0, {10, 10, 10, 10, 10, 10, 0}},
-        {-5, {10, 10, 10, 10, 10, 11, 5}},
-        {-1234, {10, 10, 11, 1, 2, 3, 4}},
-    };
-    for (const Fall& f : faelle) {
-        punkte = f.punkte;
+    for (const auto& f : faelle) {
+        punkte = f.wert;
         layerdatenbank.punkteanzeige();
-        EXPECT_EQ(frames(punkteobjekte, 7), f.frames) << f.punkte;
+        layerdatenbank.zeitanzeige(f.wert);
+        EXPECT_EQ(frames(punkteobjekte, 7), f.punkte) << f.wert;
+        EXPECT_EQ(frames(zeitobjekte, 6), f.zeit) << f.wert;
     }
-    EXPECT_EQ(layer(10).ereignissanzahl, 7);  // made once, then only re-framed
+    EXPECT_EQ(layer(10).ereignissanzahl, 13);  // made once, then only re-framed
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(platz(10, punkteobjekte[i]).x, 510 + 18 * i);
         EXPECT_EQ(platz(10, punkteobjekte[i]).y, 5);
         EXPECT_EQ(platz(10, punkteobjekte[i]).bild, 23);
-    }
-}
-
-TEST_F(ShotTest, TheTimeShowsLeftAlignedAndBlanksTheRest) {
-    struct Fall {
-        int wert;
-        std::vector<int> frames;
-    };
-    const Fall faelle[] = {
-        {90, {9, 0, 10, 10, 10, 10}},
-        {7, {7, 10, 10, 10, 10, 10}},
-        {-1, {11, 1, 10, 10, 10, 10}},
-        {-12345, {11, 1, 2, 3, 4, 5}},
-        {7, {7, 10, 10, 10, 10, 10}},  // the sixth position is blanked too
-    };
-    for (const Fall& f : faelle) {
-        layerdatenbank.zeitanzeige(f.wert);
-        EXPECT_EQ(frames(zeitobjekte, 6), f.frames) << f.wert;
     }
     for (int i = 0; i < 6; ++i) EXPECT_EQ(platz(10, zeitobjekte[i]).x, 15 + 18 * i);
 }

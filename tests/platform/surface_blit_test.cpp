@@ -48,7 +48,7 @@ void reference_blit(Pixels& to, int x, int y, const Pixels& from, const Rect& r,
         }
 }
 
-class SurfaceBlitTest : public ShellTest {
+class SurfaceBlitTest : public DisplayTest {
 protected:
     Surface* make(int w, int h, int seed) {
         Surface* s = nullptr;
@@ -60,13 +60,12 @@ protected:
     void TearDown() override {
         for (Surface* s : made_)
             if (s) s->Release();
-        ShellTest::TearDown();
+        DisplayTest::TearDown();
     }
     std::vector<Surface*> made_;
 };
 
 TEST_F(SurfaceBlitTest, OpaqueAndKeyedCopiesMatchThePixelByPixelReference) {
-    ASSERT_TRUE(OpenDisplay());
     const struct {
         int src_w, src_h;
         Rect r;
@@ -97,7 +96,6 @@ TEST_F(SurfaceBlitTest, OpaqueAndKeyedCopiesMatchThePixelByPixelReference) {
 }
 
 TEST_F(SurfaceBlitTest, RectanglesOutsideEitherSurfaceAreRefusedAndChangeNothing) {
-    ASSERT_TRUE(OpenDisplay());
     Surface* src = make(30, 20, 1);
     Surface* dst = make(100, 50, 2);
     const Pixels before = read(dst);
@@ -116,7 +114,6 @@ TEST_F(SurfaceBlitTest, RectanglesOutsideEitherSurfaceAreRefusedAndChangeNothing
 }
 
 TEST_F(SurfaceBlitTest, ASurfaceCopiedOntoItselfReadsItsPixelsAsTheyWereBefore) {
-    ASSERT_TRUE(OpenDisplay());
     for (const bool keyed : {false, true})
         for (const int shift : {-7, 3, 20}) {
             Surface* s = make(90, 60, 9);
@@ -130,7 +127,6 @@ TEST_F(SurfaceBlitTest, ASurfaceCopiedOntoItselfReadsItsPixelsAsTheyWereBefore) 
 }
 
 TEST_F(SurfaceBlitTest, TheFillCoversEveryPixelOfSurfacesOfAnyWidth) {
-    ASSERT_TRUE(OpenDisplay());
     for (const int w : {1, 3, 17, 640}) {
         Surface* s = make(w, 7, 3);
         ASSERT_EQ(s->ColorFill(192), DD_OK);

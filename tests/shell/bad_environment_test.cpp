@@ -3,6 +3,8 @@
 #include <fstream>
 
 #include "support/scoped_env.h"
+#include "platform/audio_device.h"
+#include "sound/sound_slots.h"
 #include "support/shell_fixture.h"
 
 namespace fs = std::filesystem;
@@ -11,25 +13,11 @@ namespace {
 
 class BadEnvironmentTest : public ShellTest {
 protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        root_ = fs::path(::testing::TempDir()) / ("ferrow-env-" + std::to_string(::getpid()));
-        fs::remove_all(root_);
-        fs::create_directories(root_);
-    }
-    void TearDown() override {
-        ShellTest::TearDown();
-        fs::current_path(FERROW_BUILD_DIR);
-        fs::remove_all(root_);
-    }
-
     std::vector<std::string> BoxTexts() const {
         std::vector<std::string> texts;
         for (const auto& b : fakes::boxes) texts.push_back(b.text);
         return texts;
     }
-
-    fs::path root_;
 };
 
 }  // namespace
@@ -50,7 +38,8 @@ TEST_F(BadEnvironmentTest, NoDataFolderOrABrokenPictureIsReportedByThePicturesNa
     };
     for (const Case& c : cases) {
         SetUp();
-        const fs::path start = root_ / "start";
+        TempFolder folder;
+        const fs::path start = folder.path / "start";
         fs::create_directories(start);
         if (c.broken) {
             fs::create_directories(start / "data");
@@ -94,12 +83,21 @@ TEST_F(BadEnvironmentTest, NoDisplayIsReportedAndTheProgramEndsWithAFailure) {
 }
 
 TEST_F(BadEnvironmentTest, NoAudioDeviceIsReportedBeforeTheGameStarts) {
-    ScopedEnv env;
-    env.Set("SDL_AUDIODRIVER", "keiner");
-    platform::SetWindowedStart(true);
-    EXPECT_EQ(initfenster(), 1);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Fehler bei DirectSoundInit (id:01)"});
-    EXPECT_TRUE(programmendet);
-    EXPECT_EQ(basisordner[0], 0) << "start-up went on after the report";
-    EXPECT_EQ(lpdd, nullptr);
+    // No driver at all, or a device that will not be shared.
+    for (const bool driver : {false, true}) {
+        SetUp();
+        ScopedEnv env;
+        if (driver) platform::FailNextSoundStep(platform::SoundStep::CooperativeLevel, platform::DSERR_NODRIVER);
+        else env.Set("SDL_AUDIODRIVER", "keiner");
+        platform::SetWindowedStart(true);
+        EXPECT_EQ(initfenster(), 1);
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Fehler bei DirectSoundInit (id:01)"});
+        EXPECT_EQ(fakes::DebugLineContains("Soundfehler CooperativeLevel "), driver);
+        EXPECT_TRUE(programmendet);
+        EXPECT_EQ(basisordner[0], 0) << "start-up went on after the report";
+        // The device is given back at once.
+        EXPECT_EQ(soundgeraet, nullptr);
+        EXPECT_EQ(lpdd, nullptr);
+        TearDown();
+    }
 }

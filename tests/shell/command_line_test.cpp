@@ -1,11 +1,10 @@
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-#include <vector>
-
 #include "shell/command_line.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -31,28 +30,23 @@ Answer ask(std::vector<const char*> args) {
 
 }  // namespace
 
-TEST(CommandLineTest, HelpAndVersionAnswerInTheTerminalAndEnd) {
+TEST(CommandLineTest, HelpAndVersionAnswerAndEndUnknownOptionsAreRefusedKnownOnesPlay) {
+    const std::string usage = "Aufruf: ferrow [--windowed] [--help] [--version]\n";
     const Answer help = ask({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind("Aufruf: ferrow [--windowed] [--help] [--version]\n", 0), 0u);
+    EXPECT_EQ(help.out.rfind(usage, 0), 0u);
     EXPECT_NE(help.out.find("--windowed  im Fenster starten"), std::string::npos);
     EXPECT_EQ(help.err, "");
-
     // Asked for after another option, still only the answer.
     const Answer version = ask({"--windowed", "--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "ferrow " FERROW_VERSION "\n");
     EXPECT_EQ(version.err, "");
-}
-
-TEST(CommandLineTest, GameStartsWithKnownOptionsAndNotWithUnknownOnes) {
-    EXPECT_EQ(ask({}).status, kSpielen);
-    EXPECT_EQ(ask({"--windowed"}).status, kSpielen);
 
     const Answer wrong = ask({"--fenster"});
     EXPECT_EQ(wrong.status, 2);
     EXPECT_EQ(wrong.out, "");
-    EXPECT_EQ(wrong.err,
-              "ferrow: unbekannte Option \"--fenster\"\n"
-              "Aufruf: ferrow [--windowed] [--help] [--version]\n");
+    EXPECT_EQ(wrong.err, "ferrow: unbekannte Option \"--fenster\"\n" + usage);
+    EXPECT_EQ(ask({}).status, kSpielen);
+    EXPECT_EQ(ask({"--windowed"}).status, kSpielen);
 }

@@ -1,5 +1,4 @@
 #include <deque>
-#include <string>
 
 #include "platform/display_device.h"
 #include "platform/keys.h"
@@ -14,7 +13,6 @@ namespace {
 struct Script {
     std::deque<Message> queue;
     std::string calls;
-    int flips_at_call[64] = {};
 };
 Script script;
 

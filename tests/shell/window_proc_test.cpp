@@ -1,12 +1,10 @@
-#include "platform/keys.h"
 #include "platform/clock.h"
+#include "platform/keys.h"
 #include "support/shell_fixture.h"
 
 using namespace platform;
 
 namespace {
-
-std::intptr_t at(int x, int y) { return MakeLParam(x, y); }
 
 void send(std::uint32_t message, std::intptr_t lparam = 0, std::uintptr_t wparam = 0) {
     fensterproc(hauptfenster, message, wparam, lparam);
@@ -16,7 +14,7 @@ void send(std::uint32_t message, std::intptr_t lparam = 0, std::uintptr_t wparam
 
 using WindowProcTest = ShellTest;
 
-TEST_F(WindowProcTest, LeftButtonShootsOncePerPressAndOnlyWhileTimeIsLeft) {
+TEST_F(WindowProcTest, EachPressShootsOnceWhileTimeIsLeftAndReloadsOnceEvenWithout) {
     // Every shot throws a casing into the scene, which must be there.
     for (int i = 0; i < 74; ++i) grafikdatenbank.setgrafikdaten(grafikdaten{});
     for (int i = 0; i < 20; ++i) layerdatenbank.Setlayerdaten(&grafikdatenbank);
@@ -24,40 +22,32 @@ TEST_F(WindowProcTest, LeftButtonShootsOncePerPressAndOnlyWhileTimeIsLeft) {
     schuesse = 8;
     for (int left : {0, -1}) {
         restzeit = left;
-        send(WM_LBUTTONDOWN, at(100, 200));
+        send(WM_LBUTTONDOWN, MakeLParam(100, 200));
         EXPECT_EQ(schuesse, 8) << "time left " << left;
         EXPECT_EQ(linkssperre, 0);
     }
     EXPECT_FALSE(fakes::DebugLineContains("XPos"));
 
     restzeit = 30;
-    send(WM_LBUTTONDOWN, at(100, 200));
+    send(WM_LBUTTONDOWN, MakeLParam(100, 200));
     EXPECT_EQ(schuesse, 7);
     EXPECT_EQ(klickx, 100);
     EXPECT_EQ(klicky, 200);
     EXPECT_EQ(huelsen.ereignissanzahl, 1);
-    ASSERT_FALSE(fakes::debug_lines.empty());
     EXPECT_EQ(fakes::debug_lines.back(), "XPos=100 YPos=200 \n");
-
-    send(WM_LBUTTONDOWN, at(110, 210));  // held: no second shot
+    send(WM_LBUTTONDOWN, MakeLParam(110, 210));  // held: no second shot
     EXPECT_EQ(schuesse, 7);
     EXPECT_EQ(klickx, 100);
-
-    send(WM_MOUSEMOVE, at(639, 479));  // a move frees the latch like a release
+    send(WM_MOUSEMOVE, MakeLParam(639, 479));  // a move frees the latch like a release
     EXPECT_EQ(mausx, 639);
     EXPECT_EQ(mausy, 479);
-    send(WM_LBUTTONDOWN, at(639, 479));
+    send(WM_LBUTTONDOWN, MakeLParam(639, 479));
     EXPECT_EQ(schuesse, 6);
-
     send(WM_LBUTTONUP);
-    send(WM_LBUTTONDOWN, at(5, 6));
+    send(WM_LBUTTONDOWN, MakeLParam(5, 6));
     EXPECT_EQ(schuesse, 5);
-    EXPECT_EQ(klickx, 5);
     EXPECT_EQ(huelsen.ereignissanzahl, 3);
-    EXPECT_TRUE(fakes::boxes.empty());
-}
 
-TEST_F(WindowProcTest, RightButtonReloadsOncePerPressEvenWithoutTimeLeft) {
     restzeit = -1;
     schuesse = 0;
     send(WM_RBUTTONDOWN);
@@ -68,10 +58,16 @@ TEST_F(WindowProcTest, RightButtonReloadsOncePerPressEvenWithoutTimeLeft) {
     send(WM_RBUTTONUP);
     send(WM_RBUTTONDOWN);
     EXPECT_EQ(schuesse, 8);
+    EXPECT_TRUE(fakes::boxes.empty());
 }
 
-TEST_F(WindowProcTest, ShutDownRunsOnceForEscapeF12AndClose) {
+TEST_F(WindowProcTest, ShutDownRunsOnceForEscapeF12AndCloseAndOtherKeysDoNothing) {
     ASSERT_TRUE(OpenDisplay());
+    send(WM_KEYDOWN, 0, VK_SPACE);
+    send(WM_KEYDOWN, 0, 'A');
+    EXPECT_FALSE(beendigunglaeuft);
+    EXPECT_NE(lpdd, nullptr);
+
     schuesse = 3;
     restzeit = 10;
     send(WM_KEYDOWN, 0, VK_F12);
@@ -79,13 +75,11 @@ TEST_F(WindowProcTest, ShutDownRunsOnceForEscapeF12AndClose) {
     EXPECT_EQ(lpdd, nullptr);
     EXPECT_EQ(lpddsprimary, nullptr);
     EXPECT_EQ(lpddsback, nullptr);
-
     // Repeats, clicks and a close queued meanwhile change nothing.
     send(WM_KEYDOWN, 0, VK_ESCAPE);
     send(WM_CLOSE);
-    send(WM_LBUTTONDOWN, at(1, 1));
+    send(WM_LBUTTONDOWN, MakeLParam(1, 1));
     EXPECT_EQ(schuesse, 3);
-
     Message msg;
     EXPECT_FALSE(GetMessage(&msg));
     EXPECT_EQ(msg.message, WM_QUIT);
@@ -93,20 +87,11 @@ TEST_F(WindowProcTest, ShutDownRunsOnceForEscapeF12AndClose) {
     EXPECT_TRUE(fakes::boxes.empty());
 }
 
-TEST_F(WindowProcTest, OtherKeysDoNothing) {
-    ASSERT_TRUE(OpenDisplay());
-    send(WM_KEYDOWN, 0, VK_SPACE);
-    send(WM_KEYDOWN, 0, 'A');
-    EXPECT_FALSE(beendigunglaeuft);
-    EXPECT_NE(lpdd, nullptr);
-}
-
-TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryAndKeepsTheTimeLeft) {
+TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryKeepsTheTimeLeftAndAFailedRestoreIsFatal) {
     ASSERT_TRUE(OpenDisplayWithPictures());
     restzeit = 42;
     startzeit = 0;
     zeitlimit = 90;
-
     send(WM_ACTIVATEAPP, 0, 1);  // not lost: nothing beyond the flag
     EXPECT_EQ(programmaktiv, 1);
     EXPECT_EQ(startzeit, 0);
@@ -123,10 +108,7 @@ TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryAndKeepsTheTimeLeft) {
     EXPECT_NE(grafikdatenbank.grafikdaten[30]->keyfarbe, 0u) << "pictures were not reloaded";
     EXPECT_EQ(zeitlimit, 42);
     EXPECT_EQ(startzeit, std::int32_t(platform::MonotonicSeconds()));
-}
 
-TEST_F(WindowProcTest, FailedRestoreIsFatal) {
-    ASSERT_TRUE(OpenDisplay());
     lpddsprimary->MarkLost();
     lpddsprimary->FailNext(SurfaceOp::Restore, DDERR_GENERIC);
     send(WM_ACTIVATEAPP, 0, 1);

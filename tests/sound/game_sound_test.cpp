@@ -1,35 +1,21 @@
+// The sound through the whole start-up and the window procedure, on SDL's
+// dummy video and audio drivers.
 #include <SDL.h>
 
 #include <chrono>
-#include <string>
 #include <thread>
 
 #include "platform/audio_device.h"
-#include "platform/files.h"
 #include "platform/keys.h"
 #include "sound/sound_slots.h"
-#include "support/shell_fixture.h"
+#include "support/game_fixture.h"
 
 using namespace platform;
 
 namespace {
 
-// The whole start-up through the window set-up, from the folder that holds
-// data/set0, on SDL's dummy video and audio drivers.
-class GameSoundTest : public ShellTest {
+class GameSoundTest : public GameTest {
 protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        start = CurrentDirectory();
-        ASSERT_TRUE(ChangeDirectory(std::string(FERROW_DATA_DIR) + "/../.."));
-        SetWindowedStart(true);
-    }
-
-    void TearDown() override {
-        ShellTest::TearDown();
-        ChangeDirectory(start);
-    }
-
     // Pushes a focus change as the window system would and lets the window
     // procedure take it.
     void focus(bool gained) {
@@ -45,8 +31,6 @@ protected:
         }
         EXPECT_TRUE(seen);
     }
-
-    std::string start;
 };
 
 const std::uint32_t kSchleife = DSBSTATUS_PLAYING | DSBSTATUS_LOOPING;
@@ -54,8 +38,7 @@ const std::uint32_t kSchleife = DSBSTATUS_PLAYING | DSBSTATUS_LOOPING;
 }  // namespace
 
 TEST_F(GameSoundTest, StartsWithBothLoopsAndAShotIsHeardUntilTheProgramEnds) {
-    ASSERT_EQ(initfenster(), 1);
-    ASSERT_TRUE(fakes::boxes.empty());
+    ASSERT_NO_FATAL_FAILURE(StartGame());
     EXPECT_EQ(soundstatus(soundpuffer[10]), kSchleife);
     EXPECT_EQ(soundstatus(soundpuffer[17]), kSchleife);
     for (int n : {0, 5, 6, 13}) EXPECT_EQ(soundstatus(soundpuffer[n]), 0u) << n;
@@ -83,28 +66,4 @@ TEST_F(GameSoundTest, StartsWithBothLoopsAndAShotIsHeardUntilTheProgramEnds) {
     fensterproc(hauptfenster, WM_KEYDOWN, VK_ESCAPE, 0);
     for (auto* puffer : soundpuffer) EXPECT_EQ(puffer, nullptr);
     EXPECT_EQ(soundgeraet, nullptr);
-}
-
-TEST_F(GameSoundTest, ASoundDeviceThatCannotBeHadIsFatalBeforeTheGameStarts) {
-    const struct {
-        SoundStep step;
-        std::vector<std::string> lines;
-    } cases[] = {
-        {SoundStep::Create, {}},
-        {SoundStep::CooperativeLevel, {"Soundfehler CooperativeLevel "}},
-    };
-    for (const auto& c : cases) {
-        SetUp();
-        FailNextSoundStep(c.step, DSERR_NODRIVER);
-        EXPECT_EQ(initfenster(), 1);
-        ASSERT_EQ(fakes::boxes.size(), 1u);
-        EXPECT_EQ(fakes::boxes[0].text, "Fehler bei DirectSoundInit (id:01)");
-        for (const std::string& line : c.lines) EXPECT_TRUE(fakes::DebugLineContains(line)) << line;
-        // Nothing was loaded, and the device is given back at once.
-        EXPECT_EQ(basisordner[0], 0);
-        EXPECT_EQ(soundgeraet, nullptr);
-        EXPECT_EQ(lpdd, nullptr);
-        TearDown();
-    }
-    SetUp();
 }

@@ -10,48 +10,40 @@ namespace riff {
 
 using Bytes = std::vector<std::uint8_t>;
 
-inline void put16(Bytes& b, unsigned v) {
-    b.push_back(std::uint8_t(v));
-    b.push_back(std::uint8_t(v >> 8));
+inline void put(Bytes& b, std::uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) b.push_back(std::uint8_t(v >> (8 * i)));
 }
-inline void put32(Bytes& b, std::uint32_t v) {
-    put16(b, v & 0xFFFF);
-    put16(b, v >> 16);
+
+inline Bytes plus(Bytes b, const Bytes& more) {
+    b.insert(b.end(), more.begin(), more.end());
+    return b;
 }
-inline void tag(Bytes& b, const char* t) { b.insert(b.end(), t, t + 4); }
 
 // A chunk whose size field says `size` (its real length unless told
 // otherwise), padded to an even length.
 inline Bytes chunk(const char* id, const Bytes& body, long size = -1) {
-    Bytes b;
-    tag(b, id);
-    put32(b, size < 0 ? std::uint32_t(body.size()) : std::uint32_t(size));
-    b.insert(b.end(), body.begin(), body.end());
+    Bytes b(id, id + 4);
+    put(b, size < 0 ? std::uint32_t(body.size()) : std::uint32_t(size), 4);
+    b = plus(b, body);
     if (body.size() & 1) b.push_back(0);
     return b;
 }
 
 inline Bytes file(const std::vector<Bytes>& chunks, const char* form = "WAVE", const char* id = "RIFF") {
-    Bytes body;
-    tag(body, form);
-    for (const Bytes& c : chunks) body.insert(body.end(), c.begin(), c.end());
+    Bytes body(form, form + 4);
+    for (const Bytes& c : chunks) body = plus(body, c);
     return chunk(id, body);
 }
 
 // The 16 bytes of a format; the block alignment is worked out unless given.
-inline Bytes format(unsigned tag_, unsigned channels, std::uint32_t rate, unsigned bits, int align = -1) {
+inline Bytes format(unsigned tag, unsigned channels, std::uint32_t rate, unsigned bits, int align = -1) {
     Bytes b;
-    put16(b, tag_);
-    put16(b, channels);
-    put32(b, rate);
-    put32(b, rate * channels * bits / 8);
-    put16(b, align < 0 ? channels * bits / 8 : unsigned(align));
-    put16(b, bits);
-    return b;
-}
-
-inline Bytes plus(Bytes b, const Bytes& more) {
-    b.insert(b.end(), more.begin(), more.end());
+    put(b, tag, 2);
+    put(b, channels, 2);
+    put(b, rate, 4);
+    put(b, rate * channels * bits / 8, 4);
+    put(b, align < 0 ? channels * bits / 8 : unsigned(align), 2);
+    put(b, bits, 2);
     return b;
 }
 

@@ -1,14 +1,11 @@
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "platform/audio_device.h"
+#include "layers/sound_requests.h"
 #include "sound/riff_bytes.h"
 #include "sound/sound_slots.h"
-#include "layers/sound_requests.h"
 #include "support/shell_fixture.h"
 
 using namespace platform;
@@ -21,23 +18,13 @@ class SoundSlotTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        char muster[] = "/tmp/ferrow_sound_XXXXXX";
-        ASSERT_NE(mkdtemp(muster), nullptr);
-        ordner = muster;
-        std::snprintf(datenordner, sizeof datenordner, "%s", ordner.c_str());
+        std::snprintf(datenordner, sizeof datenordner, "%s", folder_.path.c_str());
     }
-
-    void TearDown() override {
-        ShellTest::TearDown();
-        fs::remove_all(ordner);
-    }
-
     void copy_generated() {
         for (const auto& entry : fs::directory_iterator(FERROW_DATA_DIR))
-            if (entry.path().extension() == ".wav") fs::copy_file(entry.path(), ordner + "/" + entry.path().filename().string());
+            if (entry.path().extension() == ".wav") fs::copy_file(entry.path(), folder_.path / entry.path().filename());
     }
-
-    std::string path(const std::string& name) const { return ordner + "/" + name; }
+    std::string path(const std::string& name) const { return (folder_.path / name).string(); }
 
     // The device's next frames, mixed here (the device itself stops).
     std::vector<std::int16_t> mixed(double seconds) {
@@ -46,7 +33,7 @@ protected:
         return out;
     }
 
-    std::string ordner;
+    TempFolder folder_;
 };
 
 bool sox_present() { return std::system("command -v sox >/dev/null 2>&1") == 0; }
@@ -67,8 +54,8 @@ TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
     EXPECT_EQ(*(open_failed + 1), path("s5.wav"));
     EXPECT_FALSE(fakes::DebugLineContains("s12.wav"));
 
-    // A shot on an empty magazine is silent and changes nothing; the shot
-    // and the reload around it are heard.
+    // A shot on an empty magazine is silent (its slot is empty) and changes
+    // nothing; the reload and the shot are heard.
     schuesse = 0;
     schuss();
     EXPECT_EQ(schuesse, 0);
@@ -76,14 +63,6 @@ TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
     EXPECT_EQ(soundstatus(soundpuffer[6]), DSBSTATUS_PLAYING);
     soundabspielen(0);
     EXPECT_EQ(soundstatus(soundpuffer[0]), DSBSTATUS_PLAYING);
-    EXPECT_TRUE(soundspielen(soundpuffer[5]));
-    EXPECT_FALSE(soundschleife(soundpuffer[10]));
-    EXPECT_EQ(soundstatus(soundpuffer[10]), DSBSTATUS_PLAYING | DSBSTATUS_LOOPING);
-
-    // The shut-down gives every buffer back, then the device.
-    aufraeumen();
-    for (auto* puffer : soundpuffer) EXPECT_EQ(puffer, nullptr);
-    EXPECT_EQ(soundgeraet, nullptr);
 }
 
 TEST_F(SoundSlotTest, FilesOfOtherToolsLoadAndPlayAtTheirLengthAndLevel) {
@@ -145,7 +124,6 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
     } cases[] = {
         {"lying.wav", file({chunk("fmt ", format(1, 1, 22050, 16)), chunk("data", samples, 100000)}),
          "Fehler bei WaveStartDataRead"},
-        {"nodata.wav", file({chunk("fmt ", format(1, 1, 22050, 16))}), "Fehler bei WaveStartDataRead"},
         {"adpcm.wav", file({chunk("fmt ", plus(format(2, 1, 22050, 4), {0, 0})), chunk("data", samples)}),
          "Fehler bei CreateSoundBuffer"},
         {"24bit.wav", file({chunk("fmt ", format(1, 1, 22050, 24)), chunk("data", samples)}),

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "sound/riff_bytes.h"
 #include "sound/wave.h"
@@ -15,11 +14,7 @@ namespace {
 
 using namespace riff;
 
-int open_files() {
-    int n = 0;
-    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) n += !entry.path().empty();
-    return n;
-}
+int open_files() { return int(std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {})); }
 
 class WaveTest : public ::testing::Test {
 protected:
@@ -29,14 +24,16 @@ protected:
     }
 
     int open(const Bytes& bytes) {
+        wavedateischliessen(&datei, &fmt);
         write(path, bytes);
         return WaveOpenFile(path.c_str(), &datei, &fmt, &riffchunk);
     }
+    int start() { return WaveStartDataRead(&datei, &riffchunk, &datenchunk); }
 
     // Opens, finds the data and reads all it can.
     Bytes samples(const Bytes& bytes) {
         EXPECT_EQ(open(bytes), 0);
-        EXPECT_EQ(WaveStartDataRead(&datei, &riffchunk, &datenchunk), 0);
+        EXPECT_EQ(start(), 0);
         Bytes out(datenchunk.cksize);
         std::uint32_t got = 0;
         EXPECT_EQ(wavedatenlesen(datei, std::uint32_t(out.size()), out.data(), &datenchunk, &got), 0);
@@ -44,10 +41,7 @@ protected:
         return out;
     }
 
-    std::string path = (std::filesystem::temp_directory_path() /
-                        ("ferrow_wave_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                         ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".wav"))
-                           .string();
+    const std::string path = ::testing::TempDir() + "ferrow_wave_" + std::to_string(getpid()) + ".wav";
     std::FILE* datei = nullptr;
     WAVEFORMATEX* fmt = nullptr;
     MMCKINFO riffchunk{}, datenchunk{};
@@ -57,10 +51,10 @@ const Bytes kSamples = {1, 2, 3, 4, 5, 6};
 
 }  // namespace
 
-TEST_F(WaveTest, PcmWithAnEighteenByteFormatChunkOpensWithNoExtraBytes) {
+TEST_F(WaveTest, FormatBlocksOfEitherSizeAndChunksInAnyOrderAreRead) {
     // The extra-size word of plain PCM is never read, even when it is junk.
-    const Bytes fmt18 = plus(format(1, 2, 22050, 16), {0x34, 0x12});
-    EXPECT_EQ(samples(file({chunk("fmt ", fmt18), chunk("data", kSamples)})), kSamples);
+    EXPECT_EQ(samples(file({chunk("fmt ", plus(format(1, 2, 22050, 16), {0x34, 0x12})), chunk("data", kSamples)})),
+              kSamples);
     ASSERT_NE(fmt, nullptr);
     EXPECT_EQ(fmt->wFormatTag, 1);
     EXPECT_EQ(fmt->nChannels, 2);
@@ -68,19 +62,14 @@ TEST_F(WaveTest, PcmWithAnEighteenByteFormatChunkOpensWithNoExtraBytes) {
     EXPECT_EQ(fmt->nBlockAlign, 4);
     EXPECT_EQ(fmt->wBitsPerSample, 16);
     EXPECT_EQ(fmt->cbSize, 0);
-}
 
-TEST_F(WaveTest, NonPcmFormatKeepsItsExtraBytesBehindTheBlock) {
+    // Other formats keep their extra bytes behind the block.
     const Bytes extra = {0xAA, 0xBB, 0xCC, 0xDD};
-    const Bytes fmt22 = plus(plus(format(2, 1, 8000, 4), {4, 0}), extra);
-    ASSERT_EQ(open(file({chunk("fmt ", fmt22), chunk("data", kSamples)})), 0);
-    ASSERT_NE(fmt, nullptr);
+    ASSERT_EQ(open(file({chunk("fmt ", plus(plus(format(2, 1, 8000, 4), {4, 0}), extra)), chunk("data", kSamples)})), 0);
     EXPECT_EQ(fmt->wFormatTag, 2);
     ASSERT_EQ(fmt->cbSize, 4);
     EXPECT_EQ(std::memcmp(reinterpret_cast<std::uint8_t*>(fmt) + 18, extra.data(), 4), 0);
-}
 
-TEST_F(WaveTest, ChunksAreFoundInAnyOrderPastOddSizedOthers) {
     const Bytes odd = {'a', 'b', 'c'};
     EXPECT_EQ(samples(file({chunk("LIST", odd), chunk("data", kSamples), chunk("junk", odd),
                             chunk("fmt ", format(1, 1, 11025, 8))})),
@@ -88,10 +77,10 @@ TEST_F(WaveTest, ChunksAreFoundInAnyOrderPastOddSizedOthers) {
     EXPECT_EQ(fmt->nSamplesPerSec, 11025u);
 }
 
-TEST_F(WaveTest, ReadsNoMoreThanTheDataChunkHolds) {
-    const Bytes after = {9, 9, 9, 9};
-    ASSERT_EQ(open(file({chunk("fmt ", format(1, 1, 8000, 8)), chunk("data", kSamples), chunk("junk", after)})), 0);
-    ASSERT_EQ(WaveStartDataRead(&datei, &riffchunk, &datenchunk), 0);
+TEST_F(WaveTest, ReadsNoMoreThanTheDataChunkHoldsAndRefusesSizesTheFileCannotHold) {
+    const Bytes pcm = format(1, 1, 8000, 8);
+    ASSERT_EQ(open(file({chunk("fmt ", pcm), chunk("data", kSamples), chunk("junk", {9, 9, 9, 9})})), 0);
+    ASSERT_EQ(start(), 0);
     Bytes out(100, 0xEE);
     std::uint32_t got = 0;
     EXPECT_EQ(wavedatenlesen(datei, 4, out.data(), &datenchunk, &got), 0);
@@ -102,6 +91,21 @@ TEST_F(WaveTest, ReadsNoMoreThanTheDataChunkHolds) {
     EXPECT_EQ(out[6], 0xEE);
     EXPECT_EQ(datenchunk.cksize, 0u);
     EXPECT_EQ(wavedatenlesen(datei, 100, out.data(), &datenchunk, &got), 0);
+    EXPECT_EQ(got, 0u);
+
+    // 1000 bytes claimed and 6 there; a size that would wrap round; no data.
+    for (std::uint32_t lie : {1000u, 0xFFFFFFFFu}) {
+        ASSERT_EQ(open(file({chunk("fmt ", pcm), chunk("data", kSamples, lie)})), 0);
+        EXPECT_EQ(start(), WAVEFEHLER_DATENENDE) << lie;
+    }
+    ASSERT_EQ(open(file({chunk("fmt ", pcm)})), 0);
+    EXPECT_EQ(start(), MMIOERR_CHUNKNOTFOUND);
+
+    // Closing twice is harmless; reading from a closed file does nothing.
+    EXPECT_EQ(wavedateischliessen(&datei, &fmt), 0);
+    EXPECT_EQ(wavedateischliessen(&datei, &fmt), 0);
+    got = 5;
+    EXPECT_EQ(wavedatenlesen(datei, 1, out.data(), &datenchunk, &got), WAVEFEHLER_PUFFERZUSTAND);
     EXPECT_EQ(got, 0u);
 }
 
@@ -126,36 +130,14 @@ TEST_F(WaveTest, RefusedFilesLeaveNothingOpenOrAllocated) {
     };
     const int files_before = open_files();
     for (const auto& c : cases) {
+        write(path, c.bytes);
         datei = reinterpret_cast<std::FILE*>(1);
         fmt = reinterpret_cast<WAVEFORMATEX*>(1);
-        EXPECT_EQ(open(c.bytes), c.code) << c.what;
+        EXPECT_EQ(WaveOpenFile(path.c_str(), &datei, &fmt, &riffchunk), c.code) << c.what;
         EXPECT_EQ(datei, nullptr) << c.what;
         EXPECT_EQ(fmt, nullptr) << c.what;
     }
     EXPECT_EQ(WaveOpenFile("/nonexistent/s0.wav", &datei, &fmt, &riffchunk), WAVEFEHLER_OEFFNEN);
     EXPECT_EQ(datei, nullptr);
     EXPECT_EQ(open_files(), files_before);
-}
-
-TEST_F(WaveTest, DataLargerThanTheFileOrMissingIsRefused) {
-    const Bytes pcm = format(1, 1, 8000, 8);
-    // A lying size: 1000 bytes claimed, 6 there.
-    ASSERT_EQ(open(file({chunk("fmt ", pcm), chunk("data", kSamples, 1000)})), 0);
-    EXPECT_EQ(WaveStartDataRead(&datei, &riffchunk, &datenchunk), WAVEFEHLER_DATENENDE);
-    wavedateischliessen(&datei, &fmt);
-
-    ASSERT_EQ(open(file({chunk("fmt ", pcm), chunk("data", kSamples, 0xFFFFFFFF)})), 0);
-    EXPECT_EQ(WaveStartDataRead(&datei, &riffchunk, &datenchunk), WAVEFEHLER_DATENENDE);
-    wavedateischliessen(&datei, &fmt);
-
-    ASSERT_EQ(open(file({chunk("fmt ", pcm)})), 0);
-    EXPECT_EQ(WaveStartDataRead(&datei, &riffchunk, &datenchunk), MMIOERR_CHUNKNOTFOUND);
-
-    // Closing twice is harmless; reading from a closed file does nothing.
-    EXPECT_EQ(wavedateischliessen(&datei, &fmt), 0);
-    EXPECT_EQ(wavedateischliessen(&datei, &fmt), 0);
-    std::uint32_t got = 5;
-    std::uint8_t byte;
-    EXPECT_EQ(wavedatenlesen(datei, 1, &byte, &datenchunk, &got), WAVEFEHLER_PUFFERZUSTAND);
-    EXPECT_EQ(got, 0u);
 }

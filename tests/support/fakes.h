@@ -1,10 +1,15 @@
 // Stand-ins for the outside world: a clock that moves only when told (or when
-// slept on), recorded message boxes and debug lines, a scripted keyboard.
+// read or slept on), recorded message boxes and debug lines, a scripted keyboard.
 #pragma once
 #include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
+
+#include "platform/clock.h"
+#include "platform/debug_output.h"
+#include "platform/keys.h"
+#include "platform/message_box.h"
 
 namespace fakes {
 
@@ -13,21 +18,46 @@ struct Box {
 };
 
 // Everything recorded since Install().
-extern std::vector<Box> boxes;
-extern std::vector<std::string> debug_lines;
-extern std::set<int> keys_down;
+inline std::vector<Box> boxes;
+inline std::vector<std::string> debug_lines;
+inline std::set<int> keys_down;
+inline std::uint64_t now_micros = 0;
 
-// The fake clock: each reading of the fine clock moves it on a microsecond,
-// so spinning waits end; sleeping moves it by the time slept.
-extern std::uint64_t now_micros;
-extern std::int64_t calendar_offset;
-void Advance(std::uint64_t micros);
+inline void Advance(std::uint64_t micros) { now_micros += micros; }
+
+// Each reading of a clock moves it on a little, so spinning waits end.
+inline const platform::Clock kClock = {
+    [] { return (now_micros += 100) / 1000; },
+    [] { return ++now_micros; },
+    [] { return std::int64_t(now_micros / 1000000); },
+    [] { return 1700000000 + std::int64_t(now_micros / 1000000); },
+    [](std::uint64_t us) { now_micros += us; },
+};
 
 // Installs clock, message box, debug and key hooks, clears the records.
-void Install();
-// Restores the real ones.
-void Uninstall();
+inline void Install() {
+    boxes.clear();
+    debug_lines.clear();
+    keys_down.clear();
+    now_micros = 1000000;
+    platform::SetClock(&kClock);
+    platform::SetMessageBoxHook([](const char* text, const char* caption) { boxes.push_back({text, caption}); });
+    platform::SetDebugOutputHook([](const char* text) { debug_lines.emplace_back(text); });
+    platform::SetKeyStateSource([](int vk) { return keys_down.count(vk) != 0; });
+}
 
-bool DebugLineContains(const std::string& part);
+// Restores the real ones.
+inline void Uninstall() {
+    platform::SetClock(nullptr);
+    platform::SetMessageBoxHook(nullptr);
+    platform::SetDebugOutputHook(nullptr);
+    platform::SetKeyStateSource(nullptr);
+}
+
+inline bool DebugLineContains(const std::string& part) {
+    for (const auto& line : debug_lines)
+        if (line.find(part) != std::string::npos) return true;
+    return false;
+}
 
 }  // namespace fakes

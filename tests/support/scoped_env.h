@@ -12,19 +12,19 @@ public:
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
     ~ScopedEnv() {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-            if (it->second) setenv(it->first.c_str(), it->second->c_str(), 1);
-            else unsetenv(it->first.c_str());
-        }
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) Put(it->first.c_str(), it->second);
     }
     // A null value removes the variable.
     void Set(const char* name, const char* value) {
         const char* old = std::getenv(name);
         saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        if (value) setenv(name, value, 1);
-        else unsetenv(name);
+        Put(name, value ? std::optional<std::string>(value) : std::nullopt);
     }
 
 private:
+    static void Put(const char* name, const std::optional<std::string>& value) {
+        if (value) setenv(name, value->c_str(), 1);
+        else unsetenv(name);
+    }
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };

@@ -2,8 +2,10 @@
 // a real window and display on SDL's dummy video driver.
 #pragma once
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <string>
 
 #include "game/game_flow.h"
 #include "graphics/catalogue.h"
@@ -11,11 +13,33 @@
 #include "layers/layer_database.h"
 #include "platform/messages.h"
 #include "platform/window.h"
+#include "shell/data_paths.h"
 #include "shell/display.h"
 #include "shell/fatal_report.h"
-#include "shell/data_paths.h"
 #include "shell/main_loop.h"
 #include "support/fakes.h"
+
+// A folder of the test's own, gone again once the test is over.
+struct TempFolder {
+    const std::filesystem::path path =
+        std::filesystem::path(::testing::TempDir()) / ("ferrow-test-" + std::to_string(::getpid()));
+    TempFolder() {
+        std::filesystem::remove_all(path);
+        std::filesystem::create_directories(path);
+    }
+    ~TempFolder() {
+        std::filesystem::current_path(FERROW_BUILD_DIR);
+        std::filesystem::remove_all(path);
+    }
+};
+
+inline std::uint8_t pixel(platform::Surface* s, int x, int y) {
+    platform::SurfaceDesc d;
+    EXPECT_EQ(s->Lock(nullptr, &d), platform::DD_OK);
+    const std::uint8_t p = d.surface[y * d.pitch + x];
+    s->Unlock();
+    return p;
+}
 
 class ShellTest : public ::testing::Test {
 protected:
@@ -63,5 +87,14 @@ protected:
         datenordnersetzen("set0");
         grafikkatalog();
         return fakes::boxes.empty();
+    }
+};
+
+// With the display open from the start.
+class DisplayTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        ASSERT_TRUE(OpenDisplay());
     }
 };

@@ -3,8 +3,7 @@
 #pragma once
 #include <cstdint>
 
-#include "graphics/graphics_store.h"
-#include "shell/display.h"
+#include "support/shell_fixture.h"
 
 namespace testbilder {
 
@@ -42,12 +41,6 @@ inline void fill_to(_grafikdatenbank& store, int n) {
     while (store.anzahl < n) add(store, 1, 1, 1);
 }
 
-inline std::uint8_t back_pixel(int x, int y) {
-    platform::SurfaceDesc desc;
-    lpddsback->Lock(nullptr, &desc);
-    const std::uint8_t p = desc.surface[y * desc.pitch + x];
-    lpddsback->Unlock();
-    return p;
-}
+inline std::uint8_t back_pixel(int x, int y) { return pixel(lpddsback, x, y); }
 
 }  // namespace testbilder

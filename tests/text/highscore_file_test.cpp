@@ -100,7 +100,7 @@ TEST_F(HighscoreFileTest, ShortAndOverlongContentIsReadSafely) {
     EXPECT_STREQ(highscore.namen[1], "Oskar");
 }
 
-TEST_F(HighscoreFileTest, AFailedSaveLeavesTheOldFileIntact) {
+TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
     anlegen("hight.dat", kErststart);
     highscore.eingerichtet = true;
     highscore.ruecksetztabelle();
@@ -125,10 +125,29 @@ TEST_F(HighscoreFileTest, AFailedSaveLeavesTheOldFileIntact) {
     highscore.eingerichtet = false;
     EXPECT_EQ(highscore.schreiben(), 1);
     EXPECT_EQ(lesen("hight.dat"), kErststart);
+
+    // A full disk likewise, where a small one can be had.
+    SmallDisk disk(folder_.path / "daten", "64k");
+    if (!disk.Usable()) GTEST_SKIP() << "no tmpfs may be mounted here";
+    std::filesystem::current_path(folder_.path / "daten");
+    anlegen("hight.dat", kErststart);
+    {
+        std::ofstream fuell("fuellung", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (fuell.write(block.data(), block.size())) {
+        }
+    }
+    highscore.eingerichtet = true;
+    fakes::debug_lines.clear();
+    EXPECT_EQ(highscore.schreiben(), 1);
+    EXPECT_TRUE(fakes::DebugLineContains("-schreiben: datei konnte nicht geöffnet werden"));
+    EXPECT_EQ(lesen("hight.dat"), kErststart);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2) << "a half-written file was left";
+    std::filesystem::current_path(folder_.path);
 }
 
 TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
-    const std::filesystem::path daten = ordner_ / "daten";
+    const std::filesystem::path daten = folder_.path / "daten";
     SmallDisk disk(daten, "1m");
     if (!disk.Usable()) GTEST_SKIP() << "no tmpfs may be mounted here";
     std::filesystem::current_path(daten);
@@ -136,7 +155,7 @@ TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
     ASSERT_TRUE(disk.MakeReadOnly());
 
     ScopedEnv env;
-    env.Set("XDG_DATA_HOME", (ordner_ / "xdg").c_str());
+    env.Set("XDG_DATA_HOME", (folder_.path / "xdg").c_str());
     highscore.eingerichtet = true;
     ASSERT_EQ(highscore.laden(), 0);
     highscore.tabellenpunkte[0] = 4711;
@@ -145,7 +164,7 @@ TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
     _highscore geladen;
     ASSERT_EQ(geladen.laden(), 0);
     EXPECT_EQ(geladen.tabellenpunkte[0], 4711);
-    EXPECT_TRUE(std::filesystem::exists(ordner_ / "xdg" / "ferrow" / "hight.dat"));
+    EXPECT_TRUE(std::filesystem::exists(folder_.path / "xdg" / "ferrow" / "hight.dat"));
 
     // With no folder of the user's known, nothing can be saved, and the
     // report says so.
@@ -155,27 +174,5 @@ TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
     EXPECT_EQ(highscore.schreiben(), 1);
     EXPECT_TRUE(fakes::DebugLineContains("-schreiben: datei konnte nicht geöffnet werden"));
     EXPECT_EQ(lesen("hight.dat"), kErststart);
-    std::filesystem::current_path(ordner_);
-}
-
-TEST_F(HighscoreFileTest, AFullDiskIsReportedAndLeavesTheOldFileIntact) {
-    const std::filesystem::path daten = ordner_ / "daten";
-    SmallDisk disk(daten, "64k");
-    if (!disk.Usable()) GTEST_SKIP() << "no tmpfs may be mounted here";
-    std::filesystem::current_path(daten);
-    anlegen("hight.dat", kErststart);
-    {
-        std::ofstream fuell("fuellung", std::ios::binary);
-        const std::string block(4096, 'x');
-        while (fuell.write(block.data(), block.size())) {
-        }
-    }
-    highscore.eingerichtet = true;
-    highscore.ruecksetztabelle();
-    highscore.tabellenpunkte[0] = 4711;
-    EXPECT_EQ(highscore.schreiben(), 1);
-    EXPECT_TRUE(fakes::DebugLineContains("-schreiben: datei konnte nicht geöffnet werden"));
-    EXPECT_EQ(lesen("hight.dat"), kErststart);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2) << "a half-written file was left";
-    std::filesystem::current_path(ordner_);
+    std::filesystem::current_path(folder_.path);
 }

@@ -4,12 +4,8 @@
 #include "game/random_numbers.h"
 #include "text/text_fixture.h"
 
-class HighscoreTableTest : public TextTest {
+class HighscoreTableTest : public TableTest {
 protected:
-    void SetUp() override {
-        TextTest::SetUp();
-        highscore.init(lpdd, lpddsprimary, lpddsback);
-    }
     void spielende(std::int32_t punkte, const char* name) {
         std::strcpy(highscore.namen[9], name);
         std::strcpy(highscore.namen[7], name);

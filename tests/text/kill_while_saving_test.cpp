@@ -37,17 +37,10 @@ class KillWhileSavingTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        root_ = fs::path(::testing::TempDir()) / ("ferrow-kill-" + std::to_string(::getpid()));
-        fs::remove_all(root_);
         fs::create_directories(root_ / "data");
         fs::create_directories(root_ / "muster");
         fs::copy(FERROW_DATA_DIR, root_ / "data" / "set0", fs::copy_options::recursive);
         platform::SetWindowedStart(true);
-    }
-    void TearDown() override {
-        ShellTest::TearDown();
-        fs::current_path(FERROW_BUILD_DIR);
-        fs::remove_all(root_);
     }
 
     // The file the game writes for save number i, made by the same code.
@@ -98,7 +91,8 @@ protected:
     }
 
     static constexpr int kVorbei = -2, kAbgebrochen = -3;
-    fs::path root_;
+    TempFolder folder_;
+    const fs::path root_ = folder_.path;
     std::map<int, std::string> muster_;
 };
 

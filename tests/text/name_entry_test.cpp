@@ -8,12 +8,8 @@ using platform::VK_BACK;
 using platform::VK_RETURN;
 using platform::VK_SPACE;
 
-class NameEntryTest : public TextTest {
+class NameEntryTest : public TableTest {
 protected:
-    void SetUp() override {
-        TextTest::SetUp();
-        highscore.init(lpdd, lpddsprimary, lpddsback);
-    }
     // Four frames with these keys held: the keyboard is read on the fourth.
     std::uint8_t poll(std::initializer_list<int> tasten) {
         fakes::keys_down = tasten;

@@ -1,0 +1,190 @@
+// Bitmaps onto surfaces and the palettes of resources and files, against
+// files made here whose colour tables differ from the game palette.
+#include <string>
+#include <vector>
+
+#include "bmp_writer.h"
+#include "graphics/bitmap_loading.h"
+#include "platform/resources.h"
+#include "support/shell_fixture.h"
+
+using namespace platform;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+void put32(Bytes& v, std::uint32_t x) {
+    for (int i = 0; i < 4; ++i) v.push_back(std::uint8_t(x >> (8 * i)));
+}
+
+std::string write(const std::string& name, const Bytes& bytes) {
+    const std::string path = ::testing::TempDir() + name;
+    assetgen::write_file(path, bytes);
+    return path;
+}
+
+// An 8-bit picture file of the given pixels whose first colours are these.
+std::string picture(const std::string& name, int w, int h, const Bytes& pixels, const std::vector<Rgb8>& colours) {
+    assetgen::Image image(w, h, 0);
+    image.pixels = pixels;
+    Bytes bytes = assetgen::bmp_file_bytes(image);
+    for (std::size_t i = 0; i < colours.size(); ++i) {
+        bytes[54 + 4 * i] = colours[i].b;
+        bytes[55 + 4 * i] = colours[i].g;
+        bytes[56 + 4 * i] = colours[i].r;
+    }
+    return write(name, bytes);
+}
+
+// An info header (and colour table of `entries` entries, colour i stored as
+// blue = i, green = 100, red = 255 - i) as a bitmap resource holds it.
+Bytes dib(std::uint32_t header_size, std::uint16_t bits, std::uint32_t used, int entries) {
+    Bytes v;
+    put32(v, header_size);
+    put32(v, 10);
+    put32(v, 10);
+    v.insert(v.end(), {1, 0, std::uint8_t(bits), 0});
+    for (int i = 0; i < 4; ++i) put32(v, 0);
+    put32(v, used);
+    put32(v, 0);
+    v.resize(header_size < 40 ? 40 : header_size, 0);
+    for (int i = 0; i < entries; ++i) v.insert(v.end(), {std::uint8_t(i), 100, std::uint8_t(255 - i), 0});
+    return v;
+}
+
+PALETTEENTRY ramp(int i) {
+    return {std::uint8_t(((i >> 5) & 7) * 255 / 7), std::uint8_t(((i >> 2) & 7) * 255 / 7), std::uint8_t((i & 3) * 255 / 3), 0};
+}
+
+bool same(const PALETTEENTRY& a, const PALETTEENTRY& b) {
+    return a.peRed == b.peRed && a.peGreen == b.peGreen && a.peBlue == b.peBlue && a.peFlags == b.peFlags;
+}
+
+class BitmapLoadingTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        ASSERT_TRUE(OpenDisplay());
+    }
+    void TearDown() override {
+        for (Surface* s : surfaces_) s->Release();
+        for (Palette* p : palettes_)
+            if (p) p->Release();
+        SetResourceTable(nullptr, 0);
+        ShellTest::TearDown();
+    }
+
+    Surface* Make(int w, int h) {
+        Surface* s = nullptr;
+        EXPECT_EQ(lpdd->CreateOffscreenSurface(w, h, &s), DD_OK);
+        surfaces_.push_back(s);
+        return s;
+    }
+    static std::uint8_t Pixel(Surface* s, int x, int y) {
+        SurfaceDesc d;
+        EXPECT_EQ(s->Lock(nullptr, &d), DD_OK);
+        const std::uint8_t p = d.surface[y * d.pitch + x];
+        s->Unlock();
+        return p;
+    }
+
+    Palette* Load(const char* name) { return palettes_.emplace_back(loadbitmappalette(lpdd, name)); }
+    Palette* FromResource(const Bytes& bytes) {
+        resource_ = {"TESTPAL", ResourceType::Bitmap, bytes.data(), bytes.size()};
+        SetResourceTable(&resource_, 1);
+        return Load("testpal");  // names match without regard to case
+    }
+
+    std::vector<Surface*> surfaces_;
+    std::vector<Palette*> palettes_;
+    Resource resource_{};
+};
+
+// Entries [0, n) hold the test colours, the rest the ramp with white at 255.
+void expect_resource_colours(const Palette* p, int n, const char* what) {
+    ASSERT_NE(p, nullptr) << what;
+    for (int i = 0; i < 256; ++i) {
+        PALETTEENTRY want = i < n ? PALETTEENTRY{std::uint8_t(255 - i), 100, std::uint8_t(i), 0}
+                                  : (i == 255 ? PALETTEENTRY{255, 255, 255, 0} : ramp(i));
+        ASSERT_TRUE(same(p->entries()[i], want)) << what << ": entry " << i;
+    }
+}
+
+}  // namespace
+
+TEST_F(BitmapLoadingTest, FileColoursMapOntoTheGamePaletteAndTheSourceRectangleIsStretched) {
+    // The file's order differs from the game palette: sky, black, text red,
+    // and a colour that is in no palette entry (nearest: the sky).
+    const std::vector<Rgb8> table = {{20, 144, 240}, {0, 0, 0}, {252, 80, 80}, {22, 140, 236}};
+    Bitmap* b = LoadBitmapFile(picture("map.bmp", 4, 1, {0, 1, 2, 3}, table).c_str());
+    ASSERT_NE(b, nullptr);
+    Surface* s = Make(4, 1);
+    EXPECT_EQ(ddcopybitmap(s, b, 0, 0, 0, 0), DD_OK);
+    const std::uint8_t mapped[] = {192, 0, 1, 192};
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(Pixel(s, x, 0), mapped[x]) << x;
+    DeleteBitmap(b);
+
+    // A 4 x 2 bitmap, its top row black, sky, black, sky; the bottom row sky.
+    b = LoadBitmapFile(picture("stretch.bmp", 4, 2, {1, 0, 1, 0, 0, 0, 0, 0}, table).c_str());
+    ASSERT_NE(b, nullptr);
+    // Whole bitmap doubled: each pixel becomes a 2 x 2 block.
+    Surface* big = Make(8, 4);
+    EXPECT_EQ(ddcopybitmap(big, b, 0, 0, 0, 0), DD_OK);
+    const std::uint8_t top[8] = {0, 0, 192, 192, 0, 0, 192, 192};
+    for (int x = 0; x < 8; ++x) {
+        EXPECT_EQ(Pixel(big, x, 0), top[x]) << x;
+        EXPECT_EQ(Pixel(big, x, 1), top[x]) << x;
+        EXPECT_EQ(Pixel(big, x, 3), 192) << x;
+    }
+    // A one-pixel source rectangle fills the whole surface.
+    Surface* one = Make(3, 3);
+    EXPECT_EQ(ddcopybitmap(one, b, 1, 0, 1, 1), DD_OK);
+    for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < 3; ++x) EXPECT_EQ(Pixel(one, x, y), 192);
+    EXPECT_EQ(ddcopybitmap(nullptr, b, 0, 0, 0, 0), E_FAIL);
+    EXPECT_EQ(ddcopybitmap(one, nullptr, 0, 0, 0, 0), E_FAIL);
+    DeleteBitmap(b);
+}
+
+TEST_F(BitmapLoadingTest, ResourcePalettesTakeTheColoursTheyDeclareOverTheRamp) {
+    expect_resource_colours(Load(nullptr), 0, "no name");
+    expect_resource_colours(Load("keine-solche-datei.bmp"), 0, "missing file");
+    const struct {
+        const char* what;
+        Bytes bytes;
+        int colours;
+    } cases[] = {
+        {"255 used", dib(40, 8, 255, 255), 255},
+        {"0 used, 8 bits", dib(40, 8, 0, 256), 256},
+        {"4 bits", dib(40, 4, 0, 16), 16},
+        {"header below 40 bytes", dib(12, 8, 0, 256), 0},
+        {"more than 8 bits", dib(40, 24, 0, 256), 0},
+        // Counts beyond 256 or beyond the table's end take only what is there.
+        {"1000 declared", dib(40, 8, 1000, 256), 256},
+        {"table cut short", dib(40, 8, 255, 10), 10},
+    };
+    for (const auto& c : cases) expect_resource_colours(FromResource(c.bytes), c.colours, c.what);
+}
+
+TEST_F(BitmapLoadingTest, FilePalettesReadAFullTableWhateverTheDepth) {
+    Bytes bytes = {'B', 'M'};
+    bytes.resize(14, 0);
+    const Bytes info = dib(40, 4, 0, 0);
+    bytes.insert(bytes.end(), info.begin(), info.end());
+    for (int i = 0; i < 1024; ++i) bytes.push_back(std::uint8_t(i * 7 + 3));
+    const Palette* p = Load(write("vierbit.bmp", bytes).c_str());
+    ASSERT_NE(p, nullptr);
+    for (int i = 0; i < 256; ++i) {
+        const std::uint8_t* raw = &bytes[54 + 4 * i];
+        // The sixteen declared colours are turned round to red, green, blue;
+        // the rest keep the file's bytes as they stand.
+        PALETTEENTRY want = i < 16 ? PALETTEENTRY{raw[2], raw[1], raw[0], raw[3]} : PALETTEENTRY{raw[0], raw[1], raw[2], raw[3]};
+        ASSERT_TRUE(same(p->entries()[i], want)) << "entry " << i;
+    }
+
+    // A short file leaves the entries it does not reach on the ramp.
+    bytes.resize(54 + 4 * 20);
+    p = Load(write("vierbit.bmp", bytes).c_str());
+    EXPECT_TRUE(same(p->entries()[19], PALETTEENTRY{bytes[54 + 76], bytes[54 + 77], bytes[54 + 78], bytes[54 + 79]}));
+    for (int i = 20; i < 255; ++i) ASSERT_TRUE(same(p->entries()[i], ramp(i))) << "entry " << i;
+}

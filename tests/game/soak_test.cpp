@@ -138,7 +138,9 @@ TEST_F(SoakTest, ManyGamesOfRandomPlayKeepTheLayersAndTheScoreInOrder) {
             if (ziel >= 0 && gezeigt != 0) wert[ziel] = gezeigt;
             shots += geschossen;
             scoring_shots += gezeigt != 0;
-            if (!voll) EXPECT_EQ(punkte - punkte_vorher, gezeigt) << "frame " << frame;
+            if (!voll) {
+                EXPECT_EQ(punkte - punkte_vorher, gezeigt) << "frame " << frame;
+            }
             EXPECT_TRUE(geschossen || gezeigt == 0) << "frame " << frame << ": points without a shot";
             LayersHold(frame);
         }

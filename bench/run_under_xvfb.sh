@@ -8,18 +8,11 @@
 set -u
 game=$(realpath "$1")
 seconds=${2:-20}
-for tool in Xvfb xdotool python3; do
-  command -v "$tool" >/dev/null || { echo "no $tool"; exit 77; }
-done
-
-work=$(mktemp -d)
-display=":$((300 + $$ % 400))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
+source "$(dirname "$0")/../tests/e2e/xvfb.sh"
+need_tools Xvfb xdotool python3
 mover=
-trap '[ -n "$mover" ] && kill $mover 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+on_exit='[ -n "$mover" ] && kill $mover 2>/dev/null'
+start_xvfb 400 1024x768
 
 # A folder of its own with a copy of the data, so that no highscore is kept.
 mkdir -p "$work/start/data"
@@ -59,9 +52,7 @@ rss=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status")
 kill "$mover"
 mover=
 xdotool key Escape
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$pid" 2>/dev/null && kill -9 "$pid"
-wait "$pid" 2>/dev/null
+wait_for_exit "$pid" >/dev/null
 
 first=$(head -n 1 "$work/frames")
 echo "start-up to the first frame: $(( (first - $(cat "$work/exec")) / 1000 )) ms"

@@ -5,18 +5,10 @@
 # "hight.dat" must then hold the new player. Usage: full_game_under_xvfb.sh GAME
 set -u
 game=$1
-for tool in Xvfb xdotool import; do
-  command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
-done
-
-work=$(mktemp -d)
+source "$(dirname "$0")/xvfb.sh"
+need_tools Xvfb xdotool import
+start_xvfb 700 800x600
 shots=${FERROW_SHOTS_DIR:-$work}
-display=":$((700 + $$ % 200))"
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
 # The game started from a folder of its own, with a copy of the data.
 mkdir -p "$work/start/data"
@@ -44,14 +36,8 @@ sleep 86
 import -window "$window" "$shots/game_over.png"
 xdotool key Escape
 
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 status=0
-if kill -0 "$pid" 2>/dev/null; then
-  echo "FAIL: still running after Escape"
-  kill -9 "$pid"
-  status=1
-fi
-wait "$pid"
+wait_for_exit "$pid"
 rc=$?
 [ "$rc" = 0 ] || { echo "FAIL: exit status $rc"; cat "$work/stderr"; status=1; }
 if grep -aq ZOE data/set0/hight.dat 2>/dev/null; then

@@ -7,20 +7,9 @@
 set -u
 game=$1
 close_window=$2
-for tool in Xvfb xdotool convert; do
-  command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
-done
-
-work=$(mktemp -d)
-display=":$((200 + $$ % 500))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display
-# No sound card here: the game needs a device to start, so it gets SDL's
-# silent one unless the caller chose another.
-export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/xvfb.sh"
+need_tools Xvfb xdotool convert
+start_xvfb 200 1024x768
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -42,13 +31,7 @@ run() {
     Escape|F12) xdotool key "$ending" ;;
     close) "$close_window" "$window" ;;
   esac
-  # Ending shows the logo for five seconds first.
-  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$pid" 2>/dev/null; then
-    fail "$args $ending: still running"
-    kill -9 "$pid"
-  fi
-  wait "$pid"
+  wait_for_exit "$pid"
   status=$?
   [ "$status" = 0 ] || { fail "$args $ending: exit status $status"; cat "$work/stderr"; }
 }

@@ -6,9 +6,8 @@
 # Usage: installed_game_under_xvfb.sh BUILD_DIR
 set -u
 build=$1
-for tool in Xvfb xdotool desktop-file-validate; do
-  command -v "$tool" >/dev/null || { echo "no $tool: skipped"; exit 77; }
-done
+source "$(dirname "$0")/xvfb.sh"
+need_tools Xvfb xdotool desktop-file-validate
 # Root may write anywhere: the game then runs as an ordinary user, so that a
 # read-only folder is read-only for it.
 as_player=()
@@ -17,12 +16,9 @@ if [ "$(id -u)" = 0 ]; then
   as_player=(setpriv --reuid=65534 --regid=65534 --clear-groups)
 fi
 
-work=$(mktemp -d)
+on_exit='chmod -R u+w "$work"'
+start_xvfb 300 800x600 -ac
 chmod 755 "$work"
-display=":$((300 + $$ % 400))"
-Xvfb "$display" -screen 0 800x600x24 -nolisten tcp -ac >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null; chmod -R u+w "$work"; rm -rf "$work"' EXIT
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -46,8 +42,6 @@ xdg=$work/xdg
 mkdir -p "$xdg"
 [ ${#as_player[@]} -gt 0 ] && chown 65534:65534 "$xdg"
 
-export DISPLAY=$display SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 cd /tmp
 env XDG_DATA_HOME="$xdg" HOME="$xdg" "${as_player[@]}" "$prefix/bin/ferrow" --windowed 2>"$work/stderr" &
 pid=$!
@@ -60,12 +54,7 @@ sleep 2
 xdotool mousemove --window "$window" 320 200
 for _ in $(seq 3); do xdotool click 1; sleep 0.25; done
 xdotool key Escape
-for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then
-  fail "still running"
-  kill -9 "$pid"
-fi
-wait "$pid"
+wait_for_exit "$pid"
 status=$?
 [ "$status" = 0 ] || fail "exit status $status"
 grep -q "Fehlermeldung" "$work/stderr" && fail "a report: $(cat "$work/stderr")"

@@ -45,8 +45,7 @@ TEST_F(LayerDrawingTest, ClippingAtTheViewEdges) {
     const Bildplatz& sa = layer_.bilder[a];
     EXPECT_TRUE(sa.blitx == 0 && sa.blity == 100 && sa.rechteck.left == 10 && sa.rechteck.right == 32);
     EXPECT_EQ(layer_.bilder[b].blitx, -1);
-    EXPECT_EQ(layer_.bilder[c].blitx, 639);
-    EXPECT_EQ(layer_.bilder[c].rechteck.right - layer_.bilder[c].rechteck.left, 1);
+    EXPECT_TRUE(layer_.bilder[c].blitx == 639 && layer_.bilder[c].rechteck.right - layer_.bilder[c].rechteck.left == 1);
     EXPECT_EQ(back_pixel(639, 0), 10);
     EXPECT_EQ(back_pixel(21, 100), 10);
     EXPECT_EQ(back_pixel(22, 100), 192);
@@ -60,18 +59,10 @@ TEST_F(LayerDrawingTest, ClippingAtTheViewEdges) {
     view.addbild(b60, 700, 200);
     view.bilder[0].actualframe = view.bilder[1].actualframe = 2;
     view.zeichnen(&store_);
-    EXPECT_EQ(view.bilder[0].blitx, 0);
-    EXPECT_EQ(view.bilder[0].rechteck.left, 20);
-    EXPECT_EQ(view.bilder[1].blitx, 600);
-    EXPECT_EQ(view.bilder[1].rechteck.right, 40);
+    EXPECT_TRUE(view.bilder[0].blitx == 0 && view.bilder[0].rechteck.left == 20);
+    EXPECT_TRUE(view.bilder[1].blitx == 600 && view.bilder[1].rechteck.right == 40);
     EXPECT_EQ(back_pixel(0, 0), 12);  // frame 2's pixels
     EXPECT_EQ(back_pixel(639, 259), 12);
-
-    // Moved out of view: the last draw's values stay.
-    view.bilder[0].x = -500;
-    view.zeichnen(&store_);
-    EXPECT_EQ(view.bilder[0].blitx, 0);
-    EXPECT_EQ(view.bilder[0].rechteck.left, 20);
 }
 
 TEST_F(LayerDrawingTest, KeyedPicturesLeaveTheirKeyOutAndAnimationHoldsEachFrameForDelayPlusOneDraws) {

@@ -35,12 +35,6 @@ inline int add(_grafikdatenbank& store, int fw, int fh, int frames, bool animier
     return store.anzahl - 1;
 }
 
-// Fills up the store with one-pixel pictures so that the next one gets
-// number n (for code that treats some numbers specially).
-inline void fill_to(_grafikdatenbank& store, int n) {
-    while (store.anzahl < n) add(store, 1, 1, 1);
-}
-
 inline std::uint8_t back_pixel(int x, int y) { return pixel(lpddsback, x, y); }
 
 }  // namespace testbilder

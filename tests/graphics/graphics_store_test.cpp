@@ -54,8 +54,8 @@ TEST_F(GraphicsStoreTest, PicturesAreNumberedByRegistrationAndFilesWinOverResour
     };
     platform::SetResourceTable(res, 2);
 
-    for (const char* name : {"eins.bmp", "zwei.bmp", "beides.bmp", "nurres"})
-        ASSERT_EQ(store_.setgrafikdaten(Record(name, name[0] != 'b' && name[0] != 'n')), 0);
+    for (auto [name, keyed] : {std::pair{"eins.bmp", true}, {"zwei.bmp", true}, {"beides.bmp", false}, {"nurres", false}})
+        ASSERT_EQ(store_.setgrafikdaten(Record(name, keyed)), 0);
     EXPECT_EQ(store_.anzahl, 4);
     EXPECT_EQ(store_.grafikdaten[0]->surface, nullptr);
     ASSERT_EQ(store_.loadgrafikdaten(), 0);

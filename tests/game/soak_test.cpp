@@ -1,7 +1,5 @@
-// Long play with random input: many whole games, name entries, reloads, F1,
-// F2 and space, frame after frame on the fake clock, with the layers' and the
-// score's rules checked after every frame and every click. FERROW_SOAK_FRAMES
-// sets the length (20 000 frames unless told otherwise).
+// Many whole games of random input, the layers' and the score's rules checked
+// after every frame and click. FERROW_SOAK_FRAMES sets the length (20 000).
 #include <algorithm>
 #include <cstdlib>
 #include <map>

@@ -75,10 +75,8 @@ TEST_F(HitTest, MaskReadsOnlyInsideThePictureAndReportsWhatFails) {
     const int breite = grafikdatenbank.grafikdaten[9]->surface->width();
     const int hoehe = grafikdatenbank.grafikdaten[9]->surface->height();
     EXPECT_EQ(layer(8).mask(&grafikdatenbank, sau, breite - 4, hoehe - 1), sau);
-    EXPECT_EQ(layer(8).mask(&grafikdatenbank, sau, breite - 3, 0), -1);
-    EXPECT_EQ(layer(8).mask(&grafikdatenbank, sau, 0, hoehe), -1);
-    EXPECT_EQ(layer(8).mask(&grafikdatenbank, sau, -1, 0), -1);
-    EXPECT_EQ(layer(8).mask(&grafikdatenbank, sau, 0, -1), -1);
+    for (auto [x, y] : {std::pair{breite - 3, 0}, {0, hoehe}, {-1, 0}, {0, -1}})
+        EXPECT_EQ(layer(8).mask(&grafikdatenbank, sau, x, y), -1) << x << "," << y;
     EXPECT_TRUE(fakes::boxes.empty());
 
     // Fatal, and the shot goes no further through the released layers.

@@ -25,26 +25,20 @@ protected:
 
 TEST_F(SceneTest, TheFirstBuildPlacesEverythingAndARebuildRefillsTheSameLayersKeepingTheView) {
     ASSERT_EQ(layerdatenbank.anzahl, 20);
-    // Objects, and still images (slots that show no object; -1: not counted).
+    // Objects, and still images (slots that show no object).
     const struct {
         int layer, objects, stills;
-    } counts[] = {{7, 53, 4}, {9, 37, 2}, {12, 10, -1}, {2, 19, -1}, {5, 16, -1}, {8, 16, -1}};
+    } counts[] = {{7, 53, 4}, {9, 37, 2}};
     for (const auto& c : counts) {
         EXPECT_EQ(live_objects(c.layer), c.objects) << c.layer;
-        if (c.stills >= 0) {
-            EXPECT_EQ(layerdatenbank.layerdaten[c.layer]->bilderanzahl - live_objects(c.layer), c.stills) << c.layer;
-        }
+        EXPECT_EQ(layerdatenbank.layerdaten[c.layer]->bilderanzahl - live_objects(c.layer), c.stills) << c.layer;
     }
-    EXPECT_EQ(waffenbasis, 432);
     const _layerdaten* hud = layerdatenbank.layerdaten[18];
     ASSERT_EQ(hud->bilderanzahl, 12);
     for (int slot = 0; slot < 12; ++slot) EXPECT_EQ(hud->bilder[slot].belegt, slot == 2 ? 1 : 0) << slot;
-    EXPECT_EQ(layerdatenbank.layerdaten[19]->bilder[0].belegt, 0);
-    // The raft starts in its middle view; clouds at their upright frame.
+    // The raft starts in its middle view.
     const _layerdaten* raft = layerdatenbank.layerdaten[6];
     EXPECT_EQ(raft->bilder[raft->ereigniss[0]->instanz].actualframe, 4);
-    const _layerdaten* clouds = layerdatenbank.layerdaten[5];
-    EXPECT_EQ(clouds->bilder[clouds->ereigniss[0]->instanz].actualframe, 8);
     EXPECT_TRUE(fakes::boxes.empty());
 
     for (int i = 0; i < 40; ++i) layerdatenbank.scrolllinks();

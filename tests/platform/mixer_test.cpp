@@ -17,7 +17,7 @@ Samples mix(Mixer& mixer, std::size_t frames) {
 
 }  // namespace
 
-TEST(Mixer, OneShotsEndWithoutRepeatingAndARestartIsHeardOnceFromTheBeginning) {
+TEST(Mixer, OneShotsEndWithoutRepeatingRestartFromTheBeginningAndSumSaturating) {
     Mixer mixer(1);
     const Samples sound = {1, 2, 3};
     const int voice = mixer.Attach(sound.data(), sound.size());
@@ -34,6 +34,15 @@ TEST(Mixer, OneShotsEndWithoutRepeatingAndARestartIsHeardOnceFromTheBeginning) {
     mixer.SetPosition(voice, 0);
     mixer.Play(voice, false);
     EXPECT_EQ(mix(mixer, 4), (Samples{1, 2, 3, 0}));
+
+    // Voices add up and saturate at full scale.
+    const Samples loud = {30000, -30000, 32767, -32768, 1000};
+    const Samples also = {30000, -30000, 32767, -32768, -3000};
+    const int a = mixer.Attach(loud.data(), loud.size());
+    const int b = mixer.Attach(also.data(), also.size());
+    mixer.Play(a, false);
+    mixer.Play(b, false);
+    EXPECT_EQ(mix(mixer, 5), (Samples{32767, -32768, 32767, -32768, -2000}));
 }
 
 TEST(Mixer, LoopWrapsWithoutAGapUntilStopped) {
@@ -51,17 +60,6 @@ TEST(Mixer, LoopWrapsWithoutAGapUntilStopped) {
     // Stop holds the place; going on continues the loop from there.
     mixer.Play(voice, true);
     EXPECT_EQ(mix(mixer, 2), (Samples{2, -2, 3, -3}));
-}
-
-TEST(Mixer, SumsVoicesAndSaturatesAtFullScale) {
-    Mixer mixer(1);
-    const Samples loud = {30000, -30000, 32767, -32768, 1000};
-    const Samples also = {30000, -30000, 32767, -32768, -3000};
-    const int a = mixer.Attach(loud.data(), loud.size());
-    const int b = mixer.Attach(also.data(), also.size());
-    mixer.Play(a, false);
-    mixer.Play(b, false);
-    EXPECT_EQ(mix(mixer, 5), (Samples{32767, -32768, 32767, -32768, -2000}));
 }
 
 TEST(Mixer, TwentyVoicesAndAbsentOrEmptyOnesNeverPlay) {

@@ -1,7 +1,5 @@
-// The surface's own copies and fill against a pixel-by-pixel reference: the
-// fast paths work on blocks of sixteen and on whole rows, so the cases are
-// those where blocks and rows end: clipped rectangles, odd widths, surfaces
-// narrower than a block, and a surface copied onto itself.
+// Copies and fill against a pixel-by-pixel reference, where the fast paths'
+// blocks of sixteen and whole rows end: clipping, odd widths, overlap.
 #include <vector>
 
 #include "support/shell_fixture.h"

@@ -33,19 +33,14 @@ Answer ask(std::vector<const char*> args) {
 TEST(CommandLineTest, HelpAndVersionAnswerAndEndUnknownOptionsAreRefusedKnownOnesPlay) {
     const std::string usage = "Aufruf: ferrow [--windowed] [--help] [--version]\n";
     const Answer help = ask({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out.rfind(usage, 0), 0u);
+    EXPECT_TRUE(help.status == 0 && help.out.rfind(usage, 0) == 0 && help.err.empty());
     EXPECT_NE(help.out.find("--windowed  im Fenster starten"), std::string::npos);
-    EXPECT_EQ(help.err, "");
     // Asked for after another option, still only the answer.
     const Answer version = ask({"--windowed", "--version"});
-    EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "ferrow " FERROW_VERSION "\n");
-    EXPECT_EQ(version.err, "");
+    EXPECT_TRUE(version.status == 0 && version.out == "ferrow " FERROW_VERSION "\n" && version.err.empty());
 
     const Answer wrong = ask({"--fenster"});
-    EXPECT_EQ(wrong.status, 2);
-    EXPECT_EQ(wrong.out, "");
+    EXPECT_TRUE(wrong.status == 2 && wrong.out.empty());
     EXPECT_EQ(wrong.err, "ferrow: unbekannte Option \"--fenster\"\n" + usage);
     EXPECT_EQ(ask({}).status, kSpielen);
     EXPECT_EQ(ask({"--windowed"}).status, kSpielen);

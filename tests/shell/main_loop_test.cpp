@@ -8,40 +8,30 @@ using namespace platform;
 
 namespace {
 
-// A scripted queue: each entry is one answer to a peek or a wait; "none"
-// answers a peek with an empty queue. The calls made are logged as P/W.
+// Each entry answers one peek or wait ("none": an empty peek); calls are logged as P/W.
 struct Script {
     std::deque<Message> queue;
     std::string calls;
 };
 Script script;
 
-bool peek(Message* msg) {
-    script.calls += 'P';
+// Waiting never comes back empty-handed: it skips "none" entries. A dry
+// queue closes the window so the loop ends.
+bool next(Message* msg, bool waiting) {
+    script.calls += waiting ? 'W' : 'P';
+    while (waiting && !script.queue.empty() && script.queue.front().message == WM_NULL) script.queue.pop_front();
     if (script.queue.empty()) {
-        // The queue ran dry: close the window so the loop ends.
         msg->message = WM_CLOSE;
         return true;
     }
-    Message m = script.queue.front();
+    const Message m = script.queue.front();
     script.queue.pop_front();
     if (m.message == WM_NULL) return false;
     *msg = m;
     return true;
 }
-
-bool wait(Message* msg) {
-    script.calls += 'W';
-    // Waiting never comes back empty-handed: skip any "none" entries.
-    while (!script.queue.empty() && script.queue.front().message == WM_NULL) script.queue.pop_front();
-    if (script.queue.empty()) {
-        msg->message = WM_CLOSE;
-        return true;
-    }
-    *msg = script.queue.front();
-    script.queue.pop_front();
-    return true;
-}
+bool peek(Message* msg) { return next(msg, false); }
+bool wait(Message* msg) { return next(msg, true); }
 
 const MessageSource kScripted = {peek, wait};
 

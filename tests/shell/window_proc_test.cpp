@@ -30,17 +30,12 @@ TEST_F(WindowProcTest, EachPressShootsOnceWhileTimeIsLeftAndReloadsOnceEvenWitho
 
     restzeit = 30;
     send(WM_LBUTTONDOWN, MakeLParam(100, 200));
-    EXPECT_EQ(schuesse, 7);
-    EXPECT_EQ(klickx, 100);
-    EXPECT_EQ(klicky, 200);
-    EXPECT_EQ(huelsen.ereignissanzahl, 1);
+    EXPECT_TRUE(schuesse == 7 && klickx == 100 && klicky == 200 && huelsen.ereignissanzahl == 1);
     EXPECT_EQ(fakes::debug_lines.back(), "XPos=100 YPos=200 \n");
     send(WM_LBUTTONDOWN, MakeLParam(110, 210));  // held: no second shot
-    EXPECT_EQ(schuesse, 7);
-    EXPECT_EQ(klickx, 100);
+    EXPECT_TRUE(schuesse == 7 && klickx == 100);
     send(WM_MOUSEMOVE, MakeLParam(639, 479));  // a move frees the latch like a release
-    EXPECT_EQ(mausx, 639);
-    EXPECT_EQ(mausy, 479);
+    EXPECT_TRUE(mausx == 639 && mausy == 479);
     send(WM_LBUTTONDOWN, MakeLParam(639, 479));
     EXPECT_EQ(schuesse, 6);
     send(WM_LBUTTONUP);
@@ -72,9 +67,7 @@ TEST_F(WindowProcTest, ShutDownRunsOnceForEscapeF12AndCloseAndOtherKeysDoNothing
     restzeit = 10;
     send(WM_KEYDOWN, 0, VK_F12);
     EXPECT_TRUE(beendigunglaeuft);
-    EXPECT_EQ(lpdd, nullptr);
-    EXPECT_EQ(lpddsprimary, nullptr);
-    EXPECT_EQ(lpddsback, nullptr);
+    EXPECT_TRUE(lpdd == nullptr && lpddsprimary == nullptr && lpddsback == nullptr);
     // Repeats, clicks and a close queued meanwhile change nothing.
     send(WM_KEYDOWN, 0, VK_ESCAPE);
     send(WM_CLOSE);
@@ -82,8 +75,7 @@ TEST_F(WindowProcTest, ShutDownRunsOnceForEscapeF12AndCloseAndOtherKeysDoNothing
     EXPECT_EQ(schuesse, 3);
     Message msg;
     EXPECT_FALSE(GetMessage(&msg));
-    EXPECT_EQ(msg.message, WM_QUIT);
-    EXPECT_EQ(msg.wparam, 0u);
+    EXPECT_TRUE(msg.message == WM_QUIT && msg.wparam == 0u);
     EXPECT_TRUE(fakes::boxes.empty());
 }
 
@@ -93,9 +85,7 @@ TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryKeepsTheTimeLeftAndAFai
     startzeit = 0;
     zeitlimit = 90;
     send(WM_ACTIVATEAPP, 0, 1);  // not lost: nothing beyond the flag
-    EXPECT_EQ(programmaktiv, 1);
-    EXPECT_EQ(startzeit, 0);
-    EXPECT_EQ(zeitlimit, 90);
+    EXPECT_TRUE(programmaktiv == 1 && startzeit == 0 && zeitlimit == 90);
 
     send(WM_ACTIVATEAPP, 0, 0);
     EXPECT_EQ(programmaktiv, 0);

@@ -76,11 +76,10 @@ TEST_F(SoundSlotTest, FilesOfOtherToolsLoadAndPlayAtTheirLengthAndLevel) {
     const Art arten[] = {{8000, 8, 1}, {8000, 16, 2}, {11025, 8, 2}, {16000, 16, 1},
                          {22050, 16, 2}, {44100, 8, 1}, {44100, 16, 2}, {48000, 16, 1}, {48000, 8, 2}};
     for (const Art& art : arten) {
-        const std::string name = path("sox_" + std::to_string(art.rate) + "_" + std::to_string(art.bits) + "_" +
-                                      std::to_string(art.channels) + ".wav");
+        const std::string r = std::to_string(art.rate), b = std::to_string(art.bits), c = std::to_string(art.channels);
+        const std::string name = path("sox_" + r + "_" + b + "_" + c + ".wav");
         // A quarter second of a half-scale tone, on the left only when stereo.
-        const std::string befehl = "sox -D -n -r " + std::to_string(art.rate) + " -b " + std::to_string(art.bits) +
-                                   " -c " + std::to_string(art.channels) + " " + name +
+        const std::string befehl = "sox -D -n -r " + r + " -b " + b + " -c " + c + " " + name +
                                    " synth 0.25 sine 440 vol 0.5" + (art.channels == 2 ? " remix 1 0" : "");
         ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
         SCOPED_TRACE(name);
@@ -117,6 +116,8 @@ TEST_F(SoundSlotTest, FilesOfOtherToolsLoadAndPlayAtTheirLengthAndLevel) {
 TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBehind) {
     using namespace riff;
     const Bytes samples(64, 0x40);
+    auto wav = [&](const Bytes& fmt, const Bytes& data) { return file({chunk("fmt ", fmt), chunk("data", data)}); };
+    const char* const kBuffer = "Fehler bei CreateSoundBuffer";
     const struct {
         const char* name;
         Bytes bytes;
@@ -124,18 +125,12 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
     } cases[] = {
         {"lying.wav", file({chunk("fmt ", format(1, 1, 22050, 16)), chunk("data", samples, 100000)}),
          "Fehler bei WaveStartDataRead"},
-        {"adpcm.wav", file({chunk("fmt ", plus(format(2, 1, 22050, 4), {0, 0})), chunk("data", samples)}),
-         "Fehler bei CreateSoundBuffer"},
-        {"24bit.wav", file({chunk("fmt ", format(1, 1, 22050, 24)), chunk("data", samples)}),
-         "Fehler bei CreateSoundBuffer"},
-        {"6ch.wav", file({chunk("fmt ", format(1, 6, 22050, 16)), chunk("data", samples)}),
-         "Fehler bei CreateSoundBuffer"},
-        {"align.wav", file({chunk("fmt ", format(1, 2, 22050, 16, 3)), chunk("data", samples)}),
-         "Fehler bei CreateSoundBuffer"},
-        {"rate0.wav", file({chunk("fmt ", format(1, 1, 0, 16)), chunk("data", samples)}),
-         "Fehler bei CreateSoundBuffer"},
-        {"empty.wav", file({chunk("fmt ", format(1, 1, 22050, 16)), chunk("data", {})}),
-         "Fehler bei CreateSoundBuffer"},
+        {"adpcm.wav", wav(plus(format(2, 1, 22050, 4), {0, 0}), samples), kBuffer},
+        {"24bit.wav", wav(format(1, 1, 22050, 24), samples), kBuffer},
+        {"6ch.wav", wav(format(1, 6, 22050, 16), samples), kBuffer},
+        {"align.wav", wav(format(1, 2, 22050, 16, 3), samples), kBuffer},
+        {"rate0.wav", wav(format(1, 1, 0, 16), samples), kBuffer},
+        {"empty.wav", wav(format(1, 1, 22050, 16), {}), kBuffer},
     };
     ASSERT_EQ(initdirectsound(), 0);
     const auto files_before = std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
@@ -148,7 +143,7 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
     // A buffer that cannot be filled is given back: after more failed loads
     // than the mixer has voices, the whole set still finds room.
     const std::string good = path("good.wav");
-    riff::write(good, file({chunk("fmt ", format(1, 1, 22050, 16)), chunk("data", samples)}));
+    riff::write(good, wav(format(1, 1, 22050, 16), samples));
     for (int i = 0; i < 25; ++i) {
         FailNextSoundStep(SoundStep::Lock, DSERR_INVALIDPARAM);
         EXPECT_EQ(soundladen(good.c_str()), nullptr);

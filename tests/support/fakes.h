@@ -1,5 +1,4 @@
-// Stand-ins for the outside world: a clock that moves only when told (or when
-// read or slept on), recorded message boxes and debug lines, a scripted keyboard.
+// A clock that moves only when told, read or slept on; recorded boxes and debug lines; a scripted keyboard.
 #pragma once
 #include <cstdint>
 #include <set>

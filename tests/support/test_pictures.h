@@ -1,5 +1,4 @@
-// Pictures made in memory for layer tests: a store whose records have
-// surfaces filled with a pattern of our choosing.
+// Pictures made in memory for layer tests.
 #pragma once
 #include <cstdint>
 
@@ -7,9 +6,8 @@
 
 namespace testbilder {
 
-// Registers a picture in the store and gives it a surface of frames x fw by
-// fh, every pixel of frame k holding the index 10 + k; the top-left pixel of
-// a transparent picture holds the key 2. Returns the picture number.
+// A picture of `frames` frames of fw x fh, frame k all index 10 + k except a
+// transparent picture's top-left pixel, its key 2. Returns its number.
 inline int add(_grafikdatenbank& store, int fw, int fh, int frames, bool animiert = false, int verzoegerung = 0,
                bool transparent = false) {
     grafikdaten d;
@@ -33,12 +31,6 @@ inline int add(_grafikdatenbank& store, int fw, int fh, int frames, bool animier
     if (transparent) p->surface->SetColorKey(2);
     p->keyfarbe = transparent ? 2 : 10;
     return store.anzahl - 1;
-}
-
-// Fills up the store with one-pixel pictures so that the next one gets
-// number n (for code that treats some numbers specially).
-inline void fill_to(_grafikdatenbank& store, int n) {
-    while (store.anzahl < n) add(store, 1, 1, 1);
 }
 
 inline std::uint8_t back_pixel(int x, int y) { return pixel(lpddsback, x, y); }

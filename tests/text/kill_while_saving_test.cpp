@@ -20,9 +20,8 @@ namespace {
 
 constexpr int kRunden = 200;
 
-// Save number i of a run: even ones are F2's reset table, odd ones a table
-// with a played score on top, so that each save changes the file. -1 is the
-// table the run starts from.
+// Save i: even ones F2's reset table, odd ones a played score on top, so each
+// save changes the file; -1 is the table a run starts from.
 void tabellesetzen(_highscore& t, int i) {
     t.ruecksetztabelle();
     if (i % 2 != 0) t.tabellenpunkte[0] = 1000 + i;

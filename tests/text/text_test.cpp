@@ -90,17 +90,14 @@ TEST_F(TextSurfaceTest, CharactersAreCutAndSkippedAtTheSurfacesEdges) {
 TEST_F(TextSurfaceTest, DrawingShowsOnlyWhatLiesOnScreen) {
     neu(340, 21);
     text.schreiben("WW", 0, 0);
-    struct Fall {
-        int x, y;
-    };
-    for (Fall f : {Fall{600, 100}, Fall{-10, -5}, Fall{640, 0}, Fall{0, -21}, Fall{-340, 460}}) {
+    for (auto [fx, fy] : {std::pair{600, 100}, {-10, -5}, {640, 0}, {0, -21}, {-340, 460}}) {
         flaecheloeschen(lpddsback, 192);
-        text.setposition(f.x, f.y);
+        text.setposition(fx, fy);
         EXPECT_EQ(text.zeichnen(), 0);
         std::vector<std::uint8_t> soll(640 * 480, 192);
         for (int y = 0; y < 21; ++y)
             for (int x = 0; x < 340; ++x) {
-                const int sx = f.x + x, sy = f.y + y;
+                const int sx = fx + x, sy = fy + y;
                 const std::uint8_t p = pixel(text.surface, x, y);
                 if (sx >= 0 && sx < 640 && sy >= 0 && sy < 480 && p != 1) soll[std::size_t(sy * 640 + sx)] = p;
             }
@@ -110,7 +107,7 @@ TEST_F(TextSurfaceTest, DrawingShowsOnlyWhatLiesOnScreen) {
         for (int y = 0; y < 480; ++y)
             for (int x = 0; x < 640; ++x) falsch += d.surface[y * d.pitch + x] != soll[std::size_t(y * 640 + x)];
         lpddsback->Unlock();
-        EXPECT_EQ(falsch, 0) << f.x << "," << f.y;
+        EXPECT_EQ(falsch, 0) << fx << "," << fy;
     }
     EXPECT_TRUE(fakes::boxes.empty());
 }

@@ -97,7 +97,7 @@ TEST_F(HighscoreFileTest, ShortAndOverlongContentIsReadSafely) {
     EXPECT_STREQ(highscore.namen[1], "Oskar");
 }
 
-TEST_F(HighscoreFileTest, ASaveCutShortLeavesTheOldFileIntact) {
+TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
     anlegen("hight.dat", kErststart);
     highscore.eingerichtet = true;
     highscore.ruecksetztabelle();
@@ -122,6 +122,25 @@ TEST_F(HighscoreFileTest, ASaveCutShortLeavesTheOldFileIntact) {
     highscore.eingerichtet = false;
     EXPECT_EQ(highscore.schreiben(), 1);
     EXPECT_EQ(lesen("hight.dat"), kErststart);
+
+    // A full disk likewise, where a small one can be had.
+    SmallDisk disk(folder_.path / "daten", "64k");
+    if (!disk.Usable()) GTEST_SKIP() << "no tmpfs may be mounted here";
+    std::filesystem::current_path(folder_.path / "daten");
+    anlegen("hight.dat", kErststart);
+    {
+        std::ofstream fuell("fuellung", std::ios::binary);
+        const std::string block(4096, 'x');
+        while (fuell.write(block.data(), block.size())) {
+        }
+    }
+    highscore.eingerichtet = true;
+    fakes::debug_lines.clear();
+    EXPECT_EQ(highscore.schreiben(), 1);
+    EXPECT_TRUE(fakes::DebugLineContains("-schreiben: datei konnte nicht geöffnet werden"));
+    EXPECT_EQ(lesen("hight.dat"), kErststart);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2) << "a half-written file was left";
+    std::filesystem::current_path(folder_.path);
 }
 
 TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {

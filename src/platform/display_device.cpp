@@ -6,13 +6,13 @@
 #include "platform/clock.h"
 #include "platform/internal.h"
 #include "platform/presentation.h"
+#include "platform/screen_output.h"
 
 namespace platform {
 
 struct DirectDraw::Impl {
     Window* window = nullptr;
-    SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
+    internal::ScreenOutput output;
 };
 
 namespace {
@@ -21,8 +21,6 @@ bool g_fail[int(DisplayStep::OffscreenSurface) + 1] = {};
 DirectDraw::Impl* g_display = nullptr;
 Surface* g_primary = nullptr;
 Palette* g_primary_palette = nullptr;
-std::array<std::uint32_t, 256> g_lut{};
-bool g_lut_valid = false;
 FramePacer g_pacer;
 std::FILE* g_frame_log = nullptr;
 bool g_frame_log_checked = false;
@@ -32,21 +30,6 @@ bool take_failure(DisplayStep step) {
     bool fail = g_fail[int(step)];
     g_fail[int(step)] = false;
     return fail;
-}
-
-// 8-bit indices to the texture's 32-bit colours; entries 0 and 255 stay black
-// and white whatever the palette says.
-void rebuild_lut() {
-    if (g_primary_palette) {
-        const auto& e = g_primary_palette->entries();
-        for (int i = 0; i < 256; ++i)
-            g_lut[i] = 0xFF000000u | std::uint32_t(e[i].peRed) << 16 | std::uint32_t(e[i].peGreen) << 8 | e[i].peBlue;
-    } else {
-        for (int i = 0; i < 256; ++i) g_lut[i] = 0xFF000000u | std::uint32_t(i) << 16 | std::uint32_t(i) << 8 | i;
-    }
-    g_lut[0] = 0xFF000000u;
-    g_lut[255] = 0xFFFFFFFFu;
-    g_lut_valid = true;
 }
 
 void log_frame() {
@@ -81,7 +64,7 @@ void ReleasePrimary(Surface* primary) {
     g_primary = nullptr;
     if (g_primary_palette) g_primary_palette->Release();
     g_primary_palette = nullptr;
-    g_lut_valid = false;
+    if (g_display) g_display->output.SetColours(nullptr);
 }
 
 void OnDeactivate() {
@@ -112,18 +95,28 @@ void ToggleFullscreen() {
 void UpdatePointerConfinement() {
     Window* w = CurrentWindow();
     if (!w || !w->sdl || !g_display) return;
-    int ww = 0, wh = 0;
+    int ww = 0, wh = 0, ow = 0, oh = 0;
     SDL_GetWindowSize(w->sdl, &ww, &wh);
-    ViewRect v = OutputRect(ww, wh);
+    g_display->output.OutputSize(&ow, &oh);
+    const ViewRect v = ImageRectInWindow(ww, wh, ow, oh);
     SDL_Rect r{v.x, v.y, v.w, v.h};
     SDL_SetWindowMouseRect(w->sdl, &r);
 }
 
 void WindowToImage(int wx, int wy, int* ix, int* iy) {
     Window* w = CurrentWindow();
-    int ww = kImageWidth, wh = kImageHeight;
-    if (w && w->sdl) SDL_GetWindowSize(w->sdl, &ww, &wh);
-    OutputToImage(OutputRect(ww, wh), wx, wy, ix, iy);
+    int ww = kImageWidth, wh = kImageHeight, ow = kImageWidth, oh = kImageHeight;
+    if (w && w->sdl) {
+        SDL_GetWindowSize(w->sdl, &ww, &wh);
+        ow = ww;
+        oh = wh;
+    }
+    if (g_display) g_display->output.OutputSize(&ow, &oh);
+    WindowPointToImage(ww, wh, ow, oh, wx, wy, ix, iy);
+}
+
+void InvalidateBars() {
+    if (g_display) g_display->output.InvalidateBars();
 }
 
 }  // namespace internal
@@ -131,15 +124,13 @@ void WindowToImage(int wx, int wy, int* ix, int* iy) {
 HRESULT DirectDrawCreate(Window* window, DirectDraw** out) {
     *out = nullptr;
     if (take_failure(DisplayStep::Create) || !window || !window->sdl) return DDERR_GENERIC;
-    // The software renderer presents a 640 x 480 image for a fraction of what
-    // a GL context costs where there is no graphics card.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    SDL_Renderer* renderer = SDL_CreateRenderer(window->sdl, -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer) return DDERR_GENERIC;
     auto* impl = new DirectDraw::Impl;
     impl->window = window;
-    impl->renderer = renderer;
+    if (!impl->output.Open(window->sdl)) {
+        delete impl;
+        return DDERR_GENERIC;
+    }
+    if (std::getenv("FERROW_VERBOSE")) std::fprintf(stderr, "ferrow: picture shown through %s\n", impl->output.Description());
     g_display = impl;
     *out = new DirectDraw(impl);
     return DD_OK;
@@ -165,13 +156,7 @@ HRESULT DirectDraw::SetDisplayMode(int width, int height, int bits) {
 HRESULT DirectDraw::CreatePrimarySurface(Surface** primary) {
     *primary = nullptr;
     if (take_failure(DisplayStep::PrimarySurface) || g_primary) return DDERR_GENERIC;
-    // No alpha: the picture is opaque, and a texture with alpha would be
-    // blended into the window pixel by pixel. In the window's own format the
-    // copy to the window is a plain one.
-    impl_->texture = SDL_CreateTexture(impl_->renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
-                                       kImageWidth, kImageHeight);
-    if (!impl_->texture) return DDERR_GENERIC;
-    SDL_SetTextureBlendMode(impl_->texture, SDL_BLENDMODE_NONE);
+    if (!impl_->output.PrepareTarget()) return DDERR_GENERIC;
     auto p = std::make_unique<Surface::Impl>();
     p->primary = true;
     g_primary = new Surface(std::move(p));
@@ -181,7 +166,7 @@ HRESULT DirectDraw::CreatePrimarySurface(Surface** primary) {
         if (CreateOffscreenSurface(kImageWidth, kImageHeight, &back) != DD_OK) back = nullptr;
     }
     g_primary->impl()->back = back;
-    g_lut_valid = false;
+    impl_->output.SetColours(g_primary_palette ? &g_primary_palette->entries() : nullptr);
     g_pacer.Reset();
     *primary = g_primary;
     return DD_OK;
@@ -213,8 +198,7 @@ HRESULT DirectDraw::FlipToGDISurface() {
 }
 
 unsigned long DirectDraw::Release() {
-    if (impl_->texture) SDL_DestroyTexture(impl_->texture);
-    if (impl_->renderer) SDL_DestroyRenderer(impl_->renderer);
+    impl_->output.Close();
     if (g_display == impl_) g_display = nullptr;
     delete impl_;
     delete this;
@@ -232,53 +216,20 @@ HRESULT Surface::SetPalette(Palette* palette) {
     if (!impl_->primary) return DDERR_GENERIC;
     g_primary_palette = palette;
     if (palette) internal::SetSharedColours(palette->entries());
-    g_lut_valid = false;
+    if (g_display) g_display->output.SetColours(palette ? &palette->entries() : nullptr);
     return DD_OK;
 }
-
-namespace {
-
-// The back buffer's indices through the table straight into the locked
-// texture: one pass, no intermediate 32-bit surface.
-HRESULT convert(Surface* back) {
-    if (!g_lut_valid) rebuild_lut();
-    void* texels = nullptr;
-    int texture_pitch = 0;
-    if (SDL_LockTexture(g_display->texture, nullptr, &texels, &texture_pitch) != 0) return DDERR_GENERIC;
-    const SDL_Surface* src = back->impl()->plain;
-    for (int y = 0; y < kImageHeight; ++y) {
-        const std::uint8_t* in = static_cast<const std::uint8_t*>(src->pixels) + y * src->pitch;
-        std::uint32_t* out = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(texels) + y * texture_pitch);
-        for (int x = 0; x < kImageWidth; ++x) out[x] = g_lut[in[x]];
-    }
-    SDL_UnlockTexture(g_display->texture);
-    return DD_OK;
-}
-
-}  // namespace
 
 HRESULT ConvertBackBuffer() {
-    if (!g_primary || !g_primary->impl()->back || !g_display || !g_display->texture) return DDERR_GENERIC;
-    return convert(g_primary->impl()->back);
+    if (!g_primary || !g_primary->impl()->back || !g_display) return DDERR_GENERIC;
+    return g_display->output.Convert(g_primary->impl()->back->impl()->plain) ? DD_OK : DDERR_GENERIC;
 }
 
 HRESULT Surface::Flip() {
-    if (!impl_->primary || !impl_->back || !g_display || !g_display->texture) return DDERR_GENERIC;
+    if (!impl_->primary || !impl_->back || !g_display) return DDERR_GENERIC;
     if (take_failure(DisplayStep::Flip)) return DDERR_GENERIC;
-    if (convert(impl_->back) != DD_OK) return DDERR_GENERIC;
-
-    int ow = 0, oh = 0;
-    SDL_GetRendererOutputSize(g_display->renderer, &ow, &oh);
-    const ViewRect v = OutputRect(ow, oh);
-    const SDL_Rect dst{v.x, v.y, v.w, v.h};
-    // Black bars where the picture does not fill the output; a picture that
-    // covers it all needs no clearing first.
-    if (v.x > 0 || v.y > 0 || v.w < ow || v.h < oh) {
-        SDL_SetRenderDrawColor(g_display->renderer, 0, 0, 0, 255);
-        SDL_RenderClear(g_display->renderer);
-    }
-    SDL_RenderCopy(g_display->renderer, g_display->texture, nullptr, &dst);
-    SDL_RenderPresent(g_display->renderer);
+    if (!g_display->output.Convert(impl_->back->impl()->plain)) return DDERR_GENERIC;
+    if (!g_display->output.Present()) return DDERR_GENERIC;
     g_pacer.Wait();
     log_frame();
     return DD_OK;

@@ -52,6 +52,9 @@ void UpdatePointerConfinement();
 
 // A window point mapped onto the image, clamped.
 void WindowToImage(int wx, int wy, int* ix, int* iy);
+// The window was uncovered or resized: the bars around the picture are
+// drawn again with the next frame.
+void InvalidateBars();
 
 // Called when the program stops being the active one.
 void OnDeactivate();

@@ -45,7 +45,11 @@ bool translate(const SDL_Event& e, Message* msg) {
                 case SDL_WINDOWEVENT_FOCUS_LOST:
                 case SDL_WINDOWEVENT_MINIMIZED:
                 case SDL_WINDOWEVENT_HIDDEN: set_active(w, false, msg); break;
-                case SDL_WINDOWEVENT_SIZE_CHANGED: internal::UpdatePointerConfinement(); break;
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                    internal::UpdatePointerConfinement();
+                    internal::InvalidateBars();
+                    break;
+                case SDL_WINDOWEVENT_EXPOSED: internal::InvalidateBars(); break;
                 default: break;
             }
             return msg->message != WM_NULL;

@@ -36,4 +36,22 @@ void OutputToImage(const ViewRect& view, int ox, int oy, int* ix, int* iy) {
     *iy = std::clamp(scale(oy - view.y, kImageHeight, h), 0, kImageHeight - 1);
 }
 
+namespace {
+
+// Window units to output pixels and back; equal sizes leave points as they are.
+int to_pixels(int units, int win, int out) { return win > 0 && out != win ? int((long long)units * out / win) : units; }
+int to_units(int pixels, int win, int out) { return out > 0 && out != win ? int((long long)pixels * win / out) : pixels; }
+
+}  // namespace
+
+void WindowPointToImage(int win_w, int win_h, int out_w, int out_h, int wx, int wy, int* ix, int* iy) {
+    OutputToImage(OutputRect(out_w, out_h), to_pixels(wx, win_w, out_w), to_pixels(wy, win_h, out_h), ix, iy);
+}
+
+ViewRect ImageRectInWindow(int win_w, int win_h, int out_w, int out_h) {
+    const ViewRect v = OutputRect(out_w, out_h);
+    const int x0 = to_units(v.x, win_w, out_w), y0 = to_units(v.y, win_h, out_h);
+    return {x0, y0, to_units(v.x + v.w, win_w, out_w) - x0, to_units(v.y + v.h, win_h, out_h) - y0};
+}
+
 }  // namespace platform

@@ -20,4 +20,12 @@ ViewRect OutputRect(int out_w, int out_h);
 // 0..479 so that a pointer on a letterbox bar still counts as the image edge.
 void OutputToImage(const ViewRect& view, int ox, int oy, int* ix, int* iy);
 
+// Mouse positions come in window units; a high-density display has more
+// output pixels than that (out_w x out_h against win_w x win_h). A window
+// point mapped onto the image through the output's pixels, clamped.
+void WindowPointToImage(int win_w, int win_h, int out_w, int out_h, int wx, int wy, int* ix, int* iy);
+
+// The picture's rectangle in window units, for keeping the pointer on it.
+ViewRect ImageRectInWindow(int win_w, int win_h, int out_w, int out_h);
+
 }  // namespace platform

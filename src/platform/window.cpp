@@ -88,7 +88,7 @@ Window* CreateWindow(const char* title, Icon* icon, Cursor* cursor) {
     SDL_Window* sdl = nullptr;
     if (start_video())
         sdl = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kImageWidth, kImageHeight,
-                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN);
+                               SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!sdl) {
         // The window would have owned them.
         if (icon) SDL_FreeSurface(icon->sdl);

@@ -1,0 +1,170 @@
+#include "platform/screen_output.h"
+
+#include <cstring>
+
+#include "platform/scaled_conversion.h"
+
+namespace platform::internal {
+namespace {
+
+constexpr unsigned kGlRenderer = 0x1F01;  // GL_RENDERER
+
+}  // namespace
+
+bool OpenGLIsSoftware(char* renderer_name, int size) {
+    renderer_name[0] = '\0';
+    // A hidden window of its own, so that the game's window never becomes an
+    // OpenGL one where the picture is then drawn without it.
+    SDL_Window* probe = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+    if (!probe) return true;
+    bool software = true;
+    if (SDL_GLContext context = SDL_GL_CreateContext(probe)) {
+        using GetString = const unsigned char* (*)(unsigned);
+        auto get_string = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+        const unsigned char* name = get_string ? get_string(kGlRenderer) : nullptr;
+        if (name) {
+            SDL_strlcpy(renderer_name, reinterpret_cast<const char*>(name), size);
+            software = std::strstr(renderer_name, "llvmpipe") || std::strstr(renderer_name, "softpipe") ||
+                       std::strstr(renderer_name, "swrast") || std::strstr(renderer_name, "Software");
+        }
+        SDL_GL_DeleteContext(context);
+    }
+    SDL_DestroyWindow(probe);
+    return software;
+}
+
+bool ScreenOutput::Open(SDL_Window* window) {
+    Close();
+    window_ = window;
+    // The window surface must be the X server's (or compositor's) own memory:
+    // SDL would otherwise put a software-OpenGL texture behind it.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
+    const char* forced = SDL_GetHint(SDL_HINT_RENDER_DRIVER);
+    if (forced && *forced) {
+        renderer_ = SDL_CreateRenderer(window, -1, 0);
+        if (!renderer_) return false;
+        description_ = "the renderer named by SDL_RENDER_DRIVER";
+        return true;
+    }
+    static char gl_name[128];
+    if (!OpenGLIsSoftware(gl_name, sizeof gl_name)) {
+        renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+        if (renderer_) {
+            description_ = "an accelerated renderer";
+            return true;
+        }
+    }
+    description_ = "our own scaling into the window surface";
+    return true;
+}
+
+void ScreenOutput::Close() {
+    if (texture_) SDL_DestroyTexture(texture_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (texture_format_) SDL_FreeFormat(texture_format_);
+    texture_ = nullptr;
+    renderer_ = nullptr;
+    texture_format_ = nullptr;
+    window_ = nullptr;
+    lut_format_ = SDL_PIXELFORMAT_UNKNOWN;
+    bars_valid_ = false;
+    bars_surface_ = nullptr;
+}
+
+bool ScreenOutput::PrepareTarget() {
+    if (!window_) return false;
+    if (!renderer_) return SDL_GetWindowSurface(window_) != nullptr;
+    if (texture_) return true;
+    // No alpha: the picture is opaque, and a texture with alpha would be
+    // blended into the output instead of copied.
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, kImageWidth,
+                                 kImageHeight);
+    if (!texture_) return false;
+    if (!texture_format_) texture_format_ = SDL_AllocFormat(SDL_PIXELFORMAT_RGB888);
+    SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
+    return true;
+}
+
+void ScreenOutput::SetColours(const std::array<PALETTEENTRY, 256>* entries) {
+    grey_ = entries == nullptr;
+    if (entries) colours_ = *entries;
+    lut_format_ = SDL_PIXELFORMAT_UNKNOWN;
+}
+
+bool ScreenOutput::rebuild_lut(const SDL_PixelFormat* format) {
+    if (format->format == lut_format_) return true;
+    if (format->BytesPerPixel < 2) return false;
+    for (int i = 0; i < 256; ++i) {
+        const std::uint8_t grey = std::uint8_t(i);
+        const PALETTEENTRY& e = colours_[i];
+        lut_[i] = grey_ ? SDL_MapRGB(format, grey, grey, grey) : SDL_MapRGB(format, e.peRed, e.peGreen, e.peBlue);
+    }
+    lut_[0] = SDL_MapRGB(format, 0, 0, 0);
+    lut_[255] = SDL_MapRGB(format, 255, 255, 255);
+    lut_format_ = format->format;
+    return true;
+}
+
+void ScreenOutput::OutputSize(int* w, int* h) const {
+    *w = kImageWidth;
+    *h = kImageHeight;
+    if (renderer_) SDL_GetRendererOutputSize(renderer_, w, h);
+    else if (window_) SDL_GetWindowSizeInPixels(window_, w, h);
+}
+
+bool ScreenOutput::Convert(const SDL_Surface* image) {
+    const auto* pixels = static_cast<const std::uint8_t*>(image->pixels);
+    if (renderer_) {
+        void* texels = nullptr;
+        int pitch = 0;
+        if (!texture_ || !texture_format_ || SDL_LockTexture(texture_, nullptr, &texels, &pitch) != 0) return false;
+        rebuild_lut(texture_format_);
+        ConvertScaled(pixels, image->pitch, lut_.data(), {static_cast<std::uint8_t*>(texels), pitch, 4},
+                      {0, 0, kImageWidth, kImageHeight});
+        SDL_UnlockTexture(texture_);
+        return true;
+    }
+    // The window surface is made anew by SDL when the window's size changes.
+    SDL_Surface* out = SDL_GetWindowSurface(window_);
+    if (!out || !rebuild_lut(out->format)) return false;
+    if (SDL_MUSTLOCK(out) && SDL_LockSurface(out) != 0) return false;
+    view_ = OutputRect(out->w, out->h);
+    whole_update_ = !bars_valid_ || out != bars_surface_ || out->w != bars_w_ || out->h != bars_h_;
+    if (whole_update_) {
+        // Bars are drawn once for each size; the frames after it send only
+        // the picture.
+        SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0));
+        bars_surface_ = out;
+        bars_w_ = out->w;
+        bars_h_ = out->h;
+        bars_valid_ = true;
+    }
+    ConvertScaled(pixels, image->pitch, lut_.data(),
+                  {static_cast<std::uint8_t*>(out->pixels), out->pitch, out->format->BytesPerPixel}, view_);
+    if (SDL_MUSTLOCK(out)) SDL_UnlockSurface(out);
+    return true;
+}
+
+bool ScreenOutput::Present() {
+    if (!renderer_) {
+        if (whole_update_) return SDL_UpdateWindowSurface(window_) == 0;
+        const SDL_Rect picture{view_.x, view_.y, view_.w, view_.h};
+        return SDL_UpdateWindowSurfaceRects(window_, &picture, 1) == 0;
+    }
+    int ow = 0, oh = 0;
+    SDL_GetRendererOutputSize(renderer_, &ow, &oh);
+    const ViewRect v = OutputRect(ow, oh);
+    const SDL_Rect dst{v.x, v.y, v.w, v.h};
+    // Black bars where the picture does not fill the output; a picture that
+    // covers it all needs no clearing first.
+    if (v.x > 0 || v.y > 0 || v.w < ow || v.h < oh) {
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+    }
+    SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
+    SDL_RenderPresent(renderer_);
+    return true;
+}
+
+}  // namespace platform::internal

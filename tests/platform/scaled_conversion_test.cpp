@@ -1,0 +1,72 @@
+#include "platform/scaled_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+using namespace platform;
+
+namespace {
+
+// An image where neighbouring pixels differ, and a table that makes each
+// index a distinct colour with all four bytes in use.
+std::vector<std::uint8_t> Image() {
+    std::vector<std::uint8_t> image(std::size_t(kImageWidth) * kImageHeight);
+    for (int y = 0; y < kImageHeight; ++y)
+        for (int x = 0; x < kImageWidth; ++x) image[std::size_t(y) * kImageWidth + x] = std::uint8_t(x * 7 + y * 13);
+    return image;
+}
+
+std::uint32_t Colour(int index) { return 0x80000000u | std::uint32_t(index) * 0x010307u; }
+
+// An output with a border that must stay untouched, a pitch wider than its
+// rows, converted; then every pixel checked against the image pixel whose
+// area holds the output pixel's centre.
+void CheckOutput(int out_w, int out_h, int bpp) {
+    SCOPED_TRACE(testing::Message() << out_w << "x" << out_h << " at " << bpp << " bytes a pixel");
+    const std::vector<std::uint8_t> image = Image();
+    std::uint32_t lut[256];
+    for (int i = 0; i < 256; ++i) lut[i] = Colour(i);
+    const int pitch = out_w * bpp + 12;
+    const std::uint8_t kUntouched = 0xA5;
+    std::vector<std::uint8_t> out(std::size_t(pitch) * out_h, kUntouched);
+    const ViewRect view = OutputRect(out_w, out_h);
+    ConvertScaled(image.data(), kImageWidth, lut, {out.data(), pitch, bpp}, view);
+
+    int wrong = 0;
+    for (int y = 0; y < out_h; ++y) {
+        for (int x = 0; x < out_w; ++x) {
+            const std::uint8_t* p = out.data() + std::size_t(y) * pitch + std::size_t(x) * bpp;
+            const bool inside = x >= view.x && x < view.x + view.w && y >= view.y && y < view.y + view.h;
+            std::uint32_t want = 0xA5A5A5A5u, got = 0xA5A5A5A5u;
+            if (inside) {
+                const int ix = int((2LL * (x - view.x) + 1) * kImageWidth / (2LL * view.w));
+                const int iy = int((2LL * (y - view.y) + 1) * kImageHeight / (2LL * view.h));
+                want = lut[image[std::size_t(iy) * kImageWidth + ix]];
+            }
+            std::memcpy(&got, p, bpp);
+            if (bpp < 4) want &= (1u << (8 * bpp)) - 1, got &= (1u << (8 * bpp)) - 1;
+            if (got != want && ++wrong <= 3) ADD_FAILURE() << "pixel " << x << "," << y << ": " << got << " want " << want;
+        }
+        // The padding past each row is never written.
+        for (int i = out_w * bpp; i < pitch; ++i) ASSERT_EQ(out[std::size_t(y) * pitch + i], kUntouched) << "row " << y;
+    }
+    EXPECT_EQ(wrong, 0);
+}
+
+}  // namespace
+
+TEST(ScaledConversionTest, WholeFactorsMatchThePixelByPixelReference) {
+    CheckOutput(640, 480, 4);    // a window of the image's size
+    CheckOutput(1920, 1080, 4);  // 2x with bars on every side
+    CheckOutput(2000, 1500, 4);  // 3x
+    CheckOutput(2600, 1950, 4);  // 4x
+}
+
+TEST(ScaledConversionTest, OtherSizesAndPixelWidthsPickTheNearestPixel) {
+    CheckOutput(500, 301, 4);  // a window smaller than the image, odd sizes
+    CheckOutput(1920, 1080, 2);
+    CheckOutput(1280, 960, 3);
+}

@@ -130,7 +130,7 @@ HRESULT DirectDrawCreate(Window* window, DirectDraw** out) {
         delete impl;
         return DDERR_GENERIC;
     }
-    if (std::getenv("FERROW_VERBOSE")) std::fprintf(stderr, "ferrow: picture shown through %s\n", impl->output.Description());
+    if (std::getenv("FERROW_VERBOSE")) std::fprintf(stderr, "ferrow: picture shown through %s\n", impl->output.Description().c_str());
     g_display = impl;
     *out = new DirectDraw(impl);
     return DD_OK;

@@ -3,50 +3,86 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace platform {
 namespace {
 
-// One image row widened by the factor K into 32-bit pixels. The stores are as
-// wide as the widening allows: two pixels at once for 2, four for 4, which
-// the compiler turns into single vector stores.
-template <int K>
-void widen_row(const std::uint8_t* in, const std::uint32_t* lut, std::uint8_t* out) {
-    for (int x = 0; x < kImageWidth; ++x) {
-        const std::uint64_t c = lut[in[x]];
-        if constexpr (K == 1) {
-            const std::uint32_t c32 = std::uint32_t(c);
-            std::memcpy(out + 4 * x, &c32, 4);
-        } else if constexpr (K == 2) {
+// One image row through the table, eight pixels from one 8-byte read.
+void convert_row(const std::uint8_t* in, const std::uint32_t* lut, std::uint8_t* out) {
+    for (int x = 0; x < kImageWidth; x += 8) {
+        std::uint64_t eight;
+        std::memcpy(&eight, in + x, 8);
+        std::uint32_t colours[8];
+        for (int i = 0; i < 8; ++i) colours[i] = lut[(eight >> (8 * i)) & 0xFF];
+        std::memcpy(out + 4 * x, colours, sizeof colours);
+    }
+}
+
+// One image row widened by the factor k into 32-bit pixels, with stores as
+// wide as the widening allows (two pixels at once for 2, four for 4).
+void widen_row(const std::uint8_t* in, const std::uint32_t* lut, std::uint8_t* out, int k) {
+    if (k == 2) {
+        for (int x = 0; x < kImageWidth; ++x) {
+            const std::uint64_t c = lut[in[x]];
             const std::uint64_t pair = c | c << 32;
             std::memcpy(out + 8 * x, &pair, 8);
-        } else if constexpr (K == 4) {
-            const std::uint64_t pair[2] = {c | c << 32, c | c << 32};
-            std::memcpy(out + 16 * x, pair, 16);
+        }
+    } else if (k == 4) {
+        for (int x = 0; x < kImageWidth; ++x) {
+            const std::uint64_t c = lut[in[x]];
+            const std::uint64_t quad[2] = {c | c << 32, c | c << 32};
+            std::memcpy(out + 16 * x, quad, 16);
+        }
+    } else {
+        for (int x = 0; x < kImageWidth; ++x) {
+            const std::uint32_t c = lut[in[x]];
+            for (int i = 0; i < k; ++i, out += 4) std::memcpy(out, &c, 4);
         }
     }
 }
 
-void widen_row_any(const std::uint8_t* in, const std::uint32_t* lut, std::uint8_t* out, int k) {
-    for (int x = 0; x < kImageWidth; ++x) {
-        const std::uint32_t c = lut[in[x]];
-        for (int i = 0; i < k; ++i, out += 4) std::memcpy(out, &c, 4);
+// A widened row, still in the cache, written `count` times down the output.
+// The display reads the output next, from another core: stores that bypass
+// the cache hand it over without first pulling every line of it back from
+// there (a quarter less processor time at 4x on the screen, in this game).
+bool stream_rows(const std::uint8_t* row, std::size_t bytes, std::uint8_t* out, int pitch, int count) {
+#if defined(__SSE2__)
+    if ((reinterpret_cast<std::uintptr_t>(out) | std::uintptr_t(pitch) | bytes) % 16 != 0) return false;
+    const auto* src = reinterpret_cast<const __m128i*>(row);
+    for (int i = 0; i < count; ++i) {
+        auto* dst = reinterpret_cast<__m128i*>(out + std::size_t(i) * pitch);
+        for (std::size_t n = 0; n < bytes / 16; ++n) _mm_stream_si128(dst + n, _mm_load_si128(src + n));
     }
+    return true;
+#else
+    (void)row, (void)bytes, (void)out, (void)pitch, (void)count;
+    return false;
+#endif
 }
 
 void whole_factor(const std::uint8_t* image, int image_pitch, const std::uint32_t* lut, std::uint8_t* out,
-                  int pitch, int k) {
-    const std::size_t row_bytes = std::size_t(kImageWidth) * k * 4;
-    for (int y = 0; y < kImageHeight; ++y) {
-        const std::uint8_t* in = image + std::size_t(y) * image_pitch;
-        std::uint8_t* first = out + std::size_t(y) * k * pitch;
-        switch (k) {
-            case 1: widen_row<1>(in, lut, first); break;
-            case 2: widen_row<2>(in, lut, first); break;
-            case 4: widen_row<4>(in, lut, first); break;
-            default: widen_row_any(in, lut, first, k); break;
-        }
-        for (int i = 1; i < k; ++i) std::memcpy(first + std::size_t(i) * pitch, first, row_bytes);
+                  int pitch, int k, int first, int end) {
+    if (k == 1) {
+        for (int y = first; y < end; ++y)
+            convert_row(image + std::size_t(y) * image_pitch, lut, out + std::size_t(y) * pitch);
+        return;
     }
+    const std::size_t row_bytes = std::size_t(kImageWidth) * k * 4;
+    std::vector<std::uint64_t> storage(row_bytes / 8 + 2);
+    auto* wide = reinterpret_cast<std::uint8_t*>((reinterpret_cast<std::uintptr_t>(storage.data()) + 15) & ~std::uintptr_t(15));
+    for (int y = first; y < end; ++y) {
+        std::uint8_t* rows = out + std::size_t(y) * k * pitch;
+        widen_row(image + std::size_t(y) * image_pitch, lut, wide, k);
+        if (stream_rows(wide, row_bytes, rows, pitch, k)) continue;
+        for (int i = 0; i < k; ++i) std::memcpy(rows + std::size_t(i) * pitch, wide, row_bytes);
+    }
+#if defined(__SSE2__)
+    // Streamed rows are in memory before the display is told to read them.
+    _mm_sfence();
+#endif
 }
 
 // Any size and pixel width: each output pixel takes the image pixel under its
@@ -69,16 +105,23 @@ void nearest(const std::uint8_t* image, int image_pitch, const std::uint32_t* lu
 
 }  // namespace
 
+bool IsWholeFactorView(const PixelTarget& out, const ViewRect& view) {
+    const int k = view.w / kImageWidth;
+    return out.bytes_per_pixel == 4 && k >= 1 && view.w == k * kImageWidth && view.h == k * kImageHeight;
+}
+
+void ConvertScaledRows(const std::uint8_t* image, int image_pitch, const std::uint32_t* lut, const PixelTarget& out,
+                       const ViewRect& view, int first, int count) {
+    if (!IsWholeFactorView(out, view) || first < 0 || count <= 0 || first + count > kImageHeight) return;
+    std::uint8_t* top_left = out.pixels + std::size_t(view.y) * out.pitch + std::size_t(view.x) * 4;
+    whole_factor(image, image_pitch, lut, top_left, out.pitch, view.w / kImageWidth, first, first + count);
+}
+
 void ConvertScaled(const std::uint8_t* image, int image_pitch, const std::uint32_t* lut, const PixelTarget& out,
                    const ViewRect& view) {
     if (view.w <= 0 || view.h <= 0) return;
-    const int k = view.w / kImageWidth;
-    if (out.bytes_per_pixel == 4 && k >= 1 && view.w == k * kImageWidth && view.h == k * kImageHeight) {
-        std::uint8_t* first = out.pixels + std::size_t(view.y) * out.pitch + std::size_t(view.x) * 4;
-        whole_factor(image, image_pitch, lut, first, out.pitch, k);
-    } else {
-        nearest(image, image_pitch, lut, out, view);
-    }
+    if (IsWholeFactorView(out, view)) ConvertScaledRows(image, image_pitch, lut, out, view, 0, kImageHeight);
+    else nearest(image, image_pitch, lut, out, view);
 }
 
 }  // namespace platform

@@ -22,4 +22,10 @@ struct PixelTarget {
 void ConvertScaled(const std::uint8_t* image, int image_pitch, const std::uint32_t* lut, const PixelTarget& out,
                    const ViewRect& view);
 
+// The view is the image times a whole factor and the output has 4 bytes a
+// pixel: only image rows first .. first + count - 1 need converting then.
+bool IsWholeFactorView(const PixelTarget& out, const ViewRect& view);
+void ConvertScaledRows(const std::uint8_t* image, int image_pitch, const std::uint32_t* lut, const PixelTarget& out,
+                       const ViewRect& view, int first, int count);
+
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/screen_output.h"
 
 #include <cstring>
+#include <filesystem>
 
 #include "platform/scaled_conversion.h"
 
@@ -10,6 +11,17 @@ namespace {
 constexpr unsigned kGlRenderer = 0x1F01;  // GL_RENDERER
 
 }  // namespace
+
+bool GraphicsDevicePresent() {
+#if defined(__linux__)
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::directory_iterator("/dev/dri", ec))
+        if (entry.path().filename().string().rfind("renderD", 0) == 0) return true;
+    return std::filesystem::exists("/dev/nvidiactl", ec);
+#else
+    return true;
+#endif
+}
 
 bool OpenGLIsSoftware(char* renderer_name, int size) {
     renderer_name[0] = '\0';
@@ -44,18 +56,22 @@ bool ScreenOutput::Open(SDL_Window* window) {
     if (forced && *forced) {
         renderer_ = SDL_CreateRenderer(window, -1, 0);
         if (!renderer_) return false;
-        description_ = "the renderer named by SDL_RENDER_DRIVER";
+        description_ = std::string("the renderer named by SDL_RENDER_DRIVER, ") + forced;
         return true;
     }
-    static char gl_name[128];
-    if (!OpenGLIsSoftware(gl_name, sizeof gl_name)) {
-        renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
-        if (renderer_) {
-            description_ = "an accelerated renderer";
-            return true;
-        }
+    char gl_name[128] = "";
+    if (!GraphicsDevicePresent()) {
+        description_ = "our own scaling into the window surface: no graphics device";
+    } else if (OpenGLIsSoftware(gl_name, sizeof gl_name)) {
+        description_ = std::string("our own scaling into the window surface: OpenGL is ") +
+                       (gl_name[0] ? gl_name : "not available");
+    } else if ((renderer_ = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED))) {
+        SDL_RendererInfo info{};
+        SDL_GetRendererInfo(renderer_, &info);
+        description_ = std::string("the accelerated renderer ") + (info.name ? info.name : "") + " on " + gl_name;
+    } else {
+        description_ = std::string("our own scaling into the window surface: no renderer for ") + gl_name;
     }
-    description_ = "our own scaling into the window surface";
     return true;
 }
 
@@ -127,7 +143,9 @@ bool ScreenOutput::Convert(const SDL_Surface* image) {
     }
     // The window surface is made anew by SDL when the window's size changes.
     SDL_Surface* out = SDL_GetWindowSurface(window_);
-    if (!out || !rebuild_lut(out->format)) return false;
+    if (!out) return false;
+    const bool new_colours = out->format->format != lut_format_;
+    if (!rebuild_lut(out->format)) return false;
     if (SDL_MUSTLOCK(out) && SDL_LockSurface(out) != 0) return false;
     view_ = OutputRect(out->w, out->h);
     whole_update_ = !bars_valid_ || out != bars_surface_ || out->w != bars_w_ || out->h != bars_h_;
@@ -140,17 +158,50 @@ bool ScreenOutput::Convert(const SDL_Surface* image) {
         bars_h_ = out->h;
         bars_valid_ = true;
     }
-    ConvertScaled(pixels, image->pitch, lut_.data(),
-                  {static_cast<std::uint8_t*>(out->pixels), out->pitch, out->format->BytesPerPixel}, view_);
+    const PixelTarget target{static_cast<std::uint8_t*>(out->pixels), out->pitch, out->format->BytesPerPixel};
+    if (whole_update_ || new_colours || !IsWholeFactorView(target, view_)) {
+        ConvertScaled(pixels, image->pitch, lut_.data(), target, view_);
+        for (int y = 0; y < kImageHeight; ++y)
+            std::memcpy(&shown_[std::size_t(y) * kImageWidth], pixels + std::size_t(y) * image->pitch, kImageWidth);
+        bands_.assign(1, SDL_Rect{view_.x, view_.y, view_.w, view_.h});
+    } else {
+        convert_changed_rows(pixels, image->pitch, target);
+    }
     if (SDL_MUSTLOCK(out)) SDL_UnlockSurface(out);
     return true;
+}
+
+// Rows of the picture that are as the window shows them already are neither
+// converted nor sent: a playing frame changes about a third of them, and at
+// a large scale the conversion and the display's copy are most of the work.
+void ScreenOutput::convert_changed_rows(const std::uint8_t* pixels, int pitch, const PixelTarget& target) {
+    auto take_row = [&](int y) {
+        const std::uint8_t* row = pixels + std::size_t(y) * pitch;
+        std::uint8_t* shown = &shown_[std::size_t(y) * kImageWidth];
+        if (std::memcmp(row, shown, kImageWidth) == 0) return false;
+        std::memcpy(shown, row, kImageWidth);
+        return true;
+    };
+    const int k = view_.w / kImageWidth;
+    bands_.clear();
+    for (int y = 0; y < kImageHeight;) {
+        if (!take_row(y)) {
+            ++y;
+            continue;
+        }
+        int end = y + 1;
+        while (end < kImageHeight && take_row(end)) ++end;
+        ConvertScaledRows(pixels, pitch, lut_.data(), target, view_, y, end - y);
+        bands_.push_back(SDL_Rect{view_.x, view_.y + y * k, view_.w, (end - y) * k});
+        y = end;
+    }
 }
 
 bool ScreenOutput::Present() {
     if (!renderer_) {
         if (whole_update_) return SDL_UpdateWindowSurface(window_) == 0;
-        const SDL_Rect picture{view_.x, view_.y, view_.w, view_.h};
-        return SDL_UpdateWindowSurfaceRects(window_, &picture, 1) == 0;
+        if (bands_.empty()) return true;
+        return SDL_UpdateWindowSurfaceRects(window_, bands_.data(), int(bands_.size())) == 0;
     }
     int ow = 0, oh = 0;
     SDL_GetRendererOutputSize(renderer_, &ow, &oh);

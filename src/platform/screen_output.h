@@ -8,9 +8,12 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "platform/palette_object.h"
 #include "platform/presentation.h"
+#include "platform/scaled_conversion.h"
 
 namespace platform::internal {
 
@@ -36,10 +39,11 @@ public:
     // than the window's size in window units.
     void OutputSize(int* w, int* h) const;
     // How the picture is shown, for the verbose start-up line.
-    const char* Description() const { return description_; }
+    const std::string& Description() const { return description_; }
 
 private:
     bool rebuild_lut(const SDL_PixelFormat* format);
+    void convert_changed_rows(const std::uint8_t* pixels, int pitch, const PixelTarget& target);
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;  // null: our own scaling into the window surface
@@ -55,8 +59,17 @@ private:
     bool bars_valid_ = false;
     bool whole_update_ = true;
     ViewRect view_{0, 0, kImageWidth, kImageHeight};
-    const char* description_ = "";
+    // The picture as the window surface holds it, and the bands of it that
+    // the last conversion changed and the display must be sent.
+    std::vector<std::uint8_t> shown_ = std::vector<std::uint8_t>(std::size_t(kImageWidth) * kImageHeight);
+    std::vector<SDL_Rect> bands_;
+    std::string description_;
 };
+
+// A graphics card shows itself as a render node (or NVIDIA's control
+// device). Without one any OpenGL draws on the processor, and loading it
+// would only cost start-up time and memory.
+bool GraphicsDevicePresent();
 
 // True when the OpenGL the system offers draws on the processor (Mesa's
 // llvmpipe, softpipe or swrast); also true when there is no OpenGL at all.

@@ -1,0 +1,107 @@
+// The window-surface path, on SDL's dummy video driver: the picture doubled
+// into a 1920 x 1080 output between black bars, then only changed rows
+// converted again, until the window is uncovered or resized.
+#include "platform/screen_output.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace platform;
+using platform::internal::ScreenOutput;
+
+namespace {
+
+class ScreenOutputTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0);
+        window_ = SDL_CreateWindow("test", 0, 0, 1920, 1080, SDL_WINDOW_HIDDEN);
+        ASSERT_NE(window_, nullptr);
+        image_ = SDL_CreateRGBSurfaceWithFormat(0, kImageWidth, kImageHeight, 8, SDL_PIXELFORMAT_INDEX8);
+        ASSERT_NE(image_, nullptr);
+        for (int i = 0; i < 256; ++i) colours_[i] = {std::uint8_t(i), std::uint8_t(255 - i), 7, 0};
+    }
+    void TearDown() override {
+        output_.Close();
+        SDL_FreeSurface(image_);
+        SDL_DestroyWindow(window_);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+    void Fill(int y0, int y1, std::uint8_t index) {
+        for (int y = y0; y < y1; ++y) std::memset(static_cast<std::uint8_t*>(image_->pixels) + y * image_->pitch, index, kImageWidth);
+    }
+    void Show() {
+        ASSERT_TRUE(output_.Convert(image_));
+        ASSERT_TRUE(output_.Present());
+    }
+    // The window surface's pixel as red, green, blue.
+    std::uint32_t At(int x, int y) {
+        SDL_Surface* s = SDL_GetWindowSurface(window_);
+        std::uint32_t p;
+        std::memcpy(&p, static_cast<std::uint8_t*>(s->pixels) + y * s->pitch + x * 4, 4);
+        std::uint8_t r, g, b;
+        SDL_GetRGB(p, s->format, &r, &g, &b);
+        return std::uint32_t(r) << 16 | g << 8 | b;
+    }
+    void Scribble(int x, int y) {
+        SDL_Surface* s = SDL_GetWindowSurface(window_);
+        std::memset(static_cast<std::uint8_t*>(s->pixels) + y * s->pitch + x * 4, 0x55, 4);
+    }
+    static std::uint32_t Colour(int i) { return std::uint32_t(i) << 16 | std::uint32_t(255 - i) << 8 | 7; }
+
+    SDL_Window* window_ = nullptr;
+    SDL_Surface* image_ = nullptr;
+    std::array<PALETTEENTRY, 256> colours_{};
+    ScreenOutput output_;
+};
+
+TEST_F(ScreenOutputTest, OnlyChangedRowsAreConvertedUntilTheWindowNeedsAll) {
+    ASSERT_TRUE(output_.Open(window_));
+    ASSERT_TRUE(output_.PrepareTarget());
+    output_.SetColours(&colours_);
+    int w = 0, h = 0;
+    output_.OutputSize(&w, &h);
+    EXPECT_EQ(w, 1920);
+    EXPECT_EQ(h, 1080);
+
+    Fill(0, kImageHeight, 40);
+    Show();
+    EXPECT_EQ(At(0, 0), 0u) << "bar";
+    EXPECT_EQ(At(319, 500), 0u) << "bar";
+    EXPECT_EQ(At(1600, 1079), 0u) << "bar";
+    EXPECT_EQ(At(320, 60), Colour(40));
+    EXPECT_EQ(At(1599, 1019), Colour(40));
+
+    // Image row 100 changes; output rows 260 and 261 show it. A scribble on
+    // an unchanged row stays: that row is not converted again.
+    Fill(100, 101, 90);
+    Scribble(400, 262);
+    Show();
+    EXPECT_EQ(At(321, 260), Colour(90));
+    EXPECT_EQ(At(1599, 261), Colour(90));
+    EXPECT_EQ(At(321, 259), Colour(40));
+    EXPECT_EQ(At(400, 262), 0x555555u);
+
+    // Uncovered: everything is drawn again, bars included.
+    Scribble(5, 5);
+    output_.InvalidateBars();
+    Show();
+    EXPECT_EQ(At(400, 262), Colour(40));
+    EXPECT_EQ(At(5, 5), 0u);
+
+    // New colours convert every row.
+    colours_[40] = {1, 2, 3, 0};
+    output_.SetColours(&colours_);
+    Show();
+    EXPECT_EQ(At(700, 700), 0x010203u);
+
+    // A smaller window: the picture shrinks to fit, centred.
+    SDL_SetWindowSize(window_, 320, 480);
+    Show();
+    EXPECT_EQ(At(0, 119), 0u) << "bar above";
+    EXPECT_EQ(At(160, 120 + 50), 0x010203u);
+    EXPECT_EQ(At(160, 120 + 50), At(319, 359));
+}
+
+}  // namespace

@@ -250,7 +250,8 @@ std::int32_t _layerdaten::addereigniss(const std::int32_t (&parameterblock)[kPar
     e.starty = y;
     e.alter = 0;
     e.maxalter = parameterblock[lebensdauer];
-    bildvergeben(index, bild, x, y);
+    // No slot left: reported, and this layer is gone with the shut-down.
+    if (bildvergeben(index, bild, x, y)) return -1;
     if (angelegt) ++ereignissanzahl;
     return index;
 }

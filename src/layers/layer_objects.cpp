@@ -101,9 +101,11 @@ private:
             // The casing lands in the water.
             soundabspielen(kSoundHuelse);
             const std::int32_t x = abschneiden(s_->x), y = abschneiden(s_->y);
+            // Either spawn may end the program, which deletes this record.
             erzeugen(kSpritzerKlein, x, y, 27);
             if (programmendet) return;
             erzeugen(kWellenring, x - 11, y - 11, 24);
+            if (programmendet) return;
         }
         o_->alter = 0;
         o_->maxalter = 0;

@@ -142,3 +142,16 @@ TEST_F(ObjectTest, A301stImageSlotEndsTheProgramWithOneReportAndNothingReleasedI
         SetUp();
     }
 }
+
+TEST_F(ObjectTest, ACasingWhoseSecondSplashFindsNoSlotEndsTheProgramCleanly) {
+    neu(17, 48, 100, 200, {{lebensdauer, 27}});
+    // The first splash takes the last of the 300 slots; the ring finds none.
+    while (layer(17).bilderanzahl < 299) layerdatenbank.addbild(17, 17, 0, 0);
+    schritte(17, 26);
+    _layerdaten& huelsenlayer = layer(17);
+    huelsenlayer.bewegen();
+    ASSERT_EQ(fakes::boxes.size(), 1u);
+    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
+    EXPECT_EQ(sounds(), std::vector<int>{19});
+    EXPECT_EQ(layerdatenbank.anzahl, 0);
+}

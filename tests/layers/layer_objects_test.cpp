@@ -155,3 +155,12 @@ TEST_F(ObjectTest, ACasingWhoseSecondSplashFindsNoSlotEndsTheProgramCleanly) {
     EXPECT_EQ(sounds(), std::vector<int>{19});
     EXPECT_EQ(layerdatenbank.anzahl, 0);
 }
+
+TEST_F(ObjectTest, DrawingStopsWhenAnObjectsStepEndedTheProgram) {
+    neu(17, 48, 100, 200, {{lebensdauer, 1}});
+    while (layer(17).bilderanzahl < 300) layerdatenbank.addbild(17, 17, 0, 0);
+    EXPECT_FALSE(layerdatenbank.allezeichnen(&grafikdatenbank));
+    ASSERT_EQ(fakes::boxes.size(), 1u);
+    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
+    EXPECT_EQ(layerdatenbank.anzahl, 0);
+}

@@ -134,3 +134,16 @@ TEST_F(GameFlowTest, GivingUpWithF1EntersNothing) {
     Frames(5);
     EXPECT_EQ(Entries("ZOE"), 0);
 }
+
+TEST_F(GameFlowTest, AFrameWhoseDigitsEndTheProgramGoesNoFurther) {
+    // The score's digits are made in the first frame of play; with their
+    // layer full the report comes there, while the view would scroll and F2
+    // reset the table.
+    while (layerdatenbank.layerdaten[10]->bilderanzahl < 300) layerdatenbank.addbild(10, 23, 0, 0);
+    mausx = 0;
+    fakes::keys_down = {VK_F2};
+    Frames(2);
+    ASSERT_EQ(fakes::boxes.size(), 1u);
+    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
+    EXPECT_EQ(layerdatenbank.anzahl, 0);
+}

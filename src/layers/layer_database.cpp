@@ -81,6 +81,10 @@ void _layerdatenbank::setpixelplus(std::int32_t layernummer, std::int32_t schrit
 }
 
 bool _layerdatenbank::freigeben() {
+    // The display goes next; no copy of its pointers may outlive it.
+    lpdd = nullptr;
+    lpddsprimary = nullptr;
+    lpddsback = nullptr;
     for (int i = 0; i < anzahl; ++i) {
         delete layerdaten[i];
         layerdaten[i] = nullptr;

@@ -138,6 +138,9 @@ TEST_F(ObjectTest, A301stImageSlotEndsTheProgramWithOneReportAndNothingReleasedI
         ASSERT_EQ(fakes::boxes.size(), 1u);
         EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
         EXPECT_EQ(layerdatenbank.anzahl, 0);
+        // Nor is anything left pointing at the released display.
+        EXPECT_TRUE(layerdatenbank.lpdd == nullptr && layerdatenbank.lpddsprimary == nullptr &&
+                    layerdatenbank.lpddsback == nullptr);
         TearDown();
         SetUp();
     }

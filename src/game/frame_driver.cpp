@@ -63,6 +63,8 @@ void spielschritt() {
             spielendeerledigt = 1;
         }
         highscore.zeigen();
+        // A text whose drawing reported has ended the program with the layers.
+        if (programmendet) return;
         layerdatenbank.layerdaten[kHudLayer]->bilder[kSlotHighscore].belegt = 1;
         layerdatenbank.layerdaten[kHudLayer]->bilder[kSlotLeertaste].belegt = 1;
     }

@@ -2,7 +2,7 @@
 # Installs what a fresh Debian machine lacks to build, play and test the game.
 set -euo pipefail
 packages=(g++ cmake make libsdl2-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-apps sox desktop-file-utils
-          clang libclang-rt-14-dev)
+          libgl1-mesa-dri libglx-mesa0 clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

@@ -130,6 +130,12 @@ HRESULT DirectDrawCreate(Window* window, DirectDraw** out) {
         delete impl;
         return DDERR_GENERIC;
     }
+    // A renderer may have made the window anew, and without a window manager
+    // the new one lies where the window was before it covered the screen.
+    if (impl->output.UsesRenderer() && (SDL_GetWindowFlags(window->sdl) & SDL_WINDOW_FULLSCREEN)) {
+        SDL_SetWindowFullscreen(window->sdl, 0);
+        internal::EnterFullscreen(window->sdl);
+    }
     if (std::getenv("FERROW_VERBOSE")) std::fprintf(stderr, "ferrow: picture shown through %s\n", impl->output.Description().c_str());
     g_display = impl;
     *out = new DirectDraw(impl);

@@ -38,6 +38,7 @@ public:
     // The output's size in pixels, which a high-density display makes larger
     // than the window's size in window units.
     void OutputSize(int* w, int* h) const;
+    bool UsesRenderer() const { return renderer_ != nullptr; }
     // How the picture is shown, for the verbose start-up line.
     const std::string& Description() const { return description_; }
 

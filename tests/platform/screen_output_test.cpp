@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 
 using namespace platform;
@@ -105,3 +106,15 @@ TEST_F(ScreenOutputTest, OnlyChangedRowsAreConvertedUntilTheWindowNeedsAll) {
 }
 
 }  // namespace
+
+// Run by the screens script under Xvfb with Mesa installed: its OpenGL draws
+// on the processor and must not count as a graphics card.
+TEST(OpenGLProbeTest, MesasSoftwareOpenGLIsNoGraphicsCard) {
+    const char* driver = std::getenv("SDL_VIDEODRIVER");
+    if (!driver || std::strcmp(driver, "x11") != 0) GTEST_SKIP() << "needs an X server";
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0);
+    char name[128];
+    EXPECT_TRUE(internal::OpenGLIsSoftware(name, sizeof name));
+    EXPECT_TRUE(std::strstr(name, "llvmpipe") || std::strstr(name, "softpipe")) << "renderer: " << name;
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}

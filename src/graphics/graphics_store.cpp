@@ -58,11 +58,17 @@ std::uint8_t _grafikdatenbank::loadgrafikdaten() {
         }
         const int breite = BitmapWidth(bitmap);
         const int hoehe = BitmapHeight(bitmap);
-        p->surface = erzeugesurface(p->surface, breite, hoehe);
-        if (!p->surface) {
+        // The old surface goes with the call: the record must not point at it
+        // while a failure's shut-down releases the store, which would release
+        // it again and delete this record under us.
+        Surface* alt = p->surface;
+        p->surface = nullptr;
+        Surface* neu = erzeugesurface(alt, breite, hoehe);
+        if (!neu) {
             DeleteBitmap(bitmap);
             return 1;
         }
+        p->surface = neu;
         ddcopybitmap(p->surface, bitmap, 0, 0, breite, hoehe);
         DeleteBitmap(bitmap);
 

@@ -5,6 +5,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -83,15 +84,19 @@ std::uint8_t _highscore::laden() {
     unsigned char daten[kDatenbytes];
     const std::size_t n = zurueckuebersetzen(roh, rohlaenge, daten);
 
-    // A short file fills what it holds; a field it ends within stays as it was.
+    // A short file fills what it holds, to the byte: a field it ends within
+    // takes the bytes that were read and keeps the rest of what it had (of a
+    // score, the low bytes come first).
     for (int zeile = 0; zeile < kZeilen; ++zeile) {
         const std::size_t anfang = std::size_t(zeile) * kZeilenbytes;
-        if (n >= anfang + kNamenlaenge) std::memcpy(namen[zeile], daten + anfang, kNamenlaenge);
-        if (n >= anfang + kZeilenbytes) {
-            const unsigned char* p = daten + anfang + kNamenlaenge;
-            tabellenpunkte[zeile] = std::int32_t(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 |
-                                                 std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24);
+        const std::size_t da = n > anfang ? std::min<std::size_t>(n - anfang, kZeilenbytes) : 0;
+        std::memcpy(namen[zeile], daten + anfang, std::min<std::size_t>(da, kNamenlaenge));
+        std::uint32_t wert = std::uint32_t(tabellenpunkte[zeile]);
+        for (std::size_t b = 0; b + kNamenlaenge < da; ++b) {
+            const int schiebe = int(8 * b);
+            wert = (wert & ~(0xFFu << schiebe)) | std::uint32_t(daten[anfang + kNamenlaenge + b]) << schiebe;
         }
+        tabellenpunkte[zeile] = std::int32_t(wert);
         // A name that fills its whole field would run into the next row.
         namen[zeile][kNamenlaenge - 1] = 0;
     }

@@ -119,3 +119,17 @@ TEST_F(GraphicsStoreTest, EveryFailureIsReportedAndTheStoreHoldsThreeHundredPict
     EXPECT_EQ(fakes::boxes.size(), boxes + 1);
     EXPECT_EQ(std::strlen(voll.grafikdaten[0]->name), 39u);
 }
+
+TEST_F(GraphicsStoreTest, AReloadWhoseSurfaceCannotBeMadeLeavesTheReleasedStoreAlone) {
+    // The program's own store, which the report's shut-down releases.
+    write_picture("eins.bmp", 5, 3, 100, 2);
+    grafikdatenbank.init(lpdd, lpddsprimary, lpddsback);
+    ASSERT_EQ(grafikdatenbank.setgrafikdaten(Record("eins.bmp", true)), 0);
+    ASSERT_EQ(grafikdatenbank.loadgrafikdaten(), 0);
+
+    platform::FailNextDisplayStep(platform::DisplayStep::OffscreenSurface);
+    EXPECT_EQ(grafikdatenbank.loadgrafikdaten(), 1);
+    ASSERT_EQ(fakes::boxes.size(), 1u);
+    EXPECT_EQ(fakes::boxes[0].text, "DD konnte Surface nicht erzeugen ");
+    EXPECT_EQ(grafikdatenbank.anzahl, 0);
+}

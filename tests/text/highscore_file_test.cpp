@@ -88,6 +88,20 @@ TEST_F(HighscoreFileTest, ShortAndOverlongContentIsReadSafely) {
     EXPECT_STREQ(highscore.namen[6], "Rudi");
     EXPECT_EQ(highscore.tabellenpunkte[6], 50);
 
+    // A file ending inside a field: the bytes read land in it, the rest of
+    // the field keeps what it had. First inside row 5's name, then inside
+    // its score, whose low bytes come first.
+    std::strcpy(highscore.namen[5], "Flinki-Flinki-Flinki");
+    highscore.tabellenpunkte[5] = 0x44332211;
+    anlegen("hight.dat", kurz.substr(0, 185));
+    ASSERT_EQ(highscore.laden(), 0);
+    EXPECT_EQ(std::string(highscore.namen[5]), std::string(15, 'k') + "linki");
+    EXPECT_EQ(highscore.tabellenpunkte[5], 0x44332211);
+    anlegen("hight.dat", kurz + "\x01\x02");
+    ASSERT_EQ(highscore.laden(), 0);
+    EXPECT_EQ(highscore.tabellenpunkte[5], 0x44330201);
+    EXPECT_STREQ(highscore.namen[6], "Rudi");
+
     // A name filling its whole field ends within it.
     std::string lang = kErststart;
     lang.replace(0, 30, std::string(30, 'A'));

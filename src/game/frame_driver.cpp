@@ -42,6 +42,9 @@ void spielschritt() {
     layerdatenbank.punkteanzeige();
     layerdatenbank.wellengang();
     spieluhr();
+    // A spawn or a digit that could not be made has ended the program and
+    // released the layers; scrolling and the table must not follow.
+    if (programmendet) return;
     // Back to the name entry; a running game is given up without an entry.
     if (gedrueckt(platform::VK_F1) || gedrueckt(platform::VK_SPACE)) eingabefertig = 0;
     scrollen();
@@ -60,6 +63,8 @@ void spielschritt() {
             spielendeerledigt = 1;
         }
         highscore.zeigen();
+        // A text whose drawing reported has ended the program with the layers.
+        if (programmendet) return;
         layerdatenbank.layerdaten[kHudLayer]->bilder[kSlotHighscore].belegt = 1;
         layerdatenbank.layerdaten[kHudLayer]->bilder[kSlotLeertaste].belegt = 1;
     }

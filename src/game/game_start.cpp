@@ -27,6 +27,7 @@ void spielstart() {
     grafikkatalog();
     if (programmendet) return;
     szeneaufbauen(0);
+    if (programmendet) return;
     highscore.init(lpdd, lpddsprimary, lpddsback);
     logozeigen();
     layerdatenbank.allezeichnen(&grafikdatenbank);

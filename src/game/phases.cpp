@@ -6,6 +6,7 @@
 #include "layers/sound_requests.h"
 #include "platform/clock.h"
 #include "shell/display.h"
+#include "shell/fatal_report.h"
 #include "text/highscore_table.h"
 
 std::int32_t countdownjetzt = 0, countdownletzt = 0;
@@ -45,6 +46,8 @@ void countdown() {
     zahl.belegt = 1;
     hud(kSlotInfo).belegt = 0;
     layerdatenbank.zeichnen(&grafikdatenbank, kHudLayer);
+    // A drawing that reported has ended the program; the digit's slot is gone.
+    if (programmendet) return;
 
     countdownjetzt = std::int32_t(platform::MonotonicSeconds());
     if (countdownjetzt != countdownletzt) {

@@ -119,7 +119,9 @@ void grafikkatalog() {
         arbeit.transparent = z.transparent;
         arbeit.merker = false;
         std::strncpy(arbeit.name, z.name, sizeof arbeit.name - 1);
-        grafikdatenbank.setgrafikdaten(arbeit);
+        // A failed registration has reported, and the shut-down emptied the
+        // store: registering on would start it afresh on a released display.
+        if (grafikdatenbank.setgrafikdaten(arbeit) != 0) return;
     }
     if (grafikdatenbank.loadgrafikdaten() == 1) platform::PostQuitMessage(0);
 }

@@ -105,6 +105,10 @@ Surface* _grafikdatenbank::erzeugesurface(Surface* alt, std::int32_t breite, std
 }
 
 void _grafikdatenbank::freigeben() {
+    // The display goes next; no copy of its pointers may outlive it.
+    lpdd = nullptr;
+    lpddsprimary = nullptr;
+    lpddsback = nullptr;
     if (anzahl == 0) return;
     for (int i = 0; i < anzahl; ++i) {
         if (!grafikdaten[i]) continue;

@@ -19,6 +19,8 @@ void ziffernanlegen(_layerdatenbank& db, std::int32_t* objekte, int anzahl, std:
     const std::int32_t block[kParameter] = {};
     for (int i = 0; i < anzahl; ++i) {
         const std::int32_t nummer = db.addobject(block, kZiffernlayer, kZiffernbild, x + kZiffernbreite * i, 5);
+        // A report on the way has ended the program and released the layers.
+        if (programmendet) return;
         if (nummer == -1) {
             fehlerbox("freies Object =-1 ");
             return;  // the program is ending
@@ -52,6 +54,7 @@ Ziffernfolge ziffernfolge(std::int32_t wert) {
 }
 
 void _layerdatenbank::punkteanzeige() {
+    if (programmendet) return;
     if (punkteinit == 0) {
         punkteinit = 1;
         ziffernanlegen(*this, punkteobjekte, 7, 510);
@@ -64,6 +67,7 @@ void _layerdatenbank::punkteanzeige() {
 }
 
 void _layerdatenbank::zeitanzeige(std::int32_t wert) {
+    if (programmendet) return;
     if (zeitinit == 0) {
         zeitinit = 1;
         ziffernanlegen(*this, zeitobjekte, 6, 15);

@@ -96,7 +96,8 @@ public:
 
     // Image slots (false = done, true = failed and reported).
     bool addbild(std::int32_t bild, std::int32_t x, std::int32_t y);
-    void bildvergeben(std::int32_t index, std::int32_t bild, std::int32_t x, std::int32_t y);
+    // true when no slot could be had: reported, and the layer may be gone.
+    bool bildvergeben(std::int32_t index, std::int32_t bild, std::int32_t x, std::int32_t y);
     void zuruecksetzen();
     void framesvor();
     void framesrueck();

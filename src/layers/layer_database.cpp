@@ -39,7 +39,8 @@ bool _layerdatenbank::addbild(std::int32_t layernummer, std::int32_t bild, std::
         fehlerbox("_layerdatenbank::addbild-layerdaten[layernummer] zeigt auf NULL");
         return true;
     }
-    l->addbild(bild, x, y);
+    // A full layer has reported, and the shut-down has deleted it.
+    if (l->addbild(bild, x, y)) return true;
     l->lpdd = lpdd;
     l->lpddsprimary = lpddsprimary;
     l->lpddsback = lpddsback;
@@ -79,6 +80,10 @@ void _layerdatenbank::setpixelplus(std::int32_t layernummer, std::int32_t schrit
 }
 
 bool _layerdatenbank::freigeben() {
+    // The display goes next; no copy of its pointers may outlive it.
+    lpdd = nullptr;
+    lpddsprimary = nullptr;
+    lpddsback = nullptr;
     for (int i = 0; i < anzahl; ++i) {
         delete layerdaten[i];
         layerdaten[i] = nullptr;

@@ -21,6 +21,8 @@ bool ist_motorboot(std::int32_t bild) { return bild == 57 || bild == 58 || bild 
 
 bool _layerdaten::zeichnen(_grafikdatenbank* datenbank) {
     bewegen();
+    // A spawn in the step that ended the program has deleted this layer.
+    if (programmendet) return true;
     motorlaeuft = 0;
     if (bilderanzahl == 0) return false;
     if (!datenbank) {

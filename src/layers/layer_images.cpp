@@ -43,19 +43,21 @@ bool _layerdaten::addbild(std::int32_t bild, std::int32_t x, std::int32_t y) {
     return false;
 }
 
-void _layerdaten::bildvergeben(std::int32_t index, std::int32_t bild, std::int32_t x, std::int32_t y) {
+bool _layerdaten::bildvergeben(std::int32_t index, std::int32_t bild, std::int32_t x, std::int32_t y) {
     Ereigniss* e = ereigniss[index];
     for (int i = 0; i < bilderanzahl; ++i) {
         if (speicher[i] && bilder[i].belegt == 0) {
             platzfuellen(i, bild, x, y);
             e->bild = bild;
             e->instanz = i;
-            return;
+            return false;
         }
     }
-    addbild(bild, x, y);
+    // The report's shut-down deletes every layer, this one and its records too.
+    if (addbild(bild, x, y)) return true;
     e->bild = bild;
     e->instanz = bilderanzahl - 1;
+    return false;
 }
 
 void _layerdaten::zuruecksetzen() {

@@ -101,9 +101,11 @@ private:
             // The casing lands in the water.
             soundabspielen(kSoundHuelse);
             const std::int32_t x = abschneiden(s_->x), y = abschneiden(s_->y);
+            // Either spawn may end the program, which deletes this record.
             erzeugen(kSpritzerKlein, x, y, 27);
             if (programmendet) return;
             erzeugen(kWellenring, x - 11, y - 11, 24);
+            if (programmendet) return;
         }
         o_->alter = 0;
         o_->maxalter = 0;
@@ -250,7 +252,8 @@ std::int32_t _layerdaten::addereigniss(const std::int32_t (&parameterblock)[kPar
     e.starty = y;
     e.alter = 0;
     e.maxalter = parameterblock[lebensdauer];
-    bildvergeben(index, bild, x, y);
+    // No slot left: reported, and this layer is gone with the shut-down.
+    if (bildvergeben(index, bild, x, y)) return -1;
     if (angelegt) ++ereignissanzahl;
     return index;
 }

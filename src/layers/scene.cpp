@@ -4,6 +4,7 @@
 #include "graphics/graphics_store.h"
 #include "layers/layer_database.h"
 #include "shell/display.h"
+#include "shell/fatal_report.h"
 
 namespace {
 
@@ -22,22 +23,29 @@ void palme(int layer, int x, int y, int stamm, int ohne = -1) {
         if (k.bild != ohne) objekt(layer, k.bild, x + k.dx, y + k.dy);
 }
 
-void bild(int layer, int bild, int x, int y) { layerdatenbank.addbild(layer, bild, x, y); }
+// Once a report has ended the program the layers are gone: nothing more is
+// added, hidden or framed, and no second report follows.
+void bild(int layer, int bild, int x, int y) {
+    if (!programmendet) layerdatenbank.addbild(layer, bild, x, y);
+}
 
-void verstecken(int layer, int slot) { layerdatenbank.layerdaten[layer]->bilder[slot].belegt = 0; }
+void verstecken(int layer, int slot) {
+    if (!programmendet) layerdatenbank.layerdaten[layer]->bilder[slot].belegt = 0;
+}
 
 std::int32_t r(int modulo) { return zufallszahl() % modulo; }
 
 }  // namespace
 
 std::int32_t objekt(int layer, int bild, int x, int y, std::initializer_list<std::pair<parameter, int>> werte) {
+    if (programmendet) return -1;
     std::int32_t block[kParameter] = {};
     for (const auto& [slot, wert] : werte) block[slot] = wert;
     return layerdatenbank.addobject(block, layer, bild, x, y);
 }
 
 void startframe(int layer, std::int32_t objektnummer, int frame) {
-    if (objektnummer == -1) return;
+    if (objektnummer == -1 || programmendet) return;
     _layerdaten* l = layerdatenbank.layerdaten[layer];
     l->bilder[l->ereigniss[objektnummer]->instanz].actualframe = frame;
 }
@@ -45,7 +53,8 @@ void startframe(int layer, std::int32_t objektnummer, int frame) {
 void szeneaufbauen(std::int32_t wiederholung) {
     if (wiederholung == 0) {
         layerdatenbank.init(lpdd, lpddsprimary, lpddsback);
-        for (int i = 0; i < _layerdatenbank::kLayer; ++i) layerdatenbank.Setlayerdaten(&grafikdatenbank);
+        for (int i = 0; i < _layerdatenbank::kLayer; ++i)
+            if (layerdatenbank.Setlayerdaten(&grafikdatenbank)) return;
     }
 
     // Still images: sea, a reflection, the wave strip, and the head-up
@@ -60,7 +69,7 @@ void szeneaufbauen(std::int32_t wiederholung) {
     bild(18, 68, 5, 430);
     bild(18, 71, 280, 160);
     verstecken(18, 3);
-    layerdatenbank.layerdaten[18]->bilder[3].actualframe = 0;
+    if (!programmendet) layerdatenbank.layerdaten[18]->bilder[3].actualframe = 0;
     for (int k = 0; k < 8; ++k) bild(18, 22, 580 - 15 * k, 447);
     for (int slot = 4; slot < 12; ++slot) verstecken(18, slot);
     bild(19, 73, 150, 160);
@@ -121,6 +130,7 @@ void szeneaufbauen(std::int32_t wiederholung) {
     const int schritt[_layerdatenbank::kLayer][2] = {{0, 0},  {0, 0},  {6, 4},  {7, 4},  {0, 4},  {7, 4}, {0, 8},
                                                      {11, 5}, {13, 6}, {15, 7}, {0, 0},  {0, 6},  {16, 6}, {0, 6},
                                                      {0, 6},  {0, 5},  {0, 0},  {0, 6},  {0, 0},  {0, 0}};
+    if (programmendet) return;
     for (int l = 0; l < _layerdatenbank::kLayer; ++l) layerdatenbank.setpixelplus(l, schritt[l][0], schritt[l][1]);
 
     zufallsszene();

@@ -1,7 +1,6 @@
 // "hight.dat": the 15 rows of the table, each a 30-byte name field and a
 // little-endian 32-bit score, stored the way a Windows text stream stores
-// them (every 0x0A as 0x0D 0x0A), so files move freely between the old
-// program and this one.
+// them (every 0x0A as 0x0D 0x0A); the byte format is fixed.
 #include <signal.h>
 #include <unistd.h>
 

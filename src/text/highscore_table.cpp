@@ -60,14 +60,18 @@ void _highscore::init(DirectDraw* dd, Surface* primary, Surface* back) {
         erststarttabelle();
         schreiben();
     }
+    // A text left without a surface has reported, and the report's shut-down
+    // released the display that dd points to: no further text may use it.
     for (int i = 0; i <= 10; ++i) {
         texte[i].init(dd, primary, back, kSchrift);
         texte[i].surface = texte[i].erzeugesurface(texte[i].surface, 340, 21);
+        if (!texte[i].surface) return;
         texte[i].setposition(0, 19 * i);
     }
     for (int i : {kTitel1, kTitel2}) {
         texte[i].init(dd, primary, back, kSchriftHervorgehoben);
         texte[i].surface = texte[i].erzeugesurface(texte[i].surface, 430, 21);
+        if (!texte[i].surface) return;
         texte[i].setposition(0, 19 * i);
     }
     // The player's row and the typed name stand out in the second font.

@@ -85,6 +85,10 @@ Surface* _text::erzeugesurface(Surface*, std::int32_t breite, std::int32_t hoehe
             std::memcpy(&wort, desc.surface, sizeof wort);
         } else {
             fehlerbox("_text::surface-Lock liefert falschen Wert");
+            // The shut-down has released every other surface; this one,
+            // made before it, would outlive it.
+            neu->Release();
+            return nullptr;
         }
         neu->Unlock();
         neu->SetColorKey(std::uint8_t(wort & 0xFF));
@@ -97,6 +101,9 @@ void _text::loeschen() {
 }
 
 std::int32_t _text::schreiben(const char* text, std::int32_t x, std::int32_t y) {
+    // Once the program is ending the surfaces are released: nothing is
+    // written, and nothing reported a second time.
+    if (programmendet) return 0;
     Surface* quelle = schrift(zeichensatz);
     if (!surface) {
         fehlerbox("_text::schreiben->surface zeigt auf NULL");
@@ -154,6 +161,7 @@ std::int32_t _text::schreiben(const char* text, std::int32_t x, std::int32_t y) 
 }
 
 std::int32_t _text::zeichnen() {
+    if (programmendet) return 1;
     if (!lpddsback) {
         fehlerbox("_layerdaten::zeichnen-lpddsback zeigt auf NULL");
         return 1;

@@ -134,3 +134,41 @@ TEST_F(GameFlowTest, GivingUpWithF1EntersNothing) {
     Frames(5);
     EXPECT_EQ(Entries("ZOE"), 0);
 }
+
+TEST_F(GameFlowTest, AFrameWhoseDigitsEndTheProgramGoesNoFurther) {
+    // The score's digits are made in the first frame of play; with their
+    // layer full the report comes there, while the view would scroll and F2
+    // reset the table.
+    while (layerdatenbank.layerdaten[10]->bilderanzahl < 300) layerdatenbank.addbild(10, 23, 0, 0);
+    mausx = 0;
+    fakes::keys_down = {VK_F2};
+    Frames(2);
+    ASSERT_EQ(fakes::boxes.size(), 1u);
+    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
+    EXPECT_EQ(layerdatenbank.anzahl, 0);
+}
+
+TEST_F(GameFlowTest, DrawingThatEndsTheProgramInTheCountdownOrAtGameOverGoesNoFurther) {
+    // A picture without its surface makes the drawing report: first the
+    // countdown's digits, then a title line of the table at game over.
+    for (bool spielende : {false, true}) {
+        platform::Surface* weg = nullptr;
+        if (spielende) {
+            eingabefertig = 1;
+            restzeit = 0;
+            std::swap(weg, highscore.texte[_highscore::kTitel1].surface);
+        } else {
+            spiellaeuft = 0;
+            std::swap(weg, grafikdatenbank.grafikdaten[71]->surface);
+        }
+        Frames(2);
+        ASSERT_EQ(fakes::boxes.size(), 1u) << spielende;
+        EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::zeichnen-Surface zeigt auf NULL");
+        EXPECT_EQ(layerdatenbank.anzahl, 0);
+        weg->Release();
+        if (spielende) break;
+        TearDown();
+        std::filesystem::remove_all(folder_.path / "data");
+        SetUp();
+    }
+}

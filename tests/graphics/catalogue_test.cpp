@@ -60,3 +60,15 @@ TEST_F(CatalogueTest, EveryPictureLoadsWithItsFrameLayoutAndKey) {
         p->surface->Unlock();
     }
 }
+
+TEST_F(CatalogueTest, ARegistrationThatEndsTheProgramEndsTheCatalogue) {
+    // A store already nearly full: the catalogue's 11th row finds no room.
+    ASSERT_TRUE(OpenDisplay());
+    for (int i = 0; i < 290; ++i) ASSERT_EQ(grafikdatenbank.setgrafikdaten(grafikdaten{}), 0);
+    basisordnerholen();
+    datenordnersetzen("set0");
+    grafikkatalog();
+    ASSERT_EQ(fakes::boxes.size(), 1u);
+    EXPECT_EQ(fakes::boxes[0].text, "_grafikdatenbank::setgrafikdaten-Kein Platz fuer weitere Bilder");
+    EXPECT_EQ(grafikdatenbank.anzahl, 0);
+}

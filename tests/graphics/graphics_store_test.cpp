@@ -132,4 +132,7 @@ TEST_F(GraphicsStoreTest, AReloadWhoseSurfaceCannotBeMadeLeavesTheReleasedStoreA
     ASSERT_EQ(fakes::boxes.size(), 1u);
     EXPECT_EQ(fakes::boxes[0].text, "DD konnte Surface nicht erzeugen ");
     EXPECT_EQ(grafikdatenbank.anzahl, 0);
+    // Nothing is left pointing at the display that went with it.
+    EXPECT_TRUE(grafikdatenbank.lpdd == nullptr && grafikdatenbank.lpddsprimary == nullptr &&
+                grafikdatenbank.lpddsback == nullptr);
 }

@@ -113,7 +113,9 @@ TEST_F(LayerDrawingTest, FailuresAreReportedAndOutOfRangeFramesAreClamped) {
     EXPECT_TRUE(fakes::DebugLineContains("Fehler bei bild Nr.: 0"));
     EXPECT_TRUE(fakes::DebugLineContains("\nDDRVAL="));
 
-    // An empty layer needs neither store nor back buffer; one with a slot does.
+    // An empty layer needs neither store nor back buffer; one with a slot
+    // does. (Once the program is ending nothing is drawn at all.)
+    programmendet = false;
     _layerdaten leer;
     EXPECT_FALSE(leer.zeichnen(nullptr));
     leer.grafikdatenbank = &store_;

@@ -1,4 +1,7 @@
+#include <functional>
+
 #include "layers/layer_fixture.h"
+#include "layers/scene.h"
 
 using ObjectTest = LayerTest;
 
@@ -119,4 +122,48 @@ TEST_F(ObjectTest, TwoHundredObjectsFillALayerAndEndedRecordsAreReusedLowestFirs
     EXPECT_EQ(platz(4, 3).bild, 30);
     EXPECT_EQ(neu(4, 30, 5, 6), 7);
     EXPECT_EQ(neu(4, 30, 5, 6), -1);
+}
+
+TEST_F(ObjectTest, A301stImageSlotEndsTheProgramWithOneReportAndNothingReleasedIsTouched) {
+    // Every way to an image slot, on a digit layer already full.
+    const std::function<void()> wege[] = {
+        [] { EXPECT_TRUE(layerdatenbank.addbild(10, 23, 0, 0)); },
+        [] { EXPECT_EQ(neu(10, 23, 0, 0), -1); },
+        [] { layerdatenbank.punkteanzeige(); },
+        [] { startframe(10, ::objekt(10, 23, 0, 0), 8); },
+    };
+    for (const auto& weg : wege) {
+        while (layer(10).bilderanzahl < 300) layerdatenbank.addbild(10, 23, 0, 0);
+        weg();
+        ASSERT_EQ(fakes::boxes.size(), 1u);
+        EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
+        EXPECT_EQ(layerdatenbank.anzahl, 0);
+        // Nor is anything left pointing at the released display.
+        EXPECT_TRUE(layerdatenbank.lpdd == nullptr && layerdatenbank.lpddsprimary == nullptr &&
+                    layerdatenbank.lpddsback == nullptr);
+        TearDown();
+        SetUp();
+    }
+}
+
+TEST_F(ObjectTest, ACasingWhoseSecondSplashFindsNoSlotEndsTheProgramCleanly) {
+    neu(17, 48, 100, 200, {{lebensdauer, 27}});
+    // The first splash takes the last of the 300 slots; the ring finds none.
+    while (layer(17).bilderanzahl < 299) layerdatenbank.addbild(17, 17, 0, 0);
+    schritte(17, 26);
+    _layerdaten& huelsenlayer = layer(17);
+    huelsenlayer.bewegen();
+    ASSERT_EQ(fakes::boxes.size(), 1u);
+    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
+    EXPECT_EQ(sounds(), std::vector<int>{19});
+    EXPECT_EQ(layerdatenbank.anzahl, 0);
+}
+
+TEST_F(ObjectTest, DrawingStopsWhenAnObjectsStepEndedTheProgram) {
+    neu(17, 48, 100, 200, {{lebensdauer, 1}});
+    while (layer(17).bilderanzahl < 300) layerdatenbank.addbild(17, 17, 0, 0);
+    EXPECT_FALSE(layerdatenbank.allezeichnen(&grafikdatenbank));
+    ASSERT_EQ(fakes::boxes.size(), 1u);
+    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
+    EXPECT_EQ(layerdatenbank.anzahl, 0);
 }

@@ -61,3 +61,18 @@ TEST_F(SceneTest, TheFirstBuildPlacesEverythingAndARebuildRefillsTheSameLayersKe
     EXPECT_EQ(layerdatenbank.layerdaten[18]->bilder[0].bild, 66);
     EXPECT_EQ(layerdatenbank.layerdaten[4]->bilder[0].bild, 0);  // the sea is slot 0 again
 }
+
+TEST_F(SceneTest, ASetUpThatEndsTheProgramGoesNoFurther) {
+    // A full layer makes the set-up's first image there the 301st: the
+    // sea's, the raft's (whose first frame is then set), a pig's.
+    for (int voll : {4, 6, 8}) {
+        layerdatenbank.neustart();
+        while (layerdatenbank.layerdaten[voll]->bilderanzahl < 300) layerdatenbank.addbild(voll, 0, 0, 0);
+        szeneaufbauen(1);
+        ASSERT_EQ(fakes::boxes.size(), 1u) << voll;
+        EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
+        EXPECT_EQ(layerdatenbank.anzahl, 0);
+        TearDown();
+        SetUp();
+    }
+}

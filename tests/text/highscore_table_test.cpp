@@ -83,3 +83,28 @@ TEST_F(HighscoreTableTest, ResetSavesTheBuiltInTableAndShowsTheBestSeven) {
     highscore.auswerten();
     EXPECT_TRUE(fakes::boxes.empty());
 }
+
+using HighscoreSetUpTest = TextTest;
+
+TEST_F(HighscoreSetUpTest, ATextSurfaceThatFailsEndsTheSetUpWithOneReport) {
+    const struct {
+        bool lock;
+        const char* text;
+    } faelle[] = {{false, "Konnte Surface nicht erzeugen->Class Text "}, {true, "_text::surface-Lock liefert falschen Wert"}};
+    for (const auto& fall : faelle) {
+        if (fall.lock) platform::Surface::FailNextAnywhere(platform::SurfaceOp::Lock, platform::DDERR_GENERIC);
+        else platform::FailNextDisplayStep(platform::DisplayStep::OffscreenSurface);
+        highscore.init(lpdd, lpddsprimary, lpddsback);
+        ASSERT_EQ(fakes::boxes.size(), 1u);
+        EXPECT_EQ(fakes::boxes[0].text, fall.text);
+        // No text keeps a surface made after the shut-down released the rest,
+        // and the table's texts neither write, draw nor report any more.
+        for (const _text& t : highscore.texte) EXPECT_EQ(t.surface, nullptr);
+        highscore.auswerten();
+        highscore.zeigen();
+        highscore.nameneingabe();
+        EXPECT_EQ(fakes::boxes.size(), 1u);
+        TearDown();
+        SetUp();
+    }
+}

@@ -56,9 +56,9 @@ void colours_from_resource(const Resource& res, PALETTEENTRY* ape) {
 void colours_from_file(std::FILE* f, PALETTEENTRY* ape) {
     std::uint8_t file_header[14];
     std::uint8_t info[40];
-    if (std::fread(file_header, 1, 14, f) != 14 || std::fread(info, 1, 40, f) != 40) return;
+    if (ReadFile(file_header, 14, f) != 14 || ReadFile(info, 40, f) != 40) return;
     std::uint8_t raw[1024];
-    const std::size_t got = std::fread(raw, 1, sizeof raw, f);
+    const std::size_t got = ReadFile(raw, sizeof raw, f);
     const std::uint32_t entries_read = std::uint32_t(got / 4);
     std::memcpy(ape, raw, entries_read * 4);
     std::uint32_t n = declared_colours(info, le32(info) == 40);
@@ -81,9 +81,9 @@ Palette* loadbitmappalette(DirectDraw* lpdd, const char* name) {
     if (name) {
         if (const Resource* res = FindResource(name, ResourceType::Bitmap)) {
             colours_from_resource(*res, ape);
-        } else if (std::FILE* f = std::fopen(ResolveFileName(name).c_str(), "rb")) {
+        } else if (std::FILE* f = OpenFile(ResolveFileName(name), "rb")) {
             colours_from_file(f, ape);
-            std::fclose(f);
+            CloseFile(f);
         }
     }
 

@@ -1,10 +1,10 @@
 #include "graphics/graphics_store.h"
 
 #include <cstdio>
-#include <new>
 
 #include "graphics/bitmap_loading.h"
 #include "platform/debug_output.h"
+#include "platform/fault_injection.h"
 #include "platform/files.h"
 #include "shell/fatal_report.h"
 
@@ -25,7 +25,7 @@ std::uint8_t _grafikdatenbank::setgrafikdaten(::grafikdaten daten) {
         fehlerbox("_grafikdatenbank::setgrafikdaten-Kein Platz fuer weitere Bilder");
         return 1;
     }
-    auto* neu = new (std::nothrow)::grafikdaten;
+    auto* neu = platform::NewOrNull<::grafikdaten>();
     if (!neu) {
         fehlerbox("Fehler in Modul grafikdaten::setgrafikdaten");
         return 1;

@@ -1,7 +1,6 @@
 #include "layers/layer_database.h"
 
-#include <new>
-
+#include "platform/fault_injection.h"
 #include "sound/sound_slots.h"
 #include "shell/fatal_report.h"
 
@@ -20,7 +19,7 @@ void _layerdatenbank::init(platform::DirectDraw* dd, platform::Surface* primary,
 
 bool _layerdatenbank::Setlayerdaten(_grafikdatenbank* datenbank) {
     layerdaten[anzahl] = nullptr;
-    _layerdaten* neu = new (std::nothrow) _layerdaten;
+    _layerdaten* neu = platform::NewOrNull<_layerdaten>();
     if (!neu) {
         fehlerbox("_layerdatenbank::Setlayerdaten->kein Speicher");
         return true;

@@ -1,11 +1,11 @@
 #include <algorithm>
 #include <cmath>
-#include <new>
 
 #include "game/random_numbers.h"
 #include "graphics/graphics_store.h"
 #include "layers/layer.h"
 #include "layers/sound_requests.h"
+#include "platform/fault_injection.h"
 #include "shell/fatal_report.h"
 
 std::int32_t schwenkrichtung = 0;
@@ -235,7 +235,7 @@ std::int32_t _layerdaten::addereigniss(const std::int32_t (&parameterblock)[kPar
     if (index == -1) {
         // A full layer turns new objects away without a word.
         if (ereignissanzahl >= kEreignisse) return -1;
-        ereigniss[ereignissanzahl] = new (std::nothrow) Ereigniss;
+        ereigniss[ereignissanzahl] = platform::NewOrNull<Ereigniss>();
         if (!ereigniss[ereignissanzahl]) {
             fehlerbox("_layerdaten::addereigniss-fuer ein Ereigniss ist kein Speicher frei");
             return -1;

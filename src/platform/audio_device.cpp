@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/fault_injection.h"
 #include "platform/internal.h"
 #include "platform/mixer.h"
 #include "platform/sample_conversion.h"
@@ -32,6 +33,9 @@ HRESULT g_fail[int(SoundStep::Play) + 1] = {};
 DirectSound::Impl* g_device = nullptr;
 
 HRESULT take_failure(SoundStep step) {
+    // A failed play is a lost buffer, the one failure the game looks for.
+    if (CallFails(Operation(int(Operation::SoundCreate) + int(step))))
+        return step == SoundStep::Play ? DSERR_BUFFERLOST : DSERR_NODRIVER;
     const HRESULT code = g_fail[int(step)];
     g_fail[int(step)] = DS_OK;
     return code;

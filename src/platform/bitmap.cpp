@@ -3,6 +3,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/fault_injection.h"
 #include "platform/internal.h"
 #include "platform/resources.h"
 
@@ -45,7 +46,11 @@ Rgb8 colour_at(const SDL_Surface* s, int x, int y) {
 
 Bitmap* LoadBitmapFile(const char* path) {
     if (!path) return nullptr;
-    SDL_RWops* rw = SDL_RWFromFile(path, "rb");
+    SDL_RWops* rw = CallFails(Operation::FileOpen) ? nullptr : SDL_RWFromFile(path, "rb");
+    if (rw && CallFails(Operation::FileRead)) {
+        SDL_RWclose(rw);
+        return nullptr;
+    }
     return rw ? wrap(SDL_LoadBMP_RW(rw, 1)) : nullptr;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/clock.h"
+#include "platform/fault_injection.h"
 #include "platform/internal.h"
 #include "platform/presentation.h"
 #include "platform/screen_output.h"
@@ -27,6 +28,7 @@ bool g_frame_log_checked = false;
 unsigned long g_frames = 0;
 
 bool take_failure(DisplayStep step) {
+    if (CallFails(Operation(int(Operation::DisplayCreate) + int(step)))) return true;
     bool fail = g_fail[int(step)];
     g_fail[int(step)] = false;
     return fail;

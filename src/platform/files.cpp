@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/fault_injection.h"
+
 namespace platform {
 
 namespace fs = std::filesystem;
@@ -47,6 +49,32 @@ std::string ExecutableDirectory() {
     }
     while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
     return dir;
+}
+
+std::FILE* OpenFile(const std::string& path, const char* mode) {
+    if (CallFails(Operation::FileOpen)) return nullptr;
+    return std::fopen(path.c_str(), mode);
+}
+
+std::size_t ReadFile(void* to, std::size_t bytes, std::FILE* file) {
+    if (CallFails(Operation::FileRead)) return 0;
+    return std::fread(to, 1, bytes, file);
+}
+
+std::size_t WriteFile(const void* from, std::size_t bytes, std::FILE* file) {
+    if (CallFails(Operation::FileWrite)) return 0;
+    return std::fwrite(from, 1, bytes, file);
+}
+
+int CloseFile(std::FILE* file) {
+    const bool fails = CallFails(Operation::FileClose);
+    const int result = std::fclose(file);
+    return fails ? EOF : result;
+}
+
+int RenameFile(const std::string& from, const std::string& to) {
+    if (CallFails(Operation::FileRename)) return -1;
+    return std::rename(from.c_str(), to.c_str());
 }
 
 }  // namespace platform

@@ -46,7 +46,7 @@ void ReleasePrimary(Surface* primary);
 // The display's view of the window: leaving full-screen for a message box,
 // the Alt+Enter toggle and the pointer's confinement to the image.
 void LeaveFullscreen();
-void EnterFullscreen(SDL_Window* window);
+bool EnterFullscreen(SDL_Window* window);  // false when refused
 void ToggleFullscreen();
 void UpdatePointerConfinement();
 

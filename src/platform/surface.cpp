@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/fault_injection.h"
 #include "platform/internal.h"
 
 namespace platform {
@@ -75,6 +76,7 @@ HRESULT Surface::TakeFailure(SurfaceOp op) {
 }
 
 HRESULT Surface::BltFast(int x, int y, Surface* src, const Rect* srcrect, std::uint32_t flags) {
+    if (CallFails(Operation::Blt)) return DDERR_GENERIC;
     if (HRESULT r = TakeFailure(SurfaceOp::Blt)) return r;
     if (!src || !impl_->plain || !src->impl_->plain) return DDERR_INVALIDPARAMS;
     const Rect whole{0, 0, src->width(), src->height()};
@@ -103,6 +105,7 @@ HRESULT Surface::BltFast(int x, int y, Surface* src, const Rect* srcrect, std::u
 }
 
 HRESULT Surface::ColorFill(std::uint8_t index) {
+    if (CallFails(Operation::ColorFill)) return DDERR_GENERIC;
     if (HRESULT r = TakeFailure(SurfaceOp::Blt)) return r;
     if (!impl_->plain) return DDERR_GENERIC;
     // A byte per pixel: the fill is a memset per row, or one for the whole
@@ -118,6 +121,7 @@ HRESULT Surface::ColorFill(std::uint8_t index) {
 }
 
 HRESULT Surface::Lock(const Rect* rect, SurfaceDesc* desc) {
+    if (CallFails(Operation::SurfaceLock)) return DDERR_GENERIC;
     if (HRESULT r = TakeFailure(SurfaceOp::Lock)) return r;
     if (!desc || !impl_->plain) return DDERR_INVALIDPARAMS;
     const Rect r = rect ? *rect : Rect{0, 0, width(), height()};
@@ -136,6 +140,7 @@ HRESULT Surface::Unlock() {
 }
 
 HRESULT Surface::SetColorKey(std::uint8_t key) {
+    if (CallFails(Operation::SetColorKey)) return DDERR_GENERIC;
     if (!impl_->plain) return DDERR_GENERIC;
     impl_->key = key;
     return DD_OK;
@@ -153,6 +158,7 @@ HRESULT Surface::GetSurfaceDesc(SurfaceDesc* desc) const {
 HRESULT Surface::IsLost() const { return lost_ ? DDERR_SURFACELOST : DD_OK; }
 
 HRESULT Surface::Restore() {
+    if (CallFails(Operation::SurfaceRestore)) return DDERR_GENERIC;
     if (HRESULT r = TakeFailure(SurfaceOp::Restore)) return r;
     lost_ = false;
     if (impl_->back) impl_->back->lost_ = false;

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/fault_injection.h"
 #include "platform/internal.h"
 #include "platform/resources.h"
 
@@ -11,9 +12,11 @@ namespace {
 
 bool g_start_windowed = false;
 
-bool start_video() {
+}  // namespace
+
+bool StartVideo() {
     if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    if (CallFails(Operation::StartVideo) || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
     // Without a display SDL falls back on a driver that shows nothing, and the
     // game would run where no one can see or end it. Such a driver counts
     // only when asked for by name, as the tests do.
@@ -26,6 +29,8 @@ bool start_video() {
     }
     return true;
 }
+
+namespace {
 
 // Cursor and icon resources are 8-bit bitmaps keyed by their top-left pixel;
 // the key becomes see-through.
@@ -52,7 +57,7 @@ struct Icon {
 };
 
 Cursor* LoadCursor(const char* name) {
-    if (!start_video()) return nullptr;
+    if (!StartVideo()) return nullptr;
     SDL_Surface* image = keyed_rgba(name, ResourceType::Cursor);
     if (!image) return nullptr;
     // The hot spot is the crosshair's centre dot.
@@ -70,7 +75,8 @@ void SetWindowedStart(bool windowed) { g_start_windowed = windowed; }
 
 namespace internal {
 
-void EnterFullscreen(SDL_Window* window) {
+bool EnterFullscreen(SDL_Window* window) {
+    if (CallFails(Operation::EnterFullscreen)) return false;
     // Covering the screen first keeps the picture right where no window
     // manager carries out the full-screen request: the window then has the
     // screen's size anyway, as the game believes.
@@ -79,16 +85,22 @@ void EnterFullscreen(SDL_Window* window) {
         SDL_SetWindowPosition(window, screen.x, screen.y);
         SDL_SetWindowSize(window, screen.w, screen.h);
     }
-    SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    return SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
 }
 
 }  // namespace internal
 
 Window* CreateWindow(const char* title, Icon* icon, Cursor* cursor) {
     SDL_Window* sdl = nullptr;
-    if (start_video())
+    if (StartVideo() && !CallFails(Operation::CreateWindow))
         sdl = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kImageWidth, kImageHeight,
                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
+    if (sdl && !g_start_windowed && !internal::EnterFullscreen(sdl)) {
+        // A game that asked for the whole screen and did not get it has no
+        // display to play on.
+        SDL_DestroyWindow(sdl);
+        sdl = nullptr;
+    }
     if (!sdl) {
         // The window would have owned them.
         if (icon) SDL_FreeSurface(icon->sdl);
@@ -97,7 +109,6 @@ Window* CreateWindow(const char* title, Icon* icon, Cursor* cursor) {
         delete cursor;
         return nullptr;
     }
-    if (!g_start_windowed) internal::EnterFullscreen(sdl);
     auto* window = new Window;
     window->sdl = sdl;
     if (icon) {

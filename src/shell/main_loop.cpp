@@ -8,7 +8,10 @@
 using namespace platform;
 
 int WinMain() {
-    if (!initfenster()) return programmendet ? 1 : 0;
+    if (!initfenster()) {
+        ShutdownVideo();
+        return programmendet ? 1 : 0;
+    }
 
     Message msg;
     for (;;) {

@@ -1,4 +1,5 @@
 #include "game/game_flow.h"
+#include "platform/debug_output.h"
 #include "platform/window.h"
 #include "shell/display.h"
 #include "shell/fatal_report.h"
@@ -7,16 +8,25 @@
 
 platform::Window* hauptfenster = nullptr;
 
+namespace {
+
+// No video or no window is a display that could not be set up, told as the
+// display's own set-up tells its failed steps.
+int anzeigefehler(const char* schritt) {
+    platform::OutputDebugString(schritt);
+    fehlerbox("Fehler bei DirectDrawInit (id:00)");
+    return 0;
+}
+
+}  // namespace
+
 int initfenster() {
+    if (!platform::StartVideo()) return anzeigefehler("Fehler bei DirectDrawInit->DirectDrawCreate");
     platform::Cursor* cursor = platform::LoadCursor("cursor");
     platform::Icon* icon = platform::LoadIcon("iconi");
     hauptfenster = platform::CreateWindow("ferrow", icon, cursor);
-    if (!hauptfenster) {
-        // Without a display there is no window to play in; say so rather than
-        // end as if all went well.
-        fehlerbox("Keine Anzeige gefunden: Das Fenster konnte nicht geöffnet werden");
-        return 0;
-    }
+    // A window that could not be made, or not made to fill the screen.
+    if (!hauptfenster) return anzeigefehler("Fehler bei DirectDrawInit->SetDisplayMode");
     // The first focus event may never come; start from what the window is.
     programmaktiv = platform::IsWindowActive(hauptfenster) ? 1 : 0;
 

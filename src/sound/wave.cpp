@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/fault_injection.h"
 #include "platform/files.h"
 
 using platform::WAVEFORMATEX;
@@ -20,7 +21,7 @@ std::uint32_t le32(const std::uint8_t* b) {
 }
 
 bool lesen(std::FILE* datei, void* ziel, std::size_t anzahl) {
-    return std::fread(ziel, 1, anzahl, datei) == anzahl;
+    return platform::ReadFile(ziel, anzahl, datei) == anzahl;
 }
 
 long position(std::FILE* datei) { return std::ftell(datei); }
@@ -82,7 +83,7 @@ int formatlesen(std::FILE* datei, const MMCKINFO& riffchunk, WAVEFORMATEX** form
         if (std::uint32_t(zusatz) > fmtchunk.cksize - 18) return WAVEFEHLER_FORMAT;
     }
 
-    *format = static_cast<WAVEFORMATEX*>(std::malloc(sizeof(WAVEFORMATEX) + zusatz));
+    *format = static_cast<WAVEFORMATEX*>(platform::AllocateOrNull(sizeof(WAVEFORMATEX) + zusatz));
     if (!*format) return WAVEFEHLER_SPEICHER;
     std::memcpy(*format, &pcm, 16);
     (*format)->cbSize = zusatz;
@@ -95,7 +96,7 @@ int formatlesen(std::FILE* datei, const MMCKINFO& riffchunk, WAVEFORMATEX** form
 
 int WaveOpenFile(const char* pfad, std::FILE** datei, WAVEFORMATEX** format, MMCKINFO* riffchunk) {
     *format = nullptr;
-    *datei = pfad ? std::fopen(platform::ResolveFileName(pfad).c_str(), "rb") : nullptr;
+    *datei = pfad ? platform::OpenFile(platform::ResolveFileName(pfad), "rb") : nullptr;
     if (!*datei) return WAVEFEHLER_OEFFNEN;
 
     int fehler = kopflesen(*datei, riffchunk);
@@ -138,7 +139,7 @@ int wavedateischliessen(std::FILE** datei, WAVEFORMATEX** format) {
         *format = nullptr;
     }
     if (*datei) {
-        std::fclose(*datei);
+        platform::CloseFile(*datei);
         *datei = nullptr;
     }
     return 0;

@@ -29,10 +29,10 @@ std::string dateipfad() { return ResolveFileName(highscoreordner() + kDateiname)
 
 std::FILE* zumlesen() {
     const std::string ordner = highscoreordner();
-    if (std::FILE* datei = std::fopen(ResolveFileName(ordner + kDateiname).c_str(), "rb")) return datei;
+    if (std::FILE* datei = OpenFile(ResolveFileName(ordner + kDateiname), "rb")) return datei;
     // A player without a file of their own starts from the table that came
     // with the game's data.
-    if (!ordner.empty()) return std::fopen(ResolveFileName(kDateiname).c_str(), "rb");
+    if (!ordner.empty()) return OpenFile(ResolveFileName(kDateiname), "rb");
     return nullptr;
 }
 
@@ -47,7 +47,7 @@ std::size_t zurueckuebersetzen(const unsigned char* roh, std::size_t rohlaenge, 
 }
 
 bool allesgeschrieben(std::FILE* datei, const unsigned char* bytes, std::size_t laenge) {
-    return std::fwrite(bytes, 1, laenge, datei) == laenge && std::fflush(datei) == 0 && fsync(fileno(datei)) == 0;
+    return WriteFile(bytes, laenge, datei) == laenge && std::fflush(datei) == 0 && fsync(fileno(datei)) == 0;
 }
 
 // A game killed while it saved left its unfinished file behind; the file of a
@@ -78,8 +78,8 @@ std::uint8_t _highscore::laden() {
     // Each data byte takes at most two bytes in the file, plus one to see
     // whether a last 0x0D is followed by 0x0A.
     unsigned char roh[2 * kDatenbytes + 1];
-    const std::size_t rohlaenge = std::fread(roh, 1, sizeof roh, datei);
-    std::fclose(datei);
+    const std::size_t rohlaenge = ReadFile(roh, sizeof roh, datei);
+    CloseFile(datei);
     unsigned char daten[kDatenbytes];
     const std::size_t n = zurueckuebersetzen(roh, rohlaenge, daten);
 
@@ -126,10 +126,10 @@ std::uint8_t _highscore::schreiben() {
     const std::string ziel = dateipfad();
     const std::string neu = ziel + ".neu" + std::to_string(getpid());
     bool gut = false;
-    if (std::FILE* f = std::fopen(neu.c_str(), "wb")) {
+    if (std::FILE* f = OpenFile(neu, "wb")) {
         gut = allesgeschrieben(f, datei, laenge);
-        gut = std::fclose(f) == 0 && gut;
-        gut = gut && std::rename(neu.c_str(), ziel.c_str()) == 0;
+        gut = CloseFile(f) == 0 && gut;
+        gut = gut && RenameFile(neu, ziel) == 0;
         if (!gut) std::remove(neu.c_str());
     }
     if (!gut) {

@@ -11,6 +11,7 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy timeo
 status=$?
 failures=0
 [ "$status" = 1 ] || { echo "FAIL: exit status $status, want 1"; failures=1; }
-grep -q "Fehlermeldung Keine Anzeige gefunden: Das Fenster konnte nicht geöffnet werden" "$err" ||
+# The failed step as its debug line, then the report of the display set-up.
+grep -q "^Fehler bei DirectDrawInit->DirectDrawCreate" "$err" && grep -q "Fehlermeldung Fehler bei DirectDrawInit (id:00)$" "$err" ||
   { echo "FAIL: no report on stderr:"; cat "$err"; failures=1; }
 exit $failures

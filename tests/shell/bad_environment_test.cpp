@@ -4,6 +4,7 @@
 
 #include "support/scoped_env.h"
 #include "platform/audio_device.h"
+#include "platform/fault_injection.h"
 #include "sound/sound_slots.h"
 #include "support/shell_fixture.h"
 
@@ -59,23 +60,33 @@ TEST_F(BadEnvironmentTest, NoDataFolderOrABrokenPictureIsReportedByThePicturesNa
     }
 }
 
-TEST_F(BadEnvironmentTest, NoDisplayIsReportedAndTheProgramEndsWithAFailure) {
+TEST_F(BadEnvironmentTest, NoDisplayOrNoFullScreenIsReportedAsAFailedDisplaySetUp) {
     struct Case {
         const char* name;
-        const char* driver;  // null: whatever SDL finds
+        const char* driver;     // null: whatever SDL finds
+        unsigned long refused;  // the counted call refused: 3 is the switch to full screen
+        const char* step;
     };
     // Left to itself, SDL falls back on a driver that shows nothing; that is
     // no display either.
-    const Case cases[] = {{"X server not there", "x11"}, {"nothing found", nullptr}};
+    const Case cases[] = {{"X server not there", "x11", 0, "Fehler bei DirectDrawInit->DirectDrawCreate"},
+                          {"nothing found", nullptr, 0, "Fehler bei DirectDrawInit->DirectDrawCreate"},
+                          {"full screen refused", "dummy", 3, "Fehler bei DirectDrawInit->SetDisplayMode"}};
     for (const Case& c : cases) {
         SetUp();
         ScopedEnv env;
         env.Set("DISPLAY", nullptr);
         env.Set("WAYLAND_DISPLAY", nullptr);
         env.Set("SDL_VIDEODRIVER", c.driver);
+        platform::SetWindowedStart(false);
+        platform::FailCall(c.refused);
         EXPECT_EQ(WinMain(), 1) << c.name;
-        EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Keine Anzeige gefunden: Das Fenster konnte nicht geöffnet werden"})
-            << c.name;
+        if (c.refused) {
+            EXPECT_EQ(platform::FailedOperation(), platform::Operation::EnterFullscreen);
+        }
+        platform::FailCall(0);
+        EXPECT_EQ(fakes::debug_lines.at(0), c.step) << c.name;
+        EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Fehler bei DirectDrawInit (id:00)"}) << c.name;
         EXPECT_EQ(fakes::boxes.at(0).caption, "Fehlermeldung ");
         EXPECT_EQ(hauptfenster, nullptr) << c.name;
         TearDown();

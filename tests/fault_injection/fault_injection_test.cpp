@@ -1,0 +1,439 @@
+// One scripted session of the whole game, run again with each counted
+// fallible call failing in turn, each run in a process of its own. Every run
+// must end with the report the game gives for that call (or carry on where
+// the game only writes a debug line), with no crash, no hang, no sanitizer
+// report, and with "hight.dat" whole.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "platform/fault_injection.h"
+#include "platform/keys.h"
+#include "support/shell_fixture.h"
+#include "text/highscore_table.h"
+
+#ifndef FERROW_FAULT_RUNS
+#define FERROW_FAULT_RUNS 150
+#endif
+
+namespace fs = std::filesystem;
+using namespace platform;
+
+namespace {
+
+// --- The session: messages and frames, each frame on its own clock step.
+
+struct Schritt {
+    Message nachricht;             // WM_NULL: no message, so a frame runs
+    std::set<int> tasten;          // held during the frame
+    std::uint64_t vorlauf = 16667; // clock advance before it, in microseconds
+};
+
+std::deque<Schritt> drehbuch;
+bool escape_erreicht = false;
+
+Schritt Nachricht(std::uint32_t n, std::uintptr_t w = 0, std::intptr_t l = 0) {
+    Schritt s;
+    s.nachricht.message = n;
+    s.nachricht.wparam = w;
+    s.nachricht.lparam = l;
+    s.vorlauf = 0;
+    return s;
+}
+
+void Bilder(int n, std::set<int> tasten = {}, std::uint64_t vorlauf = 16667) {
+    for (int i = 0; i < n; ++i) drehbuch.push_back({Message{}, tasten, vorlauf});
+}
+
+// The name entry looks at the keys every fourth frame.
+void Tippen(int vk) {
+    Bilder(4, {vk});
+    Bilder(4);
+}
+
+// Start-up (in the table, the last player was "AL"), the name ZOE, the
+// countdown, a second of play with eight shots and a reload, game over,
+// Escape.
+void DrehbuchSchreiben() {
+    drehbuch.clear();
+    drehbuch.push_back(Nachricht(WM_MOUSEMOVE, 0, MakeLParam(320, 240)));
+    Bilder(2);
+    for (int vk : {int(VK_BACK), int(VK_BACK), int('Z'), int('O'), int('E')}) Tippen(vk);
+    Bilder(4, {VK_RETURN});
+    // Six clock seconds of countdown, then the first frame of play.
+    for (int s = 0; s < 6; ++s) Bilder(1, {}, 1000000);
+    Bilder(1);
+    for (int schuss = 0; schuss < 8; ++schuss) {
+        drehbuch.push_back(Nachricht(WM_LBUTTONDOWN, 0, MakeLParam(80 * schuss + 40, 150 + 20 * schuss)));
+        drehbuch.push_back(Nachricht(WM_LBUTTONUP));
+        Bilder(6);
+    }
+    drehbuch.push_back(Nachricht(WM_RBUTTONDOWN));
+    drehbuch.push_back(Nachricht(WM_RBUTTONUP));
+    Bilder(10);
+    Bilder(1, {}, 91000000);
+    Bilder(5);
+    drehbuch.push_back(Nachricht(WM_KEYDOWN, VK_ESCAPE));
+}
+
+bool naechste(Message* msg) {
+    if (drehbuch.empty()) {
+        // Nothing left: the window is closed, as a player would.
+        *msg = Message{};
+        msg->message = WM_CLOSE;
+        msg->window = hauptfenster;
+        return true;
+    }
+    const Schritt s = drehbuch.front();
+    drehbuch.pop_front();
+    fakes::Advance(s.vorlauf);
+    fakes::keys_down = s.tasten;
+    if (s.nachricht.message == WM_NULL) return false;
+    *msg = s.nachricht;
+    msg->window = hauptfenster;
+    if (msg->message == WM_KEYDOWN && !programmendet) escape_erreicht = true;
+    return true;
+}
+bool warten(Message* msg) {
+    while (!naechste(msg)) {
+    }
+    return true;
+}
+const MessageSource kDrehbuch = {naechste, warten};
+
+// The table in place before every run: seven players, and "AL" last.
+std::string AlteTabelle() {
+    std::string roh;
+    for (int zeile = 0; zeile < 15; ++zeile) {
+        char name[30] = {};
+        if (zeile < 7) std::snprintf(name, sizeof name, "Spieler%c", 'A' + zeile);
+        if (zeile == _highscore::kEingabe) std::snprintf(name, sizeof name, "AL");
+        roh.append(name, sizeof name);
+        const std::uint32_t punkte = zeile < 7 ? 700u - 100u * std::uint32_t(zeile) : 0u;
+        for (int b = 0; b < 4; ++b) roh += char(punkte >> (8 * b));
+    }
+    std::string datei;
+    for (char c : roh) {
+        if (c == '\n') datei += '\r';
+        datei += c;
+    }
+    return datei;
+}
+
+std::string Lesen(const fs::path& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+// --- One run, in a child process.
+
+std::vector<Operation> aufrufe;
+
+struct Lauf {
+    unsigned long k = 0;
+    fs::path ordner;
+    std::string tabelle;  // written as "hight.dat" first; none when empty
+    bool aufzeichnen = false;
+};
+
+// Builds the run's own folder (the data linked, the table its own), plays the
+// session and writes what came of it; exits with the game's status.
+[[noreturn]] void Kind(const Lauf& lauf) {
+    const int fehler = ::open((lauf.ordner / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ::dup2(fehler, 2);
+    ::dup2(fehler, 1);
+    const fs::path daten = lauf.ordner / "data" / "set0";
+    fs::create_directories(daten);
+    for (const auto& e : fs::directory_iterator(FERROW_DATA_DIR))
+        if (e.path().filename() != "hight.dat") fs::create_symlink(e.path(), daten / e.path().filename());
+    if (!lauf.tabelle.empty()) std::ofstream(daten / "hight.dat", std::ios::binary) << lauf.tabelle;
+    fs::current_path(lauf.ordner);
+
+    DrehbuchSchreiben();
+    escape_erreicht = false;
+    SetMessageSource(&kDrehbuch);
+    SetWindowedStart(false);
+    if (lauf.aufzeichnen) SetCallRecorder([](Operation op) { aufrufe.push_back(op); });
+    FailCall(lauf.k);
+    const int status = WinMain();
+
+    std::ofstream aus(lauf.ordner / "ergebnis", std::ios::binary);
+    aus << "status " << status << "\ncalls " << CallsCounted() << "\nfailed " << OperationName(FailedOperation())
+        << "\nescape " << escape_erreicht << "\n";
+    for (const auto& b : fakes::boxes) aus << "box " << b.text << "|" << b.caption << "\n";
+    for (const auto& d : fakes::debug_lines)
+        if (d.rfind("Fehler bei DirectDrawInit->", 0) == 0) aus << "step " << d << "\n";
+    if (lauf.aufzeichnen) {
+        aus << "ops ";
+        for (Operation op : aufrufe) aus << char('A' + int(op));
+        aus << "\n";
+    }
+    aus.close();
+    std::exit(status);
+}
+
+struct Ergebnis {
+    unsigned long k = 0;
+    std::string fehler;  // empty when the run was as it should be
+    int status = -1;
+    unsigned long calls = 0;
+    std::string failed, ops, tabelle;
+    bool escape = false;
+    std::vector<std::string> boxes, steps;
+};
+
+Ergebnis Auswerten(const Lauf& lauf, int wstatus, bool abgebrochen) {
+    Ergebnis e;
+    e.k = lauf.k;
+    const std::string err = Lesen(lauf.ordner / "stderr");
+    if (abgebrochen) e.fehler = "hung";
+    else if (WIFSIGNALED(wstatus)) e.fehler = "crashed with signal " + std::to_string(WTERMSIG(wstatus));
+    if (err.find("Sanitizer") != std::string::npos || err.find("runtime error") != std::string::npos)
+        e.fehler += " sanitizer report:\n" + err.substr(0, 4000);
+    std::istringstream in(Lesen(lauf.ordner / "ergebnis"));
+    std::string zeile;
+    bool gelesen = false;
+    while (std::getline(in, zeile)) {
+        const std::size_t leer = zeile.find(' ');
+        const std::string art = zeile.substr(0, leer), wert = leer == std::string::npos ? "" : zeile.substr(leer + 1);
+        if (art == "status") e.status = std::stoi(wert), gelesen = true;
+        else if (art == "calls") e.calls = std::stoul(wert);
+        else if (art == "failed") e.failed = wert;
+        else if (art == "escape") e.escape = wert == "1";
+        else if (art == "box") e.boxes.push_back(wert);
+        else if (art == "step") e.steps.push_back(wert);
+        else if (art == "ops") e.ops = wert;
+    }
+    if (e.fehler.empty() && !gelesen) e.fehler = "no result written";
+    if (e.fehler.empty() && WIFEXITED(wstatus) && WEXITSTATUS(wstatus) != e.status)
+        e.fehler = "exit status " + std::to_string(WEXITSTATUS(wstatus)) + " after the game's " + std::to_string(e.status);
+    e.tabelle = Lesen(lauf.ordner / "data" / "set0" / "hight.dat");
+    return e;
+}
+
+// Runs the given k, two at a time, each child ended after a minute.
+std::vector<Ergebnis> Laufen(const std::vector<Lauf>& laeufe) {
+    struct Laufend {
+        const Lauf* lauf;
+        std::chrono::steady_clock::time_point anfang;
+    };
+    std::map<pid_t, Laufend> laufend;
+    std::vector<Ergebnis> ergebnisse;
+    std::size_t naechster = 0;
+    std::fflush(nullptr);
+    while (naechster < laeufe.size() || !laufend.empty()) {
+        while (naechster < laeufe.size() && laufend.size() < 2) {
+            const Lauf& l = laeufe[naechster++];
+            fs::remove_all(l.ordner);
+            fs::create_directories(l.ordner);
+            const pid_t pid = fork();
+            if (pid == 0) Kind(l);
+            laufend[pid] = {&l, std::chrono::steady_clock::now()};
+        }
+        int wstatus = 0;
+        const pid_t fertig = waitpid(-1, &wstatus, WNOHANG);
+        if (fertig > 0) {
+            const Lauf& l = *laufend.at(fertig).lauf;
+            ergebnisse.push_back(Auswerten(l, wstatus, false));
+            laufend.erase(fertig);
+            fs::remove_all(l.ordner);
+            continue;
+        }
+        for (auto& [pid, r] : laufend) {
+            if (std::chrono::steady_clock::now() - r.anfang > std::chrono::seconds(60)) {
+                kill(pid, SIGKILL);
+                waitpid(pid, &wstatus, 0);
+                ergebnisse.push_back(Auswerten(*r.lauf, wstatus, true));
+                fs::remove_all(r.lauf->ordner);
+                laufend.erase(pid);
+                break;
+            }
+        }
+        usleep(1000);
+    }
+    return ergebnisse;
+}
+
+// --- What each failed call must lead to.
+
+const std::string kId00 = "Fehler bei DirectDrawInit (id:00)|Fehlermeldung ";
+
+std::string Box(const std::string& text) { return text + "|Fehlermeldung "; }
+
+// A failed step of the display set-up: its debug line, then the one report.
+bool Einrichtung(const Ergebnis& e, const char* schritt) {
+    return e.boxes == std::vector<std::string>{kId00} && e.steps == std::vector<std::string>{schritt};
+}
+
+bool EinerVon(const Ergebnis& e, std::initializer_list<const char*> texte) {
+    if (e.boxes.size() != 1) return false;
+    for (const char* t : texte)
+        if (e.boxes[0] == Box(t)) return true;
+    return false;
+}
+
+// Empty when the reports fit the call that failed.
+std::string Berichte(Operation op, const Ergebnis& e) {
+    bool gut = false;
+    switch (op) {
+        case Operation::StartVideo:
+        case Operation::DisplayCreate: gut = Einrichtung(e, "Fehler bei DirectDrawInit->DirectDrawCreate"); break;
+        case Operation::CreateWindow:
+        case Operation::EnterFullscreen:
+        case Operation::DisplayMode: gut = Einrichtung(e, "Fehler bei DirectDrawInit->SetDisplayMode"); break;
+        case Operation::DisplayCooperativeLevel:
+            gut = Einrichtung(e, "Fehler bei DirectDrawInit->SetCooperativeLevel");
+            break;
+        case Operation::PrimarySurface: gut = Einrichtung(e, "Fehler bei DirectDrawInit->CreatePrimarySurface"); break;
+        case Operation::BackBuffer: gut = Einrichtung(e, "Fehler bei DirectDrawInit->CreateBackPuffer"); break;
+        case Operation::CreatePalette:
+            gut = e.boxes == std::vector<std::string>{Box("Palette konnte nicht geladen werden"), kId00};
+            break;
+        case Operation::OffscreenSurface:
+            // The back buffer is one too, made with the primary.
+            gut = Einrichtung(e, "Fehler bei DirectDrawInit->CreateBackPuffer") ||
+                  EinerVon(e, {"DD konnte Surface nicht erzeugen ", "Konnte Surface nicht erzeugen->Class Text "});
+            break;
+        case Operation::Flip: gut = EinerVon(e, {"Fehler bei Seitenumschaltung, Programm wird beendet!"}); break;
+        case Operation::Blt:
+            // A text's letter reports twice: the letter, then the text.
+            gut = EinerVon(e, {"_layerdaten::zeichen-ddrval!=DD_OK", "_text::zeichen-ddrval!=DD_OK"}) ||
+                  e.boxes == std::vector<std::string>{Box("_text::schreiben->BltFast liefert nicht DD_OK"),
+                                                      Box("_text::zeichen-ddrval!=DD_OK")};
+            break;
+        case Operation::SurfaceLock:
+            gut = EinerVon(e, {"_grafikdatenbank::loadgrafikdaten-Lock liefert falschen Wert",
+                               "_layerdaten::mask-surface->Lock-Surface konnte nicht gesperrt werden",
+                               "_text::surface-Lock liefert falschen Wert"});
+            break;
+        case Operation::SurfaceRestore: gut = e.boxes.empty() || EinerVon(e, {"fehler bei Restore"}); break;
+        case Operation::SoundCreate:
+        case Operation::SoundCooperativeLevel: gut = EinerVon(e, {"Fehler bei DirectSoundInit (id:01)"}); break;
+        case Operation::FileOpen:
+        case Operation::FileRead:
+            // A picture file; else a sound or the table, which the game goes on without.
+            gut = e.boxes.empty() ||
+                  (e.boxes.size() == 1 && e.boxes[0].rfind("Konnte Bild nicht laden : ", 0) == 0);
+            break;
+        case Operation::Allocation:
+            // A sound's format block is the one the game goes on without.
+            gut = e.boxes.empty() || EinerVon(e, {"Fehler in Modul grafikdaten::setgrafikdaten",
+                                                  "_layerdatenbank::Setlayerdaten->kein Speicher",
+                                                  "_layerdaten::addereigniss-fuer ein Ereigniss ist kein Speicher frei"});
+            break;
+        default: gut = e.boxes.empty(); break;  // fill, colour key, sound buffers, writing the table
+    }
+    if (!gut) {
+        std::string t = "reports for a failed " + std::string(OperationName(op)) + ":";
+        for (const auto& b : e.boxes) t += " [" + b + "]";
+        for (const auto& s : e.steps) t += " step [" + s + "]";
+        return t;
+    }
+    if (!e.boxes.empty() && e.status != 1) return "exit status " + std::to_string(e.status) + " after a report";
+    if (e.boxes.empty() && (e.status != 0 || !e.escape)) return "did not carry on to the Escape";
+    return "";
+}
+
+// Of each kind of call all, or `je` spread evenly from its first to its last.
+std::vector<unsigned long> Auswahl(const std::string& ops, std::size_t je) {
+    std::map<char, std::vector<unsigned long>> nach_art;
+    for (std::size_t i = 0; i < ops.size(); ++i) nach_art[ops[i]].push_back(i + 1);
+    std::vector<unsigned long> ks;
+    for (const auto& [art, alle] : nach_art) {
+        if (alle.size() <= je) {
+            ks.insert(ks.end(), alle.begin(), alle.end());
+            continue;
+        }
+        for (std::size_t i = 0; i < je; ++i) ks.push_back(alle[i * (alle.size() - 1) / (je - 1)]);
+    }
+    std::sort(ks.begin(), ks.end());
+    return ks;
+}
+
+}  // namespace
+
+using FaultInjectionTest = ShellTest;
+
+TEST_F(FaultInjectionTest, EveryCountedCallFailingEndsWithItsReportOrCarriesOn) {
+    const fs::path wurzel = fs::path(::testing::TempDir()) / ("ferrow-faults-" + std::to_string(getpid()));
+    const std::string alt = AlteTabelle();
+    const auto anfang = std::chrono::steady_clock::now();
+
+    // The session without a failure: the calls it makes, and the new table.
+    // Two more give the tables the game writes when it could not read the
+    // old one: not opened (the first-start table) or read as empty.
+    std::vector<Lauf> vorlaeufe(3);
+    for (std::size_t i = 0; i < 3; ++i) vorlaeufe[i].ordner = wurzel / ("vor" + std::to_string(i));
+    vorlaeufe[0].tabelle = alt;
+    vorlaeufe[0].aufzeichnen = true;
+    vorlaeufe[2].tabelle = std::string(1, '\0');
+    std::vector<Ergebnis> vor = Laufen(vorlaeufe);
+    std::sort(vor.begin(), vor.end(), [](const Ergebnis& a, const Ergebnis& b) { return a.ops.size() > b.ops.size(); });
+    const Ergebnis& ohne = vor[0];
+    ASSERT_EQ(ohne.fehler, "");
+    ASSERT_EQ(ohne.status, 0);
+    ASSERT_TRUE(ohne.escape && ohne.boxes.empty());
+    ASSERT_NE(ohne.tabelle, alt) << "the session should save a new table";
+    const unsigned long n = ohne.calls;
+    ASSERT_EQ(ohne.ops.size(), n);
+    const std::set<std::string> ungelesen = {vor[1].tabelle, vor[2].tabelle};
+
+    // Each kind of call as often as the budget allows; FERROW_FAULT_RUNS sets
+    // another budget (the number of calls, n, runs them all).
+    const char* wunsch = std::getenv("FERROW_FAULT_RUNS");
+    const std::size_t budget = wunsch ? std::strtoul(wunsch, nullptr, 10) : FERROW_FAULT_RUNS;
+    std::size_t je = n;
+    while (je > 2 && Auswahl(ohne.ops, je).size() > budget) je = je * 9 / 10;
+    const std::vector<unsigned long> ks = Auswahl(ohne.ops, je);
+    std::vector<Lauf> laeufe(ks.size());
+    for (std::size_t i = 0; i < ks.size(); ++i) {
+        laeufe[i].k = ks[i];
+        laeufe[i].tabelle = alt;
+        laeufe[i].ordner = wurzel / ("k" + std::to_string(ks[i]));
+    }
+    const std::vector<Ergebnis> ergebnisse = Laufen(laeufe);
+    fs::remove_all(wurzel);
+
+    int fehlschlaege = 0;
+    for (const Ergebnis& e : ergebnisse) {
+        const Operation op = Operation(ohne.ops[e.k - 1] - 'A');
+        std::string fehler = e.fehler;
+        if (fehler.empty() && e.failed != OperationName(op))
+            fehler = "call " + std::to_string(e.k) + " was " + e.failed + ", not " + OperationName(op);
+        if (fehler.empty()) fehler = Berichte(op, e);
+        // The table as it was, or as this session saves it; a table that could
+        // not be read at the start is replaced by what the game makes instead.
+        const bool lesefehler = (op == Operation::FileOpen || op == Operation::FileRead) && ungelesen.count(e.tabelle);
+        if (fehler.empty() && e.tabelle != alt && e.tabelle != ohne.tabelle && !lesefehler)
+            fehler = "hight.dat is neither the old nor the new table";
+        if (!fehler.empty() && ++fehlschlaege <= 40)
+            ADD_FAILURE() << "k=" << e.k << " (" << OperationName(op) << "): " << fehler;
+    }
+    EXPECT_EQ(fehlschlaege, 0);
+
+    // What was run, kind by kind.
+    std::map<char, std::pair<std::size_t, std::size_t>> zahl;
+    for (char c : ohne.ops) ++zahl[c].first;
+    for (unsigned long k : ks) ++zahl[ohne.ops[k - 1]].second;
+    std::printf("N = %lu counted calls; %zu runs (every call of a kind, or %zu of it spread evenly from its first "
+                "to its last), %.1f s\n",
+                n, ks.size(), je,
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count());
+    for (const auto& [art, z] : zahl)
+        std::printf("  %-34s %6zu calls, %4zu run\n", OperationName(Operation(art - 'A')), z.first, z.second);
+    std::printf("k run:");
+    for (unsigned long k : ks) std::printf(" %lu", k);
+    std::printf("\n");
+}

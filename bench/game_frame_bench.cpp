@@ -69,17 +69,3 @@ void BM_GameFrame(benchmark::State& state) {
 BENCHMARK(BM_GameFrame)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-namespace {
-
-// The conversion alone: the back buffer through the palette into the texture.
-void BM_PaletteConversion(benchmark::State& state) {
-    if (!benchsupport::OpenGame()) {
-        state.SkipWithError("no display or no data");
-        return;
-    }
-    for (auto _ : state) platform::ConvertBackBuffer();
-}
-BENCHMARK(BM_PaletteConversion)->Unit(benchmark::kMicrosecond);
-
-}  // namespace

@@ -46,8 +46,9 @@ HRESULT DirectDrawCreate(Window* window, DirectDraw** out);
 // microseconds per flip, for measuring the pace; nothing is written otherwise.
 void CloseFrameLog();
 
-// The first half of the flip: the back buffer through the palette into the
-// texture, without presenting it; the benchmarks time it on its own.
+// The first half of the flip: the back buffer's changed rows through the
+// palette into the texture or the window surface, without presenting them;
+// the game-frame benchmark ends with it.
 HRESULT ConvertBackBuffer();
 
 // Flips made since the program started.

@@ -55,7 +55,9 @@ picture_black=$(convert "$work/picture.png" -fill white +opaque black -format '%
 # The GPU path, on Mesa's software OpenGL where the machine has it.
 if SDL_VIDEODRIVER=x11 "$tests" --gtest_filter=OpenGLProbeTest.* >"$work/probe.log" 2>&1; then
   if grep -q "SKIPPED\|PASSED" "$work/probe.log"; then
-    SDL_RENDER_DRIVER=opengl shot gl
+    # Mesa's driver is unloaded before a sanitizer build counts its leaks, so
+    # its few blocks cannot be told from ours; our own path keeps the check.
+    SDL_RENDER_DRIVER=opengl ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" shot gl
     grep -q "SDL_RENDER_DRIVER, opengl" "$work/gl.log" || fail "opengl renderer not used: $(cat "$work/gl.log")"
     [ "$(differing "$work/gl.png" "$work/full.png")" = 0 ] || fail "the OpenGL path draws other pixels"
   fi

@@ -50,9 +50,10 @@ void colours_from_resource(const Resource& res, PALETTEENTRY* ape) {
         ape[i] = {table[4 * i + 2], table[4 * i + 1], table[4 * i], 0};
 }
 
-// Colours of a bitmap file, read as the old loader read them: 1024 bytes
-// straight after the 40-byte header into the entries; the declared colours
-// have red and blue swapped back, the rest keep the bytes as read.
+// Colours of a bitmap file, read the way every palette of this game is
+// read: 1024 bytes straight after the 40-byte header into the entries; the
+// declared colours have red and blue swapped back, the rest keep the bytes
+// as read.
 void colours_from_file(std::FILE* f, PALETTEENTRY* ape) {
     std::uint8_t file_header[14];
     std::uint8_t info[40];

@@ -29,7 +29,7 @@ struct DirectSoundBuffer::Impl {
 
 namespace {
 
-HRESULT g_fail[int(SoundStep::Play) + 1] = {};
+HRESULT g_fail[int(SoundStep::Count)] = {};
 DirectSound::Impl* g_device = nullptr;
 
 HRESULT take_failure(SoundStep step) {

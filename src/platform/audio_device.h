@@ -40,7 +40,7 @@ struct DSBUFFERDESC {
 };
 
 // The steps a test can make fail once, with a code of its choosing.
-enum class SoundStep { Create, CooperativeLevel, CreateBuffer, Lock, Play };
+enum class SoundStep { Create, CooperativeLevel, CreateBuffer, Lock, Play, Count };
 void FailNextSoundStep(SoundStep step, HRESULT code);
 
 class DirectSound;

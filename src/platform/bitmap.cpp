@@ -1,5 +1,6 @@
 #include "platform/bitmap.h"
 
+#include <cstring>
 #include <unordered_map>
 #include <vector>
 
@@ -33,9 +34,14 @@ Rgb8 colour_at(const SDL_Surface* s, int x, int y) {
     std::uint32_t value = 0;
     switch (bpp) {
         case 1: value = row[x]; break;
-        case 2: value = reinterpret_cast<const std::uint16_t*>(row)[x]; break;
+        case 2: {
+            std::uint16_t v16;
+            std::memcpy(&v16, row + 2 * x, 2);
+            value = v16;
+            break;
+        }
         case 3: value = std::uint32_t(row[3 * x]) | std::uint32_t(row[3 * x + 1]) << 8 | std::uint32_t(row[3 * x + 2]) << 16; break;
-        default: value = reinterpret_cast<const std::uint32_t*>(row)[x]; break;
+        default: std::memcpy(&value, row + 4 * x, 4); break;
     }
     Rgb8 c{};
     SDL_GetRGB(value, s->format, &c.r, &c.g, &c.b);
@@ -70,11 +76,6 @@ void DeleteBitmap(Bitmap* bitmap) {
 int BitmapWidth(const Bitmap* b) { return b ? b->sdl->w : 0; }
 int BitmapHeight(const Bitmap* b) { return b ? b->sdl->h : 0; }
 int BitmapBitsPerPixel(const Bitmap* b) { return b ? b->sdl->format->BitsPerPixel : 0; }
-
-std::uint8_t BitmapPixel(const Bitmap* b, int x, int y) {
-    if (!b || x < 0 || y < 0 || x >= b->sdl->w || y >= b->sdl->h || b->sdl->format->BytesPerPixel != 1) return 0;
-    return static_cast<const std::uint8_t*>(b->sdl->pixels)[y * b->sdl->pitch + x];
-}
 
 std::uint8_t NearestEntry(const Rgb8& c, const PALETTEENTRY* palette) {
     int best = 0;

@@ -20,8 +20,6 @@ void DeleteBitmap(Bitmap* bitmap);
 int BitmapWidth(const Bitmap* bitmap);
 int BitmapHeight(const Bitmap* bitmap);
 int BitmapBitsPerPixel(const Bitmap* bitmap);
-// The file's own colour index of a pixel (bitmaps of 8 bits or fewer).
-std::uint8_t BitmapPixel(const Bitmap* bitmap, int x, int y);
 
 // Copies the rectangle (x, y, w, h) of the bitmap onto the whole surface,
 // stretched to the surface's size, every colour mapped onto the palette entry

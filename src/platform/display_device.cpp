@@ -18,7 +18,7 @@ struct DirectDraw::Impl {
 
 namespace {
 
-bool g_fail[int(DisplayStep::OffscreenSurface) + 1] = {};
+bool g_fail[int(DisplayStep::Count)] = {};
 DirectDraw::Impl* g_display = nullptr;
 Surface* g_primary = nullptr;
 Palette* g_primary_palette = nullptr;
@@ -70,8 +70,8 @@ void ReleasePrimary(Surface* primary) {
 }
 
 void OnDeactivate() {
-    // Players relied on switching away not eating game time: the primary
-    // reports itself lost, so re-activation re-bases the clock.
+    // Switching away must not eat game time: the primary reports itself
+    // lost, so re-activation runs the restore, which re-bases the clock.
     if (g_primary) g_primary->MarkLost();
 }
 

@@ -1,5 +1,5 @@
-// Result codes of the display, sound and bitmap operations. The game tests
-// them exactly as it tested the codes of the interfaces these stand in for.
+// Result codes of the display, sound and bitmap operations, which the game
+// tests one by one: each failure it tells apart has a code of its own.
 #pragma once
 #include <cstdint>
 
@@ -8,7 +8,6 @@ namespace platform {
 using HRESULT = std::int32_t;
 
 constexpr HRESULT DD_OK = 0;
-constexpr HRESULT S_OK = 0;
 constexpr HRESULT E_FAIL = HRESULT(0x80004005u);
 constexpr HRESULT DDERR_GENERIC = E_FAIL;
 constexpr HRESULT DDERR_INVALIDPARAMS = HRESULT(0x80070057u);

@@ -61,7 +61,7 @@ Surface::~Surface() {
 }
 
 namespace {
-HRESULT g_fail_anywhere[3] = {DD_OK, DD_OK, DD_OK};
+HRESULT g_fail_anywhere[int(SurfaceOp::Count)] = {};
 }
 
 void Surface::FailNext(SurfaceOp op, HRESULT code) { fail_[int(op)] = code; }
@@ -130,12 +130,10 @@ HRESULT Surface::Lock(const Rect* rect, SurfaceDesc* desc) {
     desc->height = height();
     desc->pitch = impl_->plain->pitch;
     desc->surface = static_cast<std::uint8_t*>(impl_->plain->pixels) + r.top * impl_->plain->pitch + r.left;
-    locked_ = true;
     return DD_OK;
 }
 
 HRESULT Surface::Unlock() {
-    locked_ = false;
     return DD_OK;
 }
 
@@ -143,15 +141,6 @@ HRESULT Surface::SetColorKey(std::uint8_t key) {
     if (CallFails(Operation::SetColorKey)) return DDERR_GENERIC;
     if (!impl_->plain) return DDERR_GENERIC;
     impl_->key = key;
-    return DD_OK;
-}
-
-HRESULT Surface::GetSurfaceDesc(SurfaceDesc* desc) const {
-    if (!desc) return DDERR_INVALIDPARAMS;
-    desc->width = width();
-    desc->height = height();
-    desc->pitch = impl_->plain ? impl_->plain->pitch : 0;
-    desc->surface = nullptr;
     return DD_OK;
 }
 

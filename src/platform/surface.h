@@ -15,7 +15,7 @@ struct Rect {
     int left, top, right, bottom;
 };
 
-// What Lock and GetSurfaceDesc describe: size, row pitch, and (after Lock)
+// What Lock describes: size, row pitch, and (after Lock)
 // the address of the locked rectangle's top-left pixel.
 struct SurfaceDesc {
     int width = 0;
@@ -28,7 +28,7 @@ constexpr std::uint32_t DDBLTFAST_NOCOLORKEY = 0x0;
 constexpr std::uint32_t DDBLTFAST_SRCCOLORKEY = 0x1;
 constexpr std::uint32_t DDBLTFAST_WAIT = 0x10;
 
-enum class SurfaceOp { Blt, Lock, Restore };
+enum class SurfaceOp { Blt, Lock, Restore, Count };
 
 class Surface {
 public:
@@ -45,7 +45,6 @@ public:
     HRESULT Lock(const Rect* rect, SurfaceDesc* desc);
     HRESULT Unlock();
     HRESULT SetColorKey(std::uint8_t key);
-    HRESULT GetSurfaceDesc(SurfaceDesc* desc) const;
     HRESULT IsLost() const;
     HRESULT Restore();
 
@@ -83,8 +82,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     bool lost_ = false;
-    bool locked_ = false;
-    HRESULT fail_[3] = {DD_OK, DD_OK, DD_OK};
+    HRESULT fail_[int(SurfaceOp::Count)] = {};
 };
 
 }  // namespace platform

@@ -13,8 +13,8 @@ char datenordner[kPfadlaenge];
 
 namespace {
 
-// Paths keep the old 260-character limit; a longer one is left empty, so the
-// data is not found and loading reports it, instead of a cut-off path.
+// Paths are held in buffers of 260 characters; a longer one is left empty,
+// so the data is not found and loading reports it, instead of a cut-off path.
 void setzen(char (&ziel)[kPfadlaenge], const std::string& pfad) {
     if (pfad.size() >= sizeof ziel) {
         platform::OutputDebugString("Pfad zu lang\n");

@@ -4,6 +4,7 @@
 # a crash, a leak, a sanitizer report or an input that takes a minute.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+scripts/setup.sh fuzz
 seconds="${1:-60}"
 build=build/fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -DFERROW_FUZZ=ON -DFERROW_TESTS=OFF \

@@ -3,7 +3,7 @@
 # the game, e.g. --windowed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh play
 cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DFERROW_TESTS=OFF >/dev/null
 cmake --build build/release -j"$(nproc)"
 exec build/release/ferrow "$@"

@@ -1,16 +1,42 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian machine lacks to build, play and test the game.
+# Installs what a fresh Debian machine lacks for one purpose:
+#   play  - build and run the game (the default)
+#   test  - also the test, benchmark and end-to-end tools
+#   fuzz  - also clang with the fuzzer runtime that matches it
+# Usage: setup.sh [play|test|fuzz]
 set -euo pipefail
-packages=(g++ cmake make libsdl2-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-apps sox desktop-file-utils
-          libgl1-mesa-dri libglx-mesa0 clang libclang-rt-14-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+purpose=${1:-play}
+play=(g++ cmake make libsdl2-dev)
+test=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-apps sox desktop-file-utils
+      libgl1-mesa-dri libglx-mesa0)
+case $purpose in
+  play) packages=("${play[@]}") ;;
+  test) packages=("${play[@]}" "${test[@]}") ;;
+  fuzz) packages=("${play[@]}" clang) ;;
+  *) echo "setup.sh: purpose must be play, test or fuzz" >&2; exit 2 ;;
+esac
+
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+updated=
+install() {
+  local missing=() p
+  for p in "$@"; do
+    dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+  done
+  [ ${#missing[@]} -gt 0 ] || return 0
   echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+  if [ -z "$updated" ]; then
+    "${sudo[@]}" apt-get update -qq
+    updated=1
+  fi
+  # env, since sudo does not pass the caller's environment on.
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+}
+
+install "${packages[@]}"
+if [ "$purpose" = fuzz ]; then
+  # The fuzzer runtime comes with the clang of the same major version.
+  major=$(clang --version | sed -n 's/.*clang version \([0-9]*\).*/\1/p' | head -n 1)
+  install "libclang-rt-$major-dev"
 fi

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds and runs every test (installing what is missing): once optimised,
 # once under AddressSanitizer and UndefinedBehaviorSanitizer; then a minute
-# of fuzzing for each fuzz target.
+# of fuzzing for each fuzz target. The benchmarks are built with the
+# optimised tests, so that they keep compiling, but not run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh test
 jobs="$(nproc)"
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DFERROW_BENCH=ON >/dev/null
 cmake --build build/test -j"$jobs"
 (cd build/test && ctest --output-on-failure -j"$jobs")
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DFERROW_SANITIZE=ON >/dev/null

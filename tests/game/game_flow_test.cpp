@@ -139,7 +139,8 @@ TEST_F(GameFlowTest, AFrameWhoseDigitsEndTheProgramGoesNoFurther) {
     // The score's digits are made in the first frame of play; with their
     // layer full the report comes there, while the view would scroll and F2
     // reset the table.
-    while (layerdatenbank.layerdaten[kLayerZiffern]->bilderanzahl < 300) layerdatenbank.addbild(kLayerZiffern, kBildZiffern, 0, 0);
+    while (layerdatenbank.layerdaten[kLayerZiffern]->bilderanzahl < 300)
+        layerdatenbank.addbild(kLayerZiffern, kBildZiffern, 0, 0);
     mausx = 0;
     fakes::keys_down = {VK_F2};
     Frames(2);

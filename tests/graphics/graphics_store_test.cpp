@@ -57,22 +57,22 @@ TEST_F(GraphicsStoreTest, PicturesAreNumberedByRegistrationAndFilesWinOverResour
     for (auto [name, keyed] : {std::pair{"eins.bmp", true}, {"zwei.bmp", true}, {"beides.bmp", false}, {"nurres", false}})
         ASSERT_EQ(store_.setgrafikdaten(Record(name, keyed)), 0);
     EXPECT_EQ(store_.anzahl, 4);
-    EXPECT_EQ(store_.grafikdaten[kBildWasser]->surface, nullptr);
+    EXPECT_EQ(store_.grafikdaten[0]->surface, nullptr);
     ASSERT_EQ(store_.loadgrafikdaten(), 0);
     EXPECT_TRUE(fakes::boxes.empty());
 
     EXPECT_EQ(store_.grafikdaten[1]->surface->width(), 7);
-    EXPECT_EQ(pixel(store_.grafikdaten[kBildFloss]->surface, 0, 0), 130);  // the file, not the resource
+    EXPECT_EQ(pixel(store_.grafikdaten[2]->surface, 0, 0), 130);  // the file, not the resource
     EXPECT_EQ(pixel(store_.grafikdaten[3]->surface, 0, 0), 150);
     // The key is the top-left pixel, also when that is index 0.
-    EXPECT_EQ(store_.grafikdaten[kBildWasser]->keyfarbe & 0xFF, 2u);
+    EXPECT_EQ(store_.grafikdaten[0]->keyfarbe & 0xFF, 2u);
     EXPECT_EQ(store_.grafikdaten[1]->keyfarbe & 0xFF, 0u);
 
     // A second load builds every surface anew and reads the key again.
     write_picture("eins.bmp", 5, 3, 100, 7);
     ASSERT_EQ(store_.loadgrafikdaten(), 0);
-    EXPECT_EQ(store_.grafikdaten[kBildWasser]->keyfarbe & 0xFF, 7u);
-    EXPECT_EQ(pixel(store_.grafikdaten[kBildWasser]->surface, 0, 0), 7);
+    EXPECT_EQ(store_.grafikdaten[0]->keyfarbe & 0xFF, 7u);
+    EXPECT_EQ(pixel(store_.grafikdaten[0]->surface, 0, 0), 7);
 
     store_.freigeben();
     store_.freigeben();  // empty: nothing happens
@@ -117,7 +117,7 @@ TEST_F(GraphicsStoreTest, EveryFailureIsReportedAndTheStoreHoldsThreeHundredPict
     EXPECT_EQ(voll.setgrafikdaten(d), 1);
     EXPECT_EQ(voll.anzahl, 300);
     EXPECT_EQ(fakes::boxes.size(), boxes + 1);
-    EXPECT_EQ(std::strlen(voll.grafikdaten[kBildWasser]->name), 39u);
+    EXPECT_EQ(std::strlen(voll.grafikdaten[0]->name), 39u);
 }
 
 TEST_F(GraphicsStoreTest, AReloadWhoseSurfaceCannotBeMadeLeavesTheReleasedStoreAlone) {

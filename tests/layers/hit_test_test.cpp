@@ -22,7 +22,7 @@ TEST_F(HitTest, OnlyClicksStrictlyInsideLeftOfTheMarginAndOnOpaquePixelsHit) {
     // pixels from 105 are all background; from 113 the fourth is not.
     layer(9).zuruecksetzen();
     bemalen(kBildLeuchtturm, {0, 0, 120, 320});  // lighthouse: opaque
-    bemalen(kBildSauLinks, {16, 0, 32, 32});    // pig: its left half see-through
+    bemalen(kBildSauLinks, {16, 0, 32, 32});     // pig: its left half see-through
     const int turm = neu(9, kBildLeuchtturm, 100, 50);
     const int sau = neu(9, kBildSauLinks, 100, 50);
     layer(9).zeichnen(&grafikdatenbank);

@@ -14,7 +14,8 @@ TEST_F(ObjectTest, LifeEndsTheObjectAndACasingLandsWithTwoSplashesAndOneSound) {
     EXPECT_FALSE(objekt(kLayerHuelsen, huelse).aktiv);
     EXPECT_EQ(sounds(), std::vector<int>{kSoundHuelse});
 
-    const std::vector<int> spritzer = lebende(kLayerHuelsen, kBildSpritzerKlein), ring = lebende(kLayerHuelsen, kBildWellenring);
+    const std::vector<int> spritzer = lebende(kLayerHuelsen, kBildSpritzerKlein);
+    const std::vector<int> ring = lebende(kLayerHuelsen, kBildWellenring);
     ASSERT_TRUE(spritzer.size() == 1u && ring.size() == 1u);
     EXPECT_TRUE(platz(kLayerHuelsen, spritzer[0]).x == 100 && platz(kLayerHuelsen, spritzer[0]).y == 200);
     // Both stand still and fade by themselves; new records step at once.

@@ -51,9 +51,9 @@ TEST_F(ShotTest, AShotThrowsACasingAndJoltsTheViewSevenPixelsAtMost) {
 TEST_F(ShotTest, OnlyTheFrontmostObjectIsHitAndNeverOneOfTheSea) {
     bemalen(kBildSonne, {0, 0, 60, 60});
     bemalen(kBildLeuchtturm, {0, 0, 120, 320});
-    neu(7, kBildLeuchtturm, 100, 50);   // lighthouse, -5
-    neu(12, kBildSonne, 100, 50);   // sun in front of it, -20
-    neu(0, kBildLeuchtturm, 400, 50);   // in the sea layer
+    neu(7, kBildLeuchtturm, 100, 50);  // lighthouse, -5
+    neu(12, kBildSonne, 100, 50);      // sun in front of it, -20
+    neu(0, kBildLeuchtturm, 400, 50);  // in the sea layer
     layerdatenbank.allezeichnen(&grafikdatenbank);
 
     EXPECT_TRUE(layerdatenbank.schiessen(&grafikdatenbank, 110, 60));

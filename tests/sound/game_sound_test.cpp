@@ -41,7 +41,8 @@ TEST_F(GameSoundTest, StartsWithBothLoopsAndAShotIsHeardUntilTheProgramEnds) {
     ASSERT_NO_FATAL_FAILURE(StartGame());
     EXPECT_EQ(soundstatus(soundpuffer[kSoundMeer]), kSchleife);
     EXPECT_EQ(soundstatus(soundpuffer[kSoundMelodie]), kSchleife);
-    for (int n : {kSoundSchuss, kSoundLeer, kSoundNachladen, kSoundMotor}) EXPECT_EQ(soundstatus(soundpuffer[n]), 0u) << n;
+    for (int n : {kSoundSchuss, kSoundLeer, kSoundNachladen, kSoundMotor})
+        EXPECT_EQ(soundstatus(soundpuffer[n]), 0u) << n;
 
     restzeit = 90;
     schuesse = magazin;

@@ -65,8 +65,8 @@ void spielschritt() {
         highscore.zeigen();
         // A text whose drawing reported has ended the program with the layers.
         if (programmendet) return;
-        layerdatenbank.layerdaten[kHudLayer]->bilder[kSlotHighscore].belegt = 1;
-        layerdatenbank.layerdaten[kHudLayer]->bilder[kSlotLeertaste].belegt = 1;
+        layerdatenbank.layerdaten[kLayerHud]->bilder[kSlotHighscore].belegt = 1;
+        layerdatenbank.layerdaten[kLayerHud]->bilder[kSlotLeertaste].belegt = 1;
     }
     seitenumschaltung();
 }

@@ -1,6 +1,7 @@
 #include "game/game_flow.h"
 #include "layers/layer_database.h"
 #include "layers/sound_requests.h"
+#include "sound/sound_numbers.h"
 #include "platform/clock.h"
 
 // The clock counts whole seconds of a monotonic clock: a changed system
@@ -26,7 +27,7 @@ std::int32_t spieluhr() {
     // Once 0 it stays 0; a value that jumped below 0 becomes 0 next frame.
     if (restzeit < 0) restzeit = 0;
     if (restzeit > 0) restzeit = zeitlimit - vergangen;
-    if (restzeit < 5 && restzeit != letzterestzeit) soundabspielen(16);
+    if (restzeit < 5 && restzeit != letzterestzeit) soundabspielen(kSoundTicken);
     letzterestzeit = restzeit;
     layerdatenbank.zeitanzeige(restzeit);
     return restzeit;

@@ -2,6 +2,9 @@
 #pragma once
 #include <cstdint>
 
+#include "graphics/palette_colours.h"
+#include "layers/layer_numbers.h"
+
 extern std::uint8_t spiellaeuft;        // 1 = normal frames; 0 = countdown
 extern std::uint8_t eingabefertig;      // 0 = the name entry runs
 extern std::uint8_t spielendeerledigt;  // the game-over entry is made for this game
@@ -15,15 +18,11 @@ extern std::int32_t schuesse;           // shots left in the magazine
 extern std::int32_t magazin;            // magazine size
 extern std::int32_t countdownjetzt, countdownletzt;
 
-constexpr std::uint8_t kHintergrundfarbe = 192;  // the sky, cleared every frame
-constexpr std::uint8_t kCountdownfarbe = 0;
+constexpr std::uint8_t kHintergrundfarbe = kFarbeHimmel;  // cleared every frame
+constexpr std::uint8_t kCountdownfarbe = kFarbeSchwarz;
 constexpr std::uint32_t kLogodauer = 5000;       // ms
 constexpr std::int32_t kSpielzeit = 90;          // s
-constexpr std::int32_t kMagazin = 8;
-
-// The head-up display's slots on layer 18, and the logo's on layer 19.
-constexpr int kHudLayer = 18, kLogoLayer = 19;
-constexpr int kSlotHighscore = 0, kSlotLeertaste = 1, kSlotInfo = 2, kSlotCountdown = 3, kSlotPatronen = 4;
+constexpr std::int32_t kMagazin = kPatronenplaetze;  // one cartridge shown per shot
 
 void spielstart();
 void spielschritt();

@@ -22,8 +22,8 @@ void spielstart() {
     basisordnerholen();
     datenordnersetzen("set0");
     soundsetladen();
-    soundschleife(soundpuffer[10]);
-    soundschleife(soundpuffer[17]);
+    soundschleife(soundpuffer[kSoundMeer]);
+    soundschleife(soundpuffer[kSoundMelodie]);
     grafikkatalog();
     if (programmendet) return;
     szeneaufbauen(0);
@@ -35,10 +35,10 @@ void spielstart() {
 }
 
 void logozeigen() {
-    if (programmendet || layerdatenbank.anzahl <= kLogoLayer) return;
+    if (programmendet || layerdatenbank.anzahl <= kLayerLogo) return;
     flaecheloeschen(lpddsback, kHintergrundfarbe);
-    layerdatenbank.layerdaten[kLogoLayer]->bilder[0].belegt = 1;
-    layerdatenbank.zeichnen(&grafikdatenbank, kLogoLayer);
+    layerdatenbank.layerdaten[kLayerLogo]->bilder[kSlotLogo].belegt = 1;
+    layerdatenbank.zeichnen(&grafikdatenbank, kLayerLogo);
     seitenumschaltung();
     // Held, but the window keeps answering its desktop meanwhile; what comes
     // in stays queued for the loop.
@@ -47,5 +47,5 @@ void logozeigen() {
         platform::PumpEvents();
         platform::Sleep(10);
     }
-    if (layerdatenbank.layerdaten[kLogoLayer]) layerdatenbank.layerdaten[kLogoLayer]->bilder[0].belegt = 0;
+    if (layerdatenbank.layerdaten[kLayerLogo]) layerdatenbank.layerdaten[kLayerLogo]->bilder[kSlotLogo].belegt = 0;
 }

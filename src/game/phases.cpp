@@ -7,13 +7,14 @@
 #include "platform/clock.h"
 #include "shell/display.h"
 #include "shell/fatal_report.h"
+#include "sound/sound_numbers.h"
 #include "text/highscore_table.h"
 
 std::int32_t countdownjetzt = 0, countdownletzt = 0;
 
 namespace {
 
-Bildplatz& hud(int slot) { return layerdatenbank.layerdaten[kHudLayer]->bilder[slot]; }
+Bildplatz& hud(int slot) { return layerdatenbank.layerdaten[kLayerHud]->bilder[slot]; }
 
 }  // namespace
 
@@ -45,14 +46,14 @@ void countdown() {
     Bildplatz& zahl = hud(kSlotCountdown);
     zahl.belegt = 1;
     hud(kSlotInfo).belegt = 0;
-    layerdatenbank.zeichnen(&grafikdatenbank, kHudLayer);
+    layerdatenbank.zeichnen(&grafikdatenbank, kLayerHud);
     // A drawing that reported has ended the program; the digit's slot is gone.
     if (programmendet) return;
 
     countdownjetzt = std::int32_t(platform::MonotonicSeconds());
     if (countdownjetzt != countdownletzt) {
         ++zahl.actualframe;
-        if (zahl.actualframe >= 1 && zahl.actualframe <= 5) soundabspielen(16);
+        if (zahl.actualframe >= 1 && zahl.actualframe <= 5) soundabspielen(kSoundTicken);
         if (zahl.actualframe > 5) {
             // "LOS!" has been shown for a second: play begins.
             zahl.actualframe = 0;
@@ -68,6 +69,6 @@ void countdown() {
 }
 
 void patronenanzeige() {
-    if (!layerdatenbank.layerdaten[kHudLayer]) return;
+    if (!layerdatenbank.layerdaten[kLayerHud]) return;
     for (int k = 0; k < kMagazin; ++k) hud(kSlotPatronen + k).belegt = k < schuesse ? 1 : 0;
 }

@@ -3,6 +3,7 @@
 #include "layers/layer_database.h"
 #include "layers/sound_requests.h"
 #include "shell/main_loop.h"
+#include "sound/sound_numbers.h"
 
 std::int32_t schuesse = 0;
 std::int32_t magazin = kMagazin;
@@ -10,10 +11,10 @@ std::int32_t magazin = kMagazin;
 void schuss() {
     if (schuesse > 0) {
         --schuesse;
-        soundabspielen(0);
+        soundabspielen(kSoundSchuss);
         layerdatenbank.schiessen(&grafikdatenbank, klickx, klicky);
     } else {
-        soundabspielen(5);  // the dry click of an empty magazine
+        soundabspielen(kSoundLeer);
     }
     patronenanzeige();
 }
@@ -22,6 +23,6 @@ void nachladen() {
     // Only an empty magazine is refilled.
     if (schuesse > 0) return;
     schuesse = magazin;
-    soundabspielen(6);
+    soundabspielen(kSoundNachladen);
     patronenanzeige();
 }

@@ -1,8 +1,7 @@
-// The one list of every picture; its order fixes the picture numbers that
-// the whole game uses.
+// Registers every picture of the catalogue table with the store.
 #pragma once
 
-constexpr int kKatalogBilder = 74;
+#include "graphics/picture_numbers.h"
 
 // Registers and loads every picture; a picture that cannot be loaded ends
 // the program through the quit message.

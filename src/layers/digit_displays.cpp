@@ -4,6 +4,7 @@
 
 #include "game/game_flow.h"
 #include "layers/layer_database.h"
+#include "layers/layer_numbers.h"
 #include "shell/fatal_report.h"
 
 std::int32_t punkteobjekte[7];
@@ -11,21 +12,19 @@ std::int32_t zeitobjekte[7];
 
 namespace {
 
-constexpr std::int32_t kZiffernlayer = 10;
-
 // Seven (or six) still digit objects in a row, blank to begin with.
 void ziffernanlegen(_layerdatenbank& db, std::int32_t* objekte, int anzahl, std::int32_t x) {
     for (int i = 0; i < 7; ++i) objekte[i] = 0;
     const std::int32_t block[kParameter] = {};
     for (int i = 0; i < anzahl; ++i) {
-        const std::int32_t nummer = db.addobject(block, kZiffernlayer, kZiffernbild, x + kZiffernbreite * i, 5);
+        const std::int32_t nummer = db.addobject(block, kLayerZiffern, kBildZiffern, x + kZiffernbreite * i, 5);
         // A report on the way has ended the program and released the layers.
         if (programmendet) return;
         if (nummer == -1) {
             fehlerbox("freies Object =-1 ");
             return;  // the program is ending
         }
-        _layerdaten* l = db.layerdaten[kZiffernlayer];
+        _layerdaten* l = db.layerdaten[kLayerZiffern];
         l->bilder[l->ereigniss[nummer]->instanz].actualframe = kZifferLeer;
         objekte[i] = nummer;
     }
@@ -34,7 +33,7 @@ void ziffernanlegen(_layerdatenbank& db, std::int32_t* objekte, int anzahl, std:
 // A digit that could not be made keeps entry 0; without a digit layer or
 // such a record there is nothing to set.
 void zifferzeigen(_layerdatenbank& db, std::int32_t objekt, std::int32_t frame) {
-    _layerdaten* l = db.layerdaten[kZiffernlayer];
+    _layerdaten* l = db.layerdaten[kLayerZiffern];
     if (!l || objekt < 0 || objekt >= l->ereignissanzahl || !l->ereigniss[objekt]) return;
     l->bilder[l->ereigniss[objekt]->instanz].actualframe = frame;
 }

@@ -3,12 +3,14 @@
 #pragma once
 #include <cstdint>
 
+#include "graphics/picture_numbers.h"
+
 // The object numbers (on the digit layer) of the score's seven digits and of
 // the time's six; filled by the first display after a new game.
 extern std::int32_t punkteobjekte[7];
 extern std::int32_t zeitobjekte[7];
 
-constexpr std::int32_t kZiffernbild = 23;  // the digit strip: 0-9, blank, minus
+// Frames of the digit strip kBildZiffern besides 0 to 9.
 constexpr std::int32_t kZifferLeer = 10;
 constexpr std::int32_t kZifferMinus = 11;
 constexpr std::int32_t kZiffernbreite = 18;

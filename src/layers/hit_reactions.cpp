@@ -1,9 +1,11 @@
 #include "game/game_flow.h"
 #include "graphics/graphics_store.h"
+#include "graphics/picture_numbers.h"
 #include "layers/digit_displays.h"
 #include "layers/layer.h"
 #include "layers/sound_requests.h"
 #include "shell/fatal_report.h"
+#include "sound/sound_numbers.h"
 
 namespace {
 
@@ -33,43 +35,80 @@ struct Reaktion {
 // What each picture does when it is hit. Scenery stays and costs points;
 // pigs fall, splat or splash; boats lose their pig; leaves are torn off.
 constexpr Reaktion kReaktionen[] = {
-    { 2, false,  -3, Lage::Klick,        Zuerst::Punkte, 31, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, 7},
-    { 8, false, -20, Lage::Objekt,       Zuerst::Punkte, kKein, {}, 7},
-    { 9, true,   10, Lage::Klick,        Zuerst::Folge,  15, {{runter, 2}}, 15},
-    {11, true,   20, Lage::Klick,        Zuerst::Folge,  16, {{runter, 1}}, 4},
-    {12, true,   20, Lage::Klick,        Zuerst::Folge,  16, {{runter, 1}}, 4},
-    {13, true,   10, Lage::Klick,        Zuerst::Folge,  15, {{runter, 2}}, 15},
-    {15, true,   15, Lage::Klick,        Zuerst::Folge,  19, {{lebensdauer, 30}, {runter, 2}}, kKein},
-    {16, true,   25, Lage::Klick,        Zuerst::Punkte, 20, {{lebensdauer, 30}, {runter, 1}}, kKein},
-    {24, true,   20, Lage::Klick,        Zuerst::Punkte, 19, {{lebensdauer, 30}, {runter, 1}}, 3},
-    {25, true,   15, Lage::Klick,        Zuerst::Punkte, 24, {{takt, 1}, {bahn, 1}, {runter, 3}}, 15},
-    {26, true,   15, Lage::Klick,        Zuerst::Punkte, 24, {{takt, 1}, {bahn, 1}, {runter, 3}}, 15},
-    {27, true,   30, Lage::Klick,        Zuerst::Punkte, 20, {{takt, 1}, {lebensdauer, 30}, {bahn, 1}, {runter, 1}}, 3},
-    {28, true,   25, Lage::Klick,        Zuerst::Punkte, 27, {{takt, 2}, {bahn, 1}, {runter, 2}}, 4},
-    {29, true,   25, Lage::Klick,        Zuerst::Punkte, 27, {{takt, 2}, {bahn, 1}, {runter, 2}}, 4},
-    {30, false,  -5, Lage::Klick,        Zuerst::Punkte, 31, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, 7},
-    {33, true,  -50, Lage::Klick,        Zuerst::Punkte, 34, {{lebensdauer, 30}}, 8},
-    {35, false,  -3, Lage::Klick,        Zuerst::Punkte, 31, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, 7},
-    {44, false,  -3, Lage::Klick,        Zuerst::Punkte, 31, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, 7},
-    {45, false,  -3, Lage::Klick,        Zuerst::Punkte, 31, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, 7},
-    {54, false,  -3, Lage::Klick,        Zuerst::Punkte, 31, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, 7},
-    {36, true,    1, Lage::Klick,        Zuerst::Punkte, 51, {{takt, 1}, {lebensdauer, 15}, {rechts, 1}, {runter, 1}}, 7},
-    {37, true,    1, Lage::Klick,        Zuerst::Punkte, 51, {{takt, 1}, {lebensdauer, 15}, {rechts, 1}, {runter, 1}}, 7},
-    {38, true,    1, Lage::Klick,        Zuerst::Punkte, 51, {{takt, 1}, {lebensdauer, 15}, {rechts, 1}, {runter, 1}}, 7},
-    {49, true,    1, Lage::Klick,        Zuerst::Punkte, 51, {{takt, 1}, {lebensdauer, 15}, {rechts, 1}, {runter, 1}}, 7},
-    {50, true,    1, Lage::Klick,        Zuerst::Punkte, 51, {{takt, 1}, {lebensdauer, 15}, {rechts, 1}, {runter, 1}}, 7},
-    {47, true,    1, Lage::Klick,        Zuerst::Punkte, 51, {{takt, 1}, {lebensdauer, 15}, {rechts, 1}, {runter, 1}}, 7},
-    {39, true,    2, Lage::Klick,        Zuerst::Punkte, 39, {{bogenrechts, 1}, {bahn, 3}}, 9},
-    {40, true,    3, Lage::Klick,        Zuerst::Punkte, 40, {{bogenrechts, 1}, {bahn, 3}}, 9},
-    {43, false, -45, Lage::Klick,        Zuerst::Folge,  31, {{takt, 1}, {lebensdauer, 18}, {rechts, 2}, {hoch, 1}}, 7},
-    {52, true,   10, Lage::Objekt,       Zuerst::Folge,  53, {}, 7},
-    {53, true,   20, Lage::Objekt,       Zuerst::Folge,  65, {}, 7},
-    {57, true,   18, Lage::Objekt,       Zuerst::Punkte, 60, {{rechts, 3}, {lebensdauer, 38}}, 11},
-    {58, true,   18, Lage::Objekt,       Zuerst::Punkte, 59, {{links, 3}, {lebensdauer, 38}}, 11},
-    {61, true,   32, Lage::Objekt,       Zuerst::Punkte, 64, {{rechts, 2}, {lebensdauer, 38}}, 11},
-    {62, true,   32, Lage::Objekt,       Zuerst::Punkte, 63, {{links, 2}, {lebensdauer, 38}}, 11},
-    {69, false, -15, Lage::Klick,        Zuerst::Folge,  31, {{takt, 1}, {links, 2}, {lebensdauer, 18}, {hoch, 1}}, 7},
-    {70, true,   25, Lage::ObjektHoeher, Zuerst::Punkte, 72, {{lebensdauer, 102}}, 11},
+    {kBildFloss,               false,  -3, Lage::Klick,        Zuerst::Punkte,
+     kBildStaub, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, kSoundQuerschlaeger},
+    {kBildSonne,               false, -20, Lage::Objekt,       Zuerst::Punkte,
+     kKein, {}, kSoundQuerschlaeger},
+    {kBildSauLinks,            true,   10, Lage::Klick,        Zuerst::Folge,
+     kBildAbsturz, {{runter, 2}}, kSoundSauschrei},
+    {kBildSauFernLinks,        true,   20, Lage::Klick,        Zuerst::Folge,
+     kBildAbsturzFern, {{runter, 1}}, kSoundPiepsen},
+    {kBildSauFernRechts,       true,   20, Lage::Klick,        Zuerst::Folge,
+     kBildAbsturzFern, {{runter, 1}}, kSoundPiepsen},
+    {kBildSauRechts,           true,   10, Lage::Klick,        Zuerst::Folge,
+     kBildAbsturz, {{runter, 2}}, kSoundSauschrei},
+    {kBildAbsturz,             true,   15, Lage::Klick,        Zuerst::Folge,
+     kBildSplat, {{lebensdauer, 30}, {runter, 2}}, kKein},
+    {kBildAbsturzFern,         true,   25, Lage::Klick,        Zuerst::Punkte,
+     kBildSplatFern, {{lebensdauer, 30}, {runter, 1}}, kKein},
+    {kBildRotAbsturz,          true,   20, Lage::Klick,        Zuerst::Punkte,
+     kBildSplat, {{lebensdauer, 30}, {runter, 1}}, kSoundAbsturzschrei},
+    {kBildRotLinks,            true,   15, Lage::Klick,        Zuerst::Punkte,
+     kBildRotAbsturz, {{takt, 1}, {bahn, 1}, {runter, 3}}, kSoundSauschrei},
+    {kBildRotRechts,           true,   15, Lage::Klick,        Zuerst::Punkte,
+     kBildRotAbsturz, {{takt, 1}, {bahn, 1}, {runter, 3}}, kSoundSauschrei},
+    {kBildRotAbsturzFern,      true,   30, Lage::Klick,        Zuerst::Punkte,
+     kBildSplatFern, {{takt, 1}, {lebensdauer, 30}, {bahn, 1}, {runter, 1}}, kSoundAbsturzschrei},
+    {kBildRotLinksFern,        true,   25, Lage::Klick,        Zuerst::Punkte,
+     kBildRotAbsturzFern, {{takt, 2}, {bahn, 1}, {runter, 2}}, kSoundPiepsen},
+    {kBildRotRechtsFern,       true,   25, Lage::Klick,        Zuerst::Punkte,
+     kBildRotAbsturzFern, {{takt, 2}, {bahn, 1}, {runter, 2}}, kSoundPiepsen},
+    {kBildLeuchtturm,          false,  -5, Lage::Klick,        Zuerst::Punkte,
+     kBildStaub, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, kSoundQuerschlaeger},
+    {kBildFarbtafel33,         true,  -50, Lage::Klick,        Zuerst::Punkte,
+     kBildFarbtafel34, {{lebensdauer, 30}}, kSoundSummer},
+    {kBildStammKlein,          false,  -3, Lage::Klick,        Zuerst::Punkte,
+     kBildStaub, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, kSoundQuerschlaeger},
+    {kBildInselFlach,          false,  -3, Lage::Klick,        Zuerst::Punkte,
+     kBildStaub, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, kSoundQuerschlaeger},
+    {kBildInselFels,           false,  -3, Lage::Klick,        Zuerst::Punkte,
+     kBildStaub, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, kSoundQuerschlaeger},
+    {kBildStammGross,          false,  -3, Lage::Klick,        Zuerst::Punkte,
+     kBildStaub, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, kSoundQuerschlaeger},
+    {kBildWedelRechts,         true,    1, Lage::Klick,        Zuerst::Punkte,
+     kBildBlattfetzen, {{takt, 1}, {lebensdauer, 15}, {rechts, 1}, {runter, 1}}, kSoundQuerschlaeger},
+    {kBildWedelVorne,          true,    1, Lage::Klick,        Zuerst::Punkte,
+     kBildBlattfetzen, {{takt, 1}, {lebensdauer, 15}, {rechts, 1}, {runter, 1}}, kSoundQuerschlaeger},
+    {kBildWedelUntenLinks,     true,    1, Lage::Klick,        Zuerst::Punkte,
+     kBildBlattfetzen, {{takt, 1}, {lebensdauer, 15}, {rechts, 1}, {runter, 1}}, kSoundQuerschlaeger},
+    {kBildWedelLinks,          true,    1, Lage::Klick,        Zuerst::Punkte,
+     kBildBlattfetzen, {{takt, 1}, {lebensdauer, 15}, {rechts, 1}, {runter, 1}}, kSoundQuerschlaeger},
+    {kBildWedelOben,           true,    1, Lage::Klick,        Zuerst::Punkte,
+     kBildBlattfetzen, {{takt, 1}, {lebensdauer, 15}, {rechts, 1}, {runter, 1}}, kSoundQuerschlaeger},
+    {kBildStrauch,             true,    1, Lage::Klick,        Zuerst::Punkte,
+     kBildBlattfetzen, {{takt, 1}, {lebensdauer, 15}, {rechts, 1}, {runter, 1}}, kSoundQuerschlaeger},
+    {kBildWolkeGross,          true,    2, Lage::Klick,        Zuerst::Punkte,
+     kBildWolkeGross, {{bogenrechts, 1}, {bahn, 3}}, kSoundPuff},
+    {kBildWolkeKlein,          true,    3, Lage::Klick,        Zuerst::Punkte,
+     kBildWolkeKlein, {{bogenrechts, 1}, {bahn, 3}}, kSoundPuff},
+    {kBildGewehr,              false, -45, Lage::Klick,        Zuerst::Folge,
+     kBildStaub, {{takt, 1}, {lebensdauer, 18}, {rechts, 2}, {hoch, 1}}, kSoundQuerschlaeger},
+    {kBildAugeOffen,           true,   10, Lage::Objekt,       Zuerst::Folge,
+     kBildAugeBlau, {}, kSoundQuerschlaeger},
+    {kBildAugeBlau,            true,   20, Lage::Objekt,       Zuerst::Folge,
+     kBildAugeZu, {}, kSoundQuerschlaeger},
+    {kBildMotorbootRechts,     true,   18, Lage::Objekt,       Zuerst::Punkte,
+     kBildMotorbootTrefferRechts, {{rechts, 3}, {lebensdauer, 38}}, kSoundHolzkrach},
+    {kBildMotorbootLinks,      true,   18, Lage::Objekt,       Zuerst::Punkte,
+     kBildMotorbootTrefferLinks, {{links, 3}, {lebensdauer, 38}}, kSoundHolzkrach},
+    {kBildMotorbootFernRechts, true,   32, Lage::Objekt,       Zuerst::Punkte,
+     kBildMotorbootFernTrefferRechts, {{rechts, 2}, {lebensdauer, 38}}, kSoundHolzkrach},
+    {kBildMotorbootFernLinks,  true,   32, Lage::Objekt,       Zuerst::Punkte,
+     kBildMotorbootFernTrefferLinks, {{links, 2}, {lebensdauer, 38}}, kSoundHolzkrach},
+    {kBildSchild,              false, -15, Lage::Klick,        Zuerst::Folge,
+     kBildStaub, {{takt, 1}, {links, 2}, {lebensdauer, 18}, {hoch, 1}}, kSoundQuerschlaeger},
+    {kBildBoot,                true,   25, Lage::ObjektHoeher, Zuerst::Punkte,
+     kBildSegelboot, {{lebensdauer, 102}}, kSoundHolzkrach},
 };
 
 const Reaktion* reaktion(std::int32_t bild) {
@@ -129,7 +168,7 @@ void _layerdaten::trefferpunkte(std::int32_t layernr, std::int32_t x, std::int32
     block[lebensdauer] = 45;
     block[hoch] = 1;
     for (int k = 0; k < z.anzahl; ++k) {
-        const std::int32_t nummer = addereigniss(block, layernr, kZiffernbild, x + kZiffernbreite * k, y - 5);
+        const std::int32_t nummer = addereigniss(block, layernr, kBildZiffern, x + kZiffernbreite * k, y - 5);
         if (programmendet) return;
         if (nummer != -1) bilder[ereigniss[nummer]->instanz].actualframe = z.frame(k);
     }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/display_device.h"
+#include "platform/presentation.h"
 
 class _grafikdatenbank;
 
@@ -84,7 +85,7 @@ public:
     bool speicher[kBildplaetze] = {};
     std::int32_t drehzaehler = 0;
     std::int32_t drehtakt = 6;
-    std::int32_t sichtbreite = 640, sichthoehe = 480;
+    std::int32_t sichtbreite = platform::kImageWidth, sichthoehe = platform::kImageHeight;
     std::int32_t scrollx = 0, scrolly = 0;
     std::int32_t scrollschrittx = 0, scrollschritty = 0;
     std::int32_t motorlaeuft = 0;

@@ -2,8 +2,10 @@
 #include <cstdio>
 
 #include "graphics/graphics_store.h"
+#include "graphics/picture_numbers.h"
 #include "layers/layer.h"
 #include "platform/debug_output.h"
+#include "platform/presentation.h"
 #include "shell/fatal_report.h"
 #include "shell/main_loop.h"
 
@@ -13,9 +15,10 @@ std::int32_t waffenbasis = 0;
 
 namespace {
 
-constexpr int kGewehr = 43;
-
-bool ist_motorboot(std::int32_t bild) { return bild == 57 || bild == 58 || bild == 61 || bild == 62; }
+bool ist_motorboot(std::int32_t bild) {
+    return bild == kBildMotorbootRechts || bild == kBildMotorbootLinks || bild == kBildMotorbootFernRechts ||
+           bild == kBildMotorbootFernLinks;
+}
 
 }  // namespace
 
@@ -33,13 +36,13 @@ bool _layerdaten::zeichnen(_grafikdatenbank* datenbank) {
         fehlerbox("_layerdaten::zeichnen-lpddsback zeigt auf NULL");
         return true;
     }
-    sichtbreite = 640;
-    sichthoehe = 480;
+    sichtbreite = kImageWidth;
+    sichthoehe = kImageHeight;
 
     for (int i = 0; i < bilderanzahl; ++i) {
         Bildplatz& s = bilder[i];
         if (s.belegt == 0) continue;
-        if (s.bild == kGewehr) {
+        if (s.bild == kBildGewehr) {
             // The gun's 24 views follow the mouse across the screen.
             s.actualframe = mausx / 27;
             s.y = mausy / 20 + waffenbasis;

@@ -1,5 +1,6 @@
 #include "game/random_numbers.h"
 #include "graphics/graphics_store.h"
+#include "graphics/picture_numbers.h"
 #include "layers/layer.h"
 #include "shell/fatal_report.h"
 
@@ -37,7 +38,8 @@ bool _layerdaten::addbild(std::int32_t bild, std::int32_t x, std::int32_t y) {
     // Palm fronds and surf start at a random frame, so that neighbours do
     // not sway in step.
     const grafikdaten* p = grafikdatenbank->grafikdaten[bild];
-    if (p->animiert && (bild == 36 || bild == 37 || bild == 38 || bild == 46 || bild == 49 || bild == 50))
+    if (p->animiert && (bild == kBildWedelRechts || bild == kBildWedelVorne || bild == kBildWedelUntenLinks ||
+                        bild == kBildBrandung || bild == kBildWedelLinks || bild == kBildWedelOben))
         bilder[n].actualframe = zufallszahl() % p->frames;
     ++bilderanzahl;
     return false;

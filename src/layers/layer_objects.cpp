@@ -3,10 +3,13 @@
 
 #include "game/random_numbers.h"
 #include "graphics/graphics_store.h"
+#include "graphics/picture_numbers.h"
 #include "layers/layer.h"
+#include "layers/layer_numbers.h"
 #include "layers/sound_requests.h"
 #include "platform/fault_injection.h"
 #include "shell/fatal_report.h"
+#include "sound/sound_numbers.h"
 
 std::int32_t schwenkrichtung = 0;
 
@@ -14,16 +17,6 @@ double sinusgrad(std::int32_t grad) { return std::sin(grad * 3.1415927 / 180.0);
 double cosinusgrad(std::int32_t grad) { return std::cos(grad * 3.1415927 / 180.0); }
 
 namespace {
-
-constexpr std::int32_t kHuelse = 48;          // a shell casing
-constexpr std::int32_t kSpritzerKlein = 10;   // what a casing leaves on the water
-constexpr std::int32_t kWellenring = 5;
-constexpr std::int32_t kSpritzer = 18;        // a falling pig's splash
-constexpr std::int32_t kSpritzerMittel = 21;  // a small pig's or cloud's splash
-constexpr int kSoundPlatsch = 1;
-constexpr int kSoundAufprall = 18;
-constexpr int kSoundHuelse = 19;
-constexpr std::int32_t kWasserlayer = 8;  // the flying pigs' layer, whose sea lies higher
 
 std::int32_t abschneiden(double wert) { return std::int32_t(wert); }
 
@@ -97,14 +90,14 @@ private:
 
     void leben() {
         if (o_->maxalter <= 0 || ++o_->alter < o_->maxalter) return;
-        if (o_->bild == kHuelse) {
+        if (o_->bild == kBildHuelse) {
             // The casing lands in the water.
             soundabspielen(kSoundHuelse);
             const std::int32_t x = abschneiden(s_->x), y = abschneiden(s_->y);
             // Either spawn may end the program, which deletes this record.
-            erzeugen(kSpritzerKlein, x, y, 27);
+            erzeugen(kBildSpritzerKlein, x, y, 27);
             if (programmendet) return;
-            erzeugen(kWellenring, x - 11, y - 11, 24);
+            erzeugen(kBildWellenring, x - 11, y - 11, 24);
             if (programmendet) return;
         }
         o_->alter = 0;
@@ -203,15 +196,15 @@ private:
 
     void wasser() {
         const std::int32_t b = o_->bild;
-        if (b == 15 || b == 24) {
+        if (b == kBildAbsturz || b == kBildRotAbsturz) {
             // Both tests run: a pig that falls past both lines in one step
             // splashes twice.
-            if (s_->y > 300) platschen(kSpritzer, kSoundAufprall);
+            if (s_->y > 300) platschen(kBildSpritzerGross, kSoundAufprall);
             if (programmendet) return;
-            if (s_->y > 270 && layer_.layernummer == kWasserlayer) platschen(kSpritzer, kSoundAufprall);
+            if (s_->y > 270 && layer_.layernummer == kLayerSchweine) platschen(kBildSpritzerGross, kSoundAufprall);
         }
-        if (b == 16 || b == 27 || b == 39 || b == 40) {
-            if (s_->y > 234) platschen(kSpritzerMittel, kSoundPlatsch);
+        if (b == kBildAbsturzFern || b == kBildRotAbsturzFern || b == kBildWolkeGross || b == kBildWolkeKlein) {
+            if (s_->y > 234) platschen(kBildSpritzerMittel, kSoundPlatsch);
         }
     }
 

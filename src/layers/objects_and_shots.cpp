@@ -1,11 +1,11 @@
 #include "game/random_numbers.h"
+#include "graphics/picture_numbers.h"
 #include "layers/layer_database.h"
+#include "layers/layer_numbers.h"
 #include "shell/fatal_report.h"
 
 namespace {
 
-constexpr std::int32_t kHuelsenlayer = 17;
-constexpr std::int32_t kHuelse = 48;
 constexpr std::int32_t kRuckelweite = 7;  // pixels a shot jolts the view
 
 }  // namespace
@@ -30,7 +30,7 @@ bool _layerdatenbank::schiessen(_grafikdatenbank* datenbank, std::int32_t x, std
     block[rechts] = 4;
     block[hoch] = zufallszahl() % 3 + 1;
     block[lebensdauer] = zufallszahl() % 10 + 30;
-    addobject(block, kHuelsenlayer, kHuelse, 380, 480);
+    addobject(block, kLayerHuelsen, kBildHuelse, 380, 480);
 
     // Topped up to the full jolt: a second shot before the first has settled
     // adds only what has been taken back since.

@@ -2,23 +2,23 @@
 
 #include "game/random_numbers.h"
 #include "graphics/graphics_store.h"
+#include "graphics/picture_numbers.h"
 #include "layers/layer_database.h"
+#include "layers/layer_numbers.h"
 #include "shell/display.h"
 #include "shell/fatal_report.h"
 
 namespace {
 
-constexpr int kWolkeKlein = 40, kWolkeGross = 39;
-constexpr int kStammKlein = 35, kStammGross = 54;
-
 // A palm tree: a trunk and up to five crown parts around the anchor. The
 // crown parts start at a random frame, so trees do not sway in step.
 void palme(int layer, int x, int y, int stamm, int ohne = -1) {
-    if (stamm == kStammKlein) objekt(layer, kStammKlein, x, y);
-    else objekt(layer, kStammGross, x + 15, y + 2);
+    if (stamm == kBildStammKlein) objekt(layer, kBildStammKlein, x, y);
+    else objekt(layer, kBildStammGross, x + 15, y + 2);
     const struct {
         int bild, dx, dy;
-    } krone[] = {{49, -20, 0}, {36, 20, 0}, {38, -20, 4}, {50, 10, 0}, {37, 6, 10}};
+    } krone[] = {{kBildWedelLinks, -20, 0}, {kBildWedelRechts, 20, 0}, {kBildWedelUntenLinks, -20, 4},
+                 {kBildWedelOben, 10, 0},   {kBildWedelVorne, 6, 10}};
     for (const auto& k : krone)
         if (k.bild != ohne) objekt(layer, k.bild, x + k.dx, y + k.dy);
 }
@@ -59,72 +59,72 @@ void szeneaufbauen(std::int32_t wiederholung) {
 
     // Still images: sea, a reflection, the wave strip, and the head-up
     // display, which the game flow shows and hides by slot.
-    bild(4, 0, 0, 250);
-    bild(7, 17, 870, 275);
-    bild(4, 7, 0, 245);
-    bild(18, 66, 130, 32);
-    verstecken(18, 0);
-    bild(18, 67, 135, 300);
-    verstecken(18, 1);
-    bild(18, 68, 5, 430);
-    bild(18, 71, 280, 160);
-    verstecken(18, 3);
-    if (!programmendet) layerdatenbank.layerdaten[18]->bilder[3].actualframe = 0;
-    for (int k = 0; k < 8; ++k) bild(18, 22, 580 - 15 * k, 447);
-    for (int slot = 4; slot < 12; ++slot) verstecken(18, slot);
-    bild(19, 73, 150, 160);
-    verstecken(19, 0);
+    bild(kLayerMeer, kBildWasser, 0, 250);
+    bild(kLayerInseln, kBildSpiegelung, 870, 275);
+    bild(kLayerMeer, kBildWelle, 0, 245);
+    bild(kLayerHud, kBildHighscore, 130, 32);
+    verstecken(kLayerHud, kSlotHighscore);
+    bild(kLayerHud, kBildLeertaste, 135, 300);
+    verstecken(kLayerHud, kSlotLeertaste);
+    bild(kLayerHud, kBildInfo, 5, 430);
+    bild(kLayerHud, kBildCountdown, 280, 160);
+    verstecken(kLayerHud, kSlotCountdown);
+    if (!programmendet) layerdatenbank.layerdaten[kLayerHud]->bilder[kSlotCountdown].actualframe = 0;
+    for (int k = 0; k < kPatronenplaetze; ++k) bild(kLayerHud, kBildPatrone, 580 - 15 * k, 447);
+    for (int k = 0; k < kPatronenplaetze; ++k) verstecken(kLayerHud, kSlotPatronen + k);
+    bild(kLayerLogo, kBildLogo, 150, 160);
+    verstecken(kLayerLogo, kSlotLogo);
 
     // Sun and raft (the raft in its middle view), reflections, the gun.
-    objekt(2, 8, 80, -40);
-    startframe(6, objekt(6, 2, 280, 405), 4);
-    bild(17, 17, 230, 440);
-    bild(17, 17, 209, 390);
-    objekt(16, 43, 340, 432);
+    objekt(kLayerHimmel, kBildSonne, 80, -40);
+    startframe(kLayerFloss, objekt(kLayerFloss, kBildFloss, 280, 405), 4);
+    bild(kLayerHuelsen, kBildSpiegelung, 230, 440);
+    bild(kLayerHuelsen, kBildSpiegelung, 209, 390);
+    objekt(kLayerGewehr, kBildGewehr, 340, 432);
     waffenbasis = 432;
 
     // The lighthouse island.
-    objekt(12, 30, 2000, 30);
-    palme(12, 2080, 210, kStammKlein);
-    objekt(12, 47, 2000, 33);
-    objekt(12, 47, 2020, 3);
+    objekt(kLayerLeuchtturm, kBildLeuchtturm, 2000, 30);
+    palme(kLayerLeuchtturm, 2080, 210, kBildStammKlein);
+    objekt(kLayerLeuchtturm, kBildStrauch, 2000, 33);
+    objekt(kLayerLeuchtturm, kBildStrauch, 2020, 3);
 
     // The sun's eyes.
-    objekt(2, 52, 98, -20);
-    objekt(2, 52, 108, -20);
+    objekt(kLayerHimmel, kBildAugeOffen, 98, -20);
+    objekt(kLayerHimmel, kBildAugeOffen, 108, -20);
 
     // Islands with their surf, and the water at the lighthouse.
-    objekt(7, 44, 115, 102);
-    bild(7, 46, 100, 270);
-    objekt(9, 45, -100, 32);
-    bild(9, 46, -120, 333);
-    objekt(12, 32, 1988, 325);
-    objekt(7, 44, -765, 102);
-    bild(7, 46, -780, 270);
-    objekt(9, 45, 2400, 2);
-    bild(9, 46, 2370, 304);
-    objekt(7, 44, 835, 92);
-    bild(7, 46, 820, 260);
+    objekt(kLayerInseln, kBildInselFlach, 115, 102);
+    bild(kLayerInseln, kBildBrandung, 100, 270);
+    objekt(kLayerInselnNah, kBildInselFels, -100, 32);
+    bild(kLayerInselnNah, kBildBrandung, -120, 333);
+    objekt(kLayerLeuchtturm, kBildLeuchtturmwasser, 1988, 325);
+    objekt(kLayerInseln, kBildInselFlach, -765, 102);
+    bild(kLayerInseln, kBildBrandung, -780, 270);
+    objekt(kLayerInselnNah, kBildInselFels, 2400, 2);
+    bild(kLayerInselnNah, kBildBrandung, 2370, 304);
+    objekt(kLayerInseln, kBildInselFlach, 835, 92);
+    bild(kLayerInseln, kBildBrandung, 820, 260);
 
     // Palm trees, bushes and signs.
-    palme(7, 295, 130, kStammKlein, 36);
-    palme(7, 245, 100, kStammKlein);
-    palme(9, -100, 110, kStammGross, 38);
-    palme(9, 0, 60, kStammGross);
-    palme(9, 65, 105, kStammKlein, 36);
-    palme(7, -720, 30, kStammGross);
-    palme(7, -685, 80, kStammKlein);
-    palme(7, -555, 110, kStammKlein);
-    objekt(7, 47, -700, 180);
-    objekt(7, 47, -730, 150);
-    objekt(7, 69, 830, 150);
-    palme(7, 845, 30, kStammGross);
-    palme(7, 1010, 80, kStammKlein);
-    palme(7, 875, 110, kStammKlein);
-    objekt(9, 69, 2440, 20);
-    palme(9, 2365, 110, kStammGross);
-    palme(9, 2400, 20, kStammGross);
-    palme(9, 2575, 110, kStammKlein);
+    palme(kLayerInseln, 295, 130, kBildStammKlein, kBildWedelRechts);
+    palme(kLayerInseln, 245, 100, kBildStammKlein);
+    palme(kLayerInselnNah, -100, 110, kBildStammGross, kBildWedelUntenLinks);
+    palme(kLayerInselnNah, 0, 60, kBildStammGross);
+    palme(kLayerInselnNah, 65, 105, kBildStammKlein, kBildWedelRechts);
+    palme(kLayerInseln, -720, 30, kBildStammGross);
+    palme(kLayerInseln, -685, 80, kBildStammKlein);
+    palme(kLayerInseln, -555, 110, kBildStammKlein);
+    objekt(kLayerInseln, kBildStrauch, -700, 180);
+    objekt(kLayerInseln, kBildStrauch, -730, 150);
+    objekt(kLayerInseln, kBildSchild, 830, 150);
+    palme(kLayerInseln, 845, 30, kBildStammGross);
+    palme(kLayerInseln, 1010, 80, kBildStammKlein);
+    palme(kLayerInseln, 875, 110, kBildStammKlein);
+    objekt(kLayerInselnNah, kBildSchild, 2440, 20);
+    palme(kLayerInselnNah, 2365, 110, kBildStammGross);
+    palme(kLayerInselnNah, 2400, 20, kBildStammGross);
+    palme(kLayerInselnNah, 2575, 110, kBildStammKlein);
 
     // Scroll steps: near layers slide faster than far ones.
     const int schritt[_layerdatenbank::kLayer][2] = {{0, 0},  {0, 0},  {6, 4},  {7, 4},  {0, 4},  {7, 4}, {0, 8},
@@ -142,35 +142,36 @@ void zufallsszene() {
         int tempo = r(2) + 1;
         int y = r(420) - 200;
         int x = r(2200);
-        startframe(2, objekt(2, kWolkeKlein, x, y, {{rechts, tempo}}), 8);
+        startframe(kLayerHimmel, objekt(kLayerHimmel, kBildWolkeKlein, x, y, {{rechts, tempo}}), 8);
         y = r(350) - 200;
         x = r(2200);
-        startframe(5, objekt(5, kWolkeGross, x, y, {{rechts, 1}}), 8);
+        startframe(kLayerWolken, objekt(kLayerWolken, kBildWolkeGross, x, y, {{rechts, 1}}), 8);
         tempo = r(2) + 1;
         y = r(420) - 200;
         x = -r(2200);
-        startframe(2, objekt(2, kWolkeKlein, x, y, {{rechts, tempo}}), 8);
+        startframe(kLayerHimmel, objekt(kLayerHimmel, kBildWolkeKlein, x, y, {{rechts, tempo}}), 8);
         y = r(350) - 200;
         x = -r(2200);
-        startframe(5, objekt(5, kWolkeGross, x, y, {{rechts, 1}}), 8);
+        startframe(kLayerWolken, objekt(kLayerWolken, kBildWolkeGross, x, y, {{rechts, 1}}), 8);
     }
     for (int i = 0; i < 2; ++i) {
         const struct {
             int bild;
             parameter richtung;
             int seite;  // -1: starts left of the view, 1: right of it
-        } schwarm[] = {{26, rechts, -1}, {25, links, -1}, {26, rechts, 1}, {25, links, 1},
-                       {13, rechts, -1}, {9, links, -1},  {13, rechts, 1}, {9, links, 1}};
+        } schwarm[] = {{kBildRotRechts, rechts, -1}, {kBildRotLinks, links, -1}, {kBildRotRechts, rechts, 1},
+                       {kBildRotLinks, links, 1},    {kBildSauRechts, rechts, -1}, {kBildSauLinks, links, -1},
+                       {kBildSauRechts, rechts, 1},  {kBildSauLinks, links, 1}};
         for (const auto& sau : schwarm) {
             const int tempo = r(2) + 1;
             const int y = r(420) - 200;
             const int d = r(2200);
-            objekt(8, sau.bild, sau.seite * d, y, {{sau.richtung, tempo}});
+            objekt(kLayerSchweine, sau.bild, sau.seite * d, y, {{sau.richtung, tempo}});
         }
         if (r(3) == 0) {
             const int a = r(2000);
             const int b = r(1500);
-            objekt(3, 70, a - b, 185, {{takt, 1}, {rechts, 1}});
+            objekt(kLayerBoot, kBildBoot, a - b, 185, {{takt, 1}, {rechts, 1}});
         }
     }
 }

@@ -1,9 +1,9 @@
 #include "layers/layer_database.h"
+#include "layers/layer_numbers.h"
 
 namespace {
 
-constexpr int kReferenz = 7;  // the layer whose view the limits are tested on
-constexpr int kFloss = 6;     // the raft, which turns as the view pans
+constexpr int kReferenz = kLayerInseln;  // the layer whose view the limits are tested on
 constexpr int kObenGrenze = -200;
 constexpr int kUntenGrenze = 0;
 
@@ -12,7 +12,7 @@ constexpr int kUntenGrenze = 0;
 void _layerdatenbank::scrolllinks() {
     if (layerdaten[kReferenz]->scrollx <= grenzelinks) return;
     for (int n = 0; n < anzahl; ++n) {
-        if (n == kFloss) layerdaten[n]->framesrueck();
+        if (n == kLayerFloss) layerdaten[n]->framesrueck();
         layerdaten[n]->scrollxminus();
     }
 }
@@ -20,7 +20,7 @@ void _layerdatenbank::scrolllinks() {
 void _layerdatenbank::scrollrechts() {
     if (layerdaten[kReferenz]->scrollx >= grenzerechts) return;
     for (int n = 0; n < anzahl; ++n) {
-        if (n == kFloss) layerdaten[n]->framesvor();
+        if (n == kLayerFloss) layerdaten[n]->framesvor();
         layerdaten[n]->scrollxplus();
     }
 }

@@ -4,6 +4,7 @@
 #include "graphics/bitmap_loading.h"
 #include "graphics/graphics_store.h"
 #include "platform/debug_output.h"
+#include "platform/presentation.h"
 #include "shell/fatal_report.h"
 
 using namespace platform;
@@ -22,7 +23,7 @@ int initdirectdraw(Window* fenster) {
         OutputDebugString("Fehler bei DirectDrawInit->SetCooperativeLevel");
         return 1;
     }
-    if (lpdd->SetDisplayMode(640, 480, 8) != DD_OK) {
+    if (lpdd->SetDisplayMode(kImageWidth, kImageHeight, 8) != DD_OK) {
         OutputDebugString("Fehler bei DirectDrawInit->SetDisplayMode");
         return 1;
     }

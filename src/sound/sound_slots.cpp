@@ -52,7 +52,7 @@ int initdirectsound() {
 void soundsetladen() {
     if (programmendet) return;
     for (int n = 0; n < kSoundslots; ++n) {
-        if (n == 12) continue;
+        if (n == kSoundOhneDatei) continue;
         char pfad[kPfadlaenge + 16];
         std::snprintf(pfad, sizeof pfad, "%s/s%d.wav", datenordner, n);
         if (n == 0) OutputDebugString(pfad);
@@ -113,10 +113,10 @@ std::uint32_t soundstatus(DirectSoundBuffer* puffer) {
 
 void motorgeraeusch(bool motorlaeuft) {
     if (!motorlaeuft) {
-        soundstoppen(soundpuffer[kMotorsound]);
+        soundstoppen(soundpuffer[kSoundMotor]);
         return;
     }
     // Started again once it has ended, not looped: a looping buffer does not
     // read as exactly "playing" and would be started over every frame.
-    if (soundstatus(soundpuffer[kMotorsound]) != DSBSTATUS_PLAYING) soundspielen(soundpuffer[kMotorsound]);
+    if (soundstatus(soundpuffer[kSoundMotor]) != DSBSTATUS_PLAYING) soundspielen(soundpuffer[kSoundMotor]);
 }

@@ -1,14 +1,12 @@
-// The game's sounds: twenty numbered slots, each holding one sound loaded at
-// start-up, started by slot number from anywhere in the game. Slot n holds
-// "s<n>.wav"; slot 12 has no file and stays empty. A sound cannot overlap
-// itself: starting a slot that is playing starts it over.
+// The game's sounds: twenty numbered slots (sound/sound_numbers.h), each
+// holding one sound loaded at start-up, started by slot number from anywhere
+// in the game. A sound cannot overlap itself: starting a slot that is
+// playing starts it over.
 #pragma once
 #include <cstdint>
 
 #include "platform/audio_device.h"
-
-constexpr int kSoundslots = 20;
-constexpr int kMotorsound = 13;  // the engine, kept going while a motor boat is seen
+#include "sound/sound_numbers.h"
 
 extern platform::DirectSound* soundgeraet;
 extern platform::DirectSoundBuffer* soundpuffer[kSoundslots];

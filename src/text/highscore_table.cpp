@@ -4,14 +4,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "graphics/picture_numbers.h"
+
 using namespace platform;
 
 _highscore highscore;
 
 namespace {
-
-constexpr std::int32_t kSchrift = 55;
-constexpr std::int32_t kSchriftHervorgehoben = 56;
 
 struct Zeile {
     const char* name;
@@ -63,20 +62,20 @@ void _highscore::init(DirectDraw* dd, Surface* primary, Surface* back) {
     // A text left without a surface has reported, and the report's shut-down
     // released the display that dd points to: no further text may use it.
     for (int i = 0; i <= 10; ++i) {
-        texte[i].init(dd, primary, back, kSchrift);
+        texte[i].init(dd, primary, back, kBildSchrift);
         texte[i].surface = texte[i].erzeugesurface(texte[i].surface, 340, 21);
         if (!texte[i].surface) return;
         texte[i].setposition(0, 19 * i);
     }
     for (int i : {kTitel1, kTitel2}) {
-        texte[i].init(dd, primary, back, kSchriftHervorgehoben);
+        texte[i].init(dd, primary, back, kBildSchriftHervorgehoben);
         texte[i].surface = texte[i].erzeugesurface(texte[i].surface, 430, 21);
         if (!texte[i].surface) return;
         texte[i].setposition(0, 19 * i);
     }
     // The player's row and the typed name stand out in the second font.
-    texte[kEingabe].setzeichensatz(kSchriftHervorgehoben);
-    texte[kSpieler].setzeichensatz(kSchriftHervorgehoben);
+    texte[kEingabe].setzeichensatz(kBildSchriftHervorgehoben);
+    texte[kSpieler].setzeichensatz(kBildSchriftHervorgehoben);
     texte[kTitel1].setposition(170, 70);
     texte[kTitel2].setposition(135, 310);
     texte[kTitel1].schreiben(namen[kTitel1], 0, 0);

@@ -4,16 +4,18 @@
 #include <cstring>
 
 #include "graphics/graphics_store.h"
+#include "graphics/palette_colours.h"
 #include "platform/debug_output.h"
+#include "platform/presentation.h"
 #include "shell/fatal_report.h"
 
 using namespace platform;
 
 namespace {
 
-constexpr std::uint8_t kLeerfarbe = 1;  // fill of an empty text, and its colour key
-constexpr int kBuchstabenzeile = 0;     // A to Z, then the blank cell
-constexpr int kZeichenzeile = 21;       // "-" (code 45) to "@" (code 64)
+constexpr std::uint8_t kLeerfarbe = kFarbeTextgrund;  // fill of an empty text, and its colour key
+constexpr int kBuchstabenzeile = 0;  // A to Z, then the blank cell
+constexpr int kZeichenzeile = 21;    // "-" (code 45) to "@" (code 64)
 constexpr int kZeilenhoehe = 20;
 constexpr int kLeerzelle = 26;
 
@@ -166,7 +168,8 @@ std::int32_t _text::zeichnen() {
         fehlerbox("_layerdaten::zeichnen-lpddsback zeigt auf NULL");
         return 1;
     }
-    if (posx >= sichtx + 640 || posx + bildx <= sichtx || posy >= sichty + 480 || posy + bildy <= sichty) return 0;
+    if (posx >= sichtx + kImageWidth || posx + bildx <= sichtx || posy >= sichty + kImageHeight || posy + bildy <= sichty)
+        return 0;
 
     std::int32_t blitx = posx - sichtx;
     std::int32_t blity = posy - sichty;
@@ -175,12 +178,12 @@ std::int32_t _text::zeichnen() {
         blitx = 0;
         rechteck.left = sichtx - posx;
     }
-    if (posx + bildx > sichtx + 640) rechteck.right = sichtx + 640 - posx;
+    if (posx + bildx > sichtx + kImageWidth) rechteck.right = sichtx + kImageWidth - posx;
     if (posy < sichty) {
         blity = 0;
         rechteck.top = sichty - posy;
     }
-    if (posy + bildy > sichty + 480) rechteck.bottom = sichty + 480 - posy;
+    if (posy + bildy > sichty + kImageHeight) rechteck.bottom = sichty + kImageHeight - posy;
 
     if (!surface) {
         fehlerbox("_layerdaten::zeichnen-Surface zeigt auf NULL");

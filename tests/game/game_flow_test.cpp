@@ -67,7 +67,7 @@ protected:
         StartOfASecond();
         Type(VK_RETURN);
         ASSERT_EQ(spiellaeuft, 0) << "the countdown should run";
-        const Bildplatz& count = layerdatenbank.layerdaten[18]->bilder[3];
+        const Bildplatz& count = layerdatenbank.layerdaten[kLayerHud]->bilder[kSlotCountdown];
         std::vector<int> frames;
         for (int s = 0; s < 6; ++s) {
             Seconds(1);
@@ -102,10 +102,10 @@ TEST_F(GameFlowTest, CountdownThenNinetySecondsEndInExactlyOneEntryAndReloadNeed
         ASSERT_EQ(schuesse, 7 - i);
     }
     EXPECT_EQ(schuesse, 0);
-    for (int k = 0; k < 8; ++k) EXPECT_EQ(layerdatenbank.layerdaten[18]->bilder[4 + k].belegt, 0);
+    for (int k = 0; k < 8; ++k) EXPECT_EQ(layerdatenbank.layerdaten[kLayerHud]->bilder[kSlotPatronen + k].belegt, 0);
     fensterproc(hauptfenster, WM_RBUTTONDOWN, 0, 0);
     EXPECT_EQ(schuesse, 8);
-    for (int k = 0; k < 8; ++k) EXPECT_EQ(layerdatenbank.layerdaten[18]->bilder[4 + k].belegt, 1);
+    for (int k = 0; k < 8; ++k) EXPECT_EQ(layerdatenbank.layerdaten[kLayerHud]->bilder[kSlotPatronen + k].belegt, 1);
 
     punkte = 4321;  // a score the table keeps
     played.clear();
@@ -115,7 +115,7 @@ TEST_F(GameFlowTest, CountdownThenNinetySecondsEndInExactlyOneEntryAndReloadNeed
     Frames(30);
     EXPECT_EQ(Entries("ZOE"), 1);
     EXPECT_EQ(spielendeerledigt, 1);
-    EXPECT_EQ(layerdatenbank.layerdaten[18]->bilder[0].belegt, 1);
+    EXPECT_EQ(layerdatenbank.layerdaten[kLayerHud]->bilder[kSlotHighscore].belegt, 1);
 
     // No shot is taken at game over.
     fensterproc(hauptfenster, WM_LBUTTONDOWN, 0, MakeLParam(320, 100));
@@ -139,7 +139,8 @@ TEST_F(GameFlowTest, AFrameWhoseDigitsEndTheProgramGoesNoFurther) {
     // The score's digits are made in the first frame of play; with their
     // layer full the report comes there, while the view would scroll and F2
     // reset the table.
-    while (layerdatenbank.layerdaten[10]->bilderanzahl < 300) layerdatenbank.addbild(10, 23, 0, 0);
+    while (layerdatenbank.layerdaten[kLayerZiffern]->bilderanzahl < 300)
+        layerdatenbank.addbild(kLayerZiffern, kBildZiffern, 0, 0);
     mausx = 0;
     fakes::keys_down = {VK_F2};
     Frames(2);
@@ -159,7 +160,7 @@ TEST_F(GameFlowTest, DrawingThatEndsTheProgramInTheCountdownOrAtGameOverGoesNoFu
             std::swap(weg, highscore.texte[_highscore::kTitel1].surface);
         } else {
             spiellaeuft = 0;
-            std::swap(weg, grafikdatenbank.grafikdaten[71]->surface);
+            std::swap(weg, grafikdatenbank.grafikdaten[kBildCountdown]->surface);
         }
         Frames(2);
         ASSERT_EQ(fakes::boxes.size(), 1u) << spielende;

@@ -31,10 +31,10 @@ TEST_F(RandomSpawnerTest, TwoDrawsEveryFrameAndAnEntryNeedsBothToMatch) {
     // w = 29 needs v = 0 too: a motor boat on layer 8 and a far one on layer 5.
     zufallsstart(seed_for(29, 1));
     zufallsobjekte();
-    EXPECT_EQ(layer(8).ereignissanzahl, 0);
+    EXPECT_EQ(layer(kLayerSchweine).ereignissanzahl, 0);
     zufallsstart(seed_for(29, 0));
     zufallsobjekte();
-    EXPECT_EQ(layer(8).ereignissanzahl, 1);
-    ASSERT_EQ(layer(5).ereignissanzahl, 1);
-    EXPECT_EQ(objekt(5, 0).bild, 61);
+    EXPECT_EQ(layer(kLayerSchweine).ereignissanzahl, 1);
+    ASSERT_EQ(layer(kLayerWolken).ereignissanzahl, 1);
+    EXPECT_EQ(objekt(kLayerWolken, 0).bild, kBildMotorbootFernRechts);
 }

@@ -36,7 +36,7 @@ void Objekte(F f) {
 std::set<std::pair<int, int>> Ziffern() {
     std::set<std::pair<int, int>> z;
     Objekte([&](int l, const _layerdaten&, const Ereigniss& e, int i) {
-        if (e.bild == kZiffernbild) z.emplace(l, i);
+        if (e.bild == kBildZiffern) z.emplace(l, i);
     });
     return z;
 }
@@ -46,7 +46,7 @@ std::set<std::pair<int, int>> Ziffern() {
 long Gezeigt(const std::set<std::pair<int, int>>& vorher, long frame) {
     std::vector<const Bildplatz*> neu;
     Objekte([&](int l, const _layerdaten& layer, const Ereigniss& e, int i) {
-        if (e.bild == kZiffernbild && !vorher.count({l, i})) neu.push_back(&layer.bilder[e.instanz]);
+        if (e.bild == kBildZiffern && !vorher.count({l, i})) neu.push_back(&layer.bilder[e.instanz]);
     });
     std::sort(neu.begin(), neu.end(), [](const Bildplatz* a, const Bildplatz* b) { return a->x < b->x; });
     std::string text;
@@ -123,7 +123,7 @@ TEST_F(SoakTest, ManyGamesOfRandomPlayKeepTheLayersAndTheScoreInOrder) {
             for (int versuch = chance(2) ? 0 : 20; versuch < 20 && ziel < 0; ++versuch) {
                 const _layerdaten* l = layerdatenbank.layerdaten[1 + zahl(16)];
                 const Ereigniss* e = l && l->ereignissanzahl ? l->ereigniss[zahl(l->ereignissanzahl - 1)] : nullptr;
-                if (!e || !e->aktiv || e->bild == kZiffernbild || l->bilder[e->instanz].blitx < 0 || wert[e->bild] < 0) continue;
+                if (!e || !e->aktiv || e->bild == kBildZiffern || l->bilder[e->instanz].blitx < 0 || wert[e->bild] < 0) continue;
                 const Bildplatz& p = l->bilder[e->instanz];
                 x = std::min(639, p.blitx + (p.rechteck.right - p.rechteck.left) / 2);
                 y = std::min(479, p.blity + (p.rechteck.bottom - p.rechteck.top) / 2);

@@ -13,7 +13,7 @@ TEST_F(CatalogueTest, EveryPictureLoadsWithItsFrameLayoutAndKey) {
     ASSERT_TRUE(OpenDisplayWithPictures());
     ASSERT_EQ(grafikdatenbank.anzahl, 74);
     // Still rows keep the delay the row before left in the work record.
-    EXPECT_EQ(grafikdatenbank.grafikdaten[22]->verzoegerung, 4);
+    EXPECT_EQ(grafikdatenbank.grafikdaten[kBildPatrone]->verzoegerung, 4);
 
     for (int n = 0; n < 74; ++n) {
         const grafikdaten* p = grafikdatenbank.grafikdaten[n];

@@ -18,15 +18,18 @@ TEST_F(HitReactionTest, PicturesReactAsTheirRowsSay) {
         int sound;  // -1: none
     };
     const Zeile tabelle[] = {
-        {2, false, -3, 31, 140, 70, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, false, 7},
-        {8, false, -20, -1, 300, 150, {}, false, 7},
-        {9, true, 10, 15, 134, 64, {{runter, 2}}, true, 15},
-        {15, true, 15, 19, 120, 55, {{lebensdauer, 30}, {runter, 2}}, true, -1},
-        {36, true, 1, 51, 124, 54, {{takt, 1}, {lebensdauer, 15}, {rechts, 1}, {runter, 1}}, false, 7},
-        {39, true, 2, 39, 123, 53, {{bogenrechts, 1}, {bahn, 3}}, false, 9},
-        {43, false, -45, 31, 140, 70, {{takt, 1}, {lebensdauer, 18}, {rechts, 2}, {hoch, 1}}, true, 7},
-        {52, true, 10, 53, 300, 150, {}, true, 7},
-        {70, true, 25, 72, 300, 130, {{lebensdauer, 102}}, false, 11},
+        {kBildFloss, false, -3, kBildStaub, 140, 70,
+         {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, false, kSoundQuerschlaeger},
+        {kBildSonne, false, -20, -1, 300, 150, {}, false, kSoundQuerschlaeger},
+        {kBildSauLinks, true, 10, kBildAbsturz, 134, 64, {{runter, 2}}, true, kSoundSauschrei},
+        {kBildAbsturz, true, 15, kBildSplat, 120, 55, {{lebensdauer, 30}, {runter, 2}}, true, -1},
+        {kBildWedelRechts, true, 1, kBildBlattfetzen, 124, 54,
+         {{takt, 1}, {lebensdauer, 15}, {rechts, 1}, {runter, 1}}, false, kSoundQuerschlaeger},
+        {kBildWolkeGross, true, 2, kBildWolkeGross, 123, 53, {{bogenrechts, 1}, {bahn, 3}}, false, kSoundPuff},
+        {kBildGewehr, false, -45, kBildStaub, 140, 70,
+         {{takt, 1}, {lebensdauer, 18}, {rechts, 2}, {hoch, 1}}, true, kSoundQuerschlaeger},
+        {kBildAugeOffen, true, 10, kBildAugeBlau, 300, 150, {}, true, kSoundQuerschlaeger},
+        {kBildBoot, true, 25, kBildSegelboot, 300, 130, {{lebensdauer, 102}}, false, kSoundHolzkrach},
     };
     layer(5).scrollx = 100;
     layer(5).scrolly = 20;
@@ -47,7 +50,7 @@ TEST_F(HitReactionTest, PicturesReactAsTheirRowsSay) {
         EXPECT_EQ(punkte, z.punkte);
         EXPECT_EQ(sounds(), z.sound == -1 ? std::vector<int>{} : std::vector<int>{z.sound});
 
-        const std::vector<int> ziffern = lebende(5, 23);
+        const std::vector<int> ziffern = lebende(5, kBildZiffern);
         ASSERT_FALSE(ziffern.empty());
         EXPECT_EQ(platz(5, ziffern[0]).x, z.x);
         EXPECT_EQ(platz(5, ziffern[0]).y, z.y - 5);
@@ -74,7 +77,7 @@ TEST_F(HitReactionTest, PicturesReactAsTheirRowsSay) {
     layer(5).zuruecksetzen();
     sounds().clear();
     punkte = 0;
-    const int welle = neu(5, 7, 0, 0);
+    const int welle = neu(5, kBildWelle, 0, 0);
     layer(5).treffer(&grafikdatenbank, welle, 50, 60);
     EXPECT_TRUE(objekt(5, welle).aktiv);
     for (int i = 0; i < layer(5).ereignissanzahl; ++i) EXPECT_EQ(objekt(5, i).aktiv, i == welle);

@@ -5,8 +5,8 @@ using namespace platform;
 using HitTest = LayerTest;
 
 TEST_F(HitTest, OnlyClicksStrictlyInsideLeftOfTheMarginAndOnOpaquePixelsHit) {
-    bemalen(8, {0, 0, 60, 60});  // the sun, opaque all over; it stays when hit
-    const int sonne = neu(9, 8, 100, 50);
+    bemalen(kBildSonne, {0, 0, 60, 60});  // the sun, opaque all over; it stays when hit
+    const int sonne = neu(9, kBildSonne, 100, 50);
     layer(9).zeichnen(&grafikdatenbank);
     const struct {
         int mx, my;
@@ -21,22 +21,22 @@ TEST_F(HitTest, OnlyClicksStrictlyInsideLeftOfTheMarginAndOnOpaquePixelsHit) {
     // A see-through spot lets the click through to the object below: four
     // pixels from 105 are all background; from 113 the fourth is not.
     layer(9).zuruecksetzen();
-    bemalen(30, {0, 0, 120, 320});  // lighthouse: opaque
-    bemalen(9, {16, 0, 32, 32});    // pig: its left half see-through
-    const int turm = neu(9, 30, 100, 50);
-    const int sau = neu(9, 9, 100, 50);
+    bemalen(kBildLeuchtturm, {0, 0, 120, 320});  // lighthouse: opaque
+    bemalen(kBildSauLinks, {16, 0, 32, 32});     // pig: its left half see-through
+    const int turm = neu(9, kBildLeuchtturm, 100, 50);
+    const int sau = neu(9, kBildSauLinks, 100, 50);
     layer(9).zeichnen(&grafikdatenbank);
     EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 105, 60), turm);
     EXPECT_TRUE(objekt(9, sau).aktiv);
     EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 113, 60), sau);
-    EXPECT_FALSE(lebende(9, 15).empty());  // the pig falls
+    EXPECT_FALSE(lebende(9, kBildAbsturz).empty());  // the pig falls
 
     // Plain images are scenery that cannot be hit, nor can objects never drawn.
     layer(9).zuruecksetzen();
-    layerdatenbank.addbild(9, 30, 100, 50);
-    const int gezeichnet = neu(9, 30, 300, 50);
+    layerdatenbank.addbild(9, kBildLeuchtturm, 100, 50);
+    const int gezeichnet = neu(9, kBildLeuchtturm, 300, 50);
     layer(9).zeichnen(&grafikdatenbank);
-    neu(9, 30, 500, 50);
+    neu(9, kBildLeuchtturm, 500, 50);
     EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 110, 60), -1);
     EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 510, 60), -1);
     EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 310, 60), gezeichnet);
@@ -45,9 +45,9 @@ TEST_F(HitTest, OnlyClicksStrictlyInsideLeftOfTheMarginAndOnOpaquePixelsHit) {
 
 TEST_F(HitTest, ThePixelTestedIsTheOneDrawnUnderTheClick) {
     // Every frame but the first is see-through in its left 20 columns.
-    bemalen(9, {20, 0, 32, 32});
+    bemalen(kBildSauLinks, {20, 0, 32, 32});
     {
-        grafikdaten& p = *grafikdatenbank.grafikdaten[9];
+        grafikdaten& p = *grafikdatenbank.grafikdaten[kBildSauLinks];
         SurfaceDesc d;
         ASSERT_EQ(p.surface->Lock(nullptr, &d), DD_OK);
         for (int y = 0; y < 32; ++y)
@@ -55,7 +55,7 @@ TEST_F(HitTest, ThePixelTestedIsTheOneDrawnUnderTheClick) {
         p.surface->Unlock();
     }
     // Clipped at the view's left edge: drawn from column 10 of frame 1.
-    const int sau = neu(8, 9, -10, 100);
+    const int sau = neu(8, kBildSauLinks, -10, 100);
     platz(8, sau).actualframe = 1;
     layer(8).zeichnen(&grafikdatenbank);
     ASSERT_EQ(platz(8, sau).blitx, 0);
@@ -70,10 +70,10 @@ TEST_F(HitTest, ThePixelTestedIsTheOneDrawnUnderTheClick) {
 }
 
 TEST_F(HitTest, MaskReadsOnlyInsideThePictureAndReportsWhatFails) {
-    bemalen(9, {0, 0, 32, 32});
-    const int sau = neu(8, 9, 0, 0);
-    const int breite = grafikdatenbank.grafikdaten[9]->surface->width();
-    const int hoehe = grafikdatenbank.grafikdaten[9]->surface->height();
+    bemalen(kBildSauLinks, {0, 0, 32, 32});
+    const int sau = neu(8, kBildSauLinks, 0, 0);
+    const int breite = grafikdatenbank.grafikdaten[kBildSauLinks]->surface->width();
+    const int hoehe = grafikdatenbank.grafikdaten[kBildSauLinks]->surface->height();
     EXPECT_EQ(layer(8).mask(&grafikdatenbank, sau, breite - 4, hoehe - 1), sau);
     for (auto [x, y] : {std::pair{breite - 3, 0}, {0, hoehe}, {-1, 0}, {0, -1}})
         EXPECT_EQ(layer(8).mask(&grafikdatenbank, sau, x, y), -1) << x << "," << y;
@@ -81,7 +81,7 @@ TEST_F(HitTest, MaskReadsOnlyInsideThePictureAndReportsWhatFails) {
 
     // Fatal, and the shot goes no further through the released layers.
     layer(8).zeichnen(&grafikdatenbank);
-    grafikdatenbank.grafikdaten[9]->surface->FailNext(SurfaceOp::Lock, DDERR_SURFACELOST);
+    grafikdatenbank.grafikdaten[kBildSauLinks]->surface->FailNext(SurfaceOp::Lock, DDERR_SURFACELOST);
     EXPECT_FALSE(layerdatenbank.schiessen(&grafikdatenbank, 10, 10));
     EXPECT_EQ(layerdatenbank.layerdaten[8], nullptr);
     ASSERT_EQ(fakes::boxes.size(), 1u);

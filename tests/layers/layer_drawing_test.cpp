@@ -119,7 +119,7 @@ TEST_F(LayerDrawingTest, FailuresAreReportedAndOutOfRangeFramesAreClamped) {
     _layerdaten leer;
     EXPECT_FALSE(leer.zeichnen(nullptr));
     leer.grafikdatenbank = &store_;
-    leer.addbild(0, 0, 0);
+    leer.addbild(kBildWasser, 0, 0);
     EXPECT_TRUE(leer.zeichnen(&store_));
     EXPECT_EQ(fakes::boxes.back().text, "_layerdaten::zeichnen-lpddsback zeigt auf NULL");
 }

@@ -6,27 +6,28 @@
 using ObjectTest = LayerTest;
 
 TEST_F(ObjectTest, LifeEndsTheObjectAndACasingLandsWithTwoSplashesAndOneSound) {
-    const int huelse = neu(17, 48, 100, 200, {{lebensdauer, 27}});
-    schritte(17, 26);
-    EXPECT_TRUE(objekt(17, huelse).aktiv);
+    const int huelse = neu(kLayerHuelsen, kBildHuelse, 100, 200, {{lebensdauer, 27}});
+    schritte(kLayerHuelsen, 26);
+    EXPECT_TRUE(objekt(kLayerHuelsen, huelse).aktiv);
     EXPECT_TRUE(sounds().empty());
-    layer(17).bewegen();
-    EXPECT_FALSE(objekt(17, huelse).aktiv);
-    EXPECT_EQ(sounds(), std::vector<int>{19});
+    layer(kLayerHuelsen).bewegen();
+    EXPECT_FALSE(objekt(kLayerHuelsen, huelse).aktiv);
+    EXPECT_EQ(sounds(), std::vector<int>{kSoundHuelse});
 
-    const std::vector<int> spritzer = lebende(17, 10), ring = lebende(17, 5);
+    const std::vector<int> spritzer = lebende(kLayerHuelsen, kBildSpritzerKlein);
+    const std::vector<int> ring = lebende(kLayerHuelsen, kBildWellenring);
     ASSERT_TRUE(spritzer.size() == 1u && ring.size() == 1u);
-    EXPECT_TRUE(platz(17, spritzer[0]).x == 100 && platz(17, spritzer[0]).y == 200);
+    EXPECT_TRUE(platz(kLayerHuelsen, spritzer[0]).x == 100 && platz(kLayerHuelsen, spritzer[0]).y == 200);
     // Both stand still and fade by themselves; new records step at once.
-    EXPECT_EQ(schritteBisZumEnde(17, spritzer[0], 100), 26);
-    EXPECT_FALSE(objekt(17, ring[0]).aktiv);
-    EXPECT_EQ(sounds(), std::vector<int>{19});
+    EXPECT_EQ(schritteBisZumEnde(kLayerHuelsen, spritzer[0], 100), 26);
+    EXPECT_FALSE(objekt(kLayerHuelsen, ring[0]).aktiv);
+    EXPECT_EQ(sounds(), std::vector<int>{kSoundHuelse});
 }
 
 TEST_F(ObjectTest, ObjectsStepEveryTaktthFrameAndStraightMovesEndBeyondTheirBounds) {
     for (int t : {0, 1, 3}) {
         layer(4).zuruecksetzen();
-        const int i = neu(4, 22, 100, 100, {{takt, t}, {rechts, 1}});
+        const int i = neu(4, kBildPatrone, 100, 100, {{takt, t}, {rechts, 1}});
         std::vector<int> x;
         for (int f = 0; f < 9; ++f) {
             layer(4).bewegen();
@@ -50,26 +51,26 @@ TEST_F(ObjectTest, ObjectsStepEveryTaktthFrameAndStraightMovesEndBeyondTheirBoun
     };
     for (const Fall& f : faelle) {
         layer(4).zuruecksetzen();
-        const int i = neu(4, 22, f.x, f.y, {{f.richtung, 5}});
+        const int i = neu(4, kBildPatrone, f.x, f.y, {{f.richtung, 5}});
         EXPECT_EQ(schritteBisZumEnde(4, i, 10), f.endeImSchritt) << "slot " << f.richtung << " from " << f.x << "," << f.y;
     }
 }
 
 TEST_F(ObjectTest, ArcsCirclesAndSwingsFollowTheirPaths) {
-    const int r = neu(4, 22, 0, 400, {{bogenrechts, 2}});
+    const int r = neu(4, kBildPatrone, 0, 400, {{bogenrechts, 2}});
     EXPECT_EQ(schritteBisZumEnde(4, r, 1000), 850);
-    const int l = neu(5, 22, 2000, 400, {{bogenlinks, 2}});
+    const int l = neu(5, kBildPatrone, 2000, 400, {{bogenlinks, 2}});
     EXPECT_EQ(schritteBisZumEnde(5, l, 1000), 500);
     EXPECT_EQ(platz(5, l).y, 402);  // 149 steps up, 150 down
 
     // Picture 72 has 12 frames: 30 degrees a turn, every third step; frame 8 at angle 0.
-    const int k = neu(6, 72, 500, 300, {{bahn, 2}});
+    const int k = neu(6, kBildSegelboot, 500, 300, {{bahn, 2}});
     schritte(6, 9);
     EXPECT_EQ(platz(6, k).winkel, 90);
     EXPECT_EQ(platz(6, k).actualframe, 11);
 
     // Picture 39 has 30 frames: 12 degrees a step; the 81st step turns every swing back.
-    const int s = neu(7, 39, 500, 0, {{bahn, 3}});
+    const int s = neu(7, kBildWolkeGross, 500, 0, {{bahn, 3}});
     schritte(7, 81);
     EXPECT_EQ(schwenkrichtung, 1);
     const int nachWende = platz(7, s).winkel;
@@ -78,10 +79,10 @@ TEST_F(ObjectTest, ArcsCirclesAndSwingsFollowTheirPaths) {
 
     // A picture of no frames or of more than 360 still turns, by at least a degree.
     for (int frames : {0, 400}) {
-        grafikdatenbank.grafikdaten[40]->frames = frames;
+        grafikdatenbank.grafikdaten[kBildWolkeKlein]->frames = frames;
         layer(4).zuruecksetzen();
-        const int a = neu(4, 40, 500, 100, {{bahn, 2}});
-        const int b = neu(4, 40, 500, 100, {{bahn, 3}});
+        const int a = neu(4, kBildWolkeKlein, 500, 100, {{bahn, 2}});
+        const int b = neu(4, kBildWolkeKlein, 500, 100, {{bahn, 3}});
         schritte(4, 6);
         EXPECT_GT(platz(4, a).winkel, 0) << frames;
         EXPECT_NE(platz(4, b).winkel, 0) << frames;
@@ -89,51 +90,51 @@ TEST_F(ObjectTest, ArcsCirclesAndSwingsFollowTheirPaths) {
 }
 
 TEST_F(ObjectTest, FallingPigsSplashIntoTheWater) {
-    neu(8, 15, 50, 265, {{runter, 10}});
-    layer(8).bewegen();
-    EXPECT_TRUE(lebende(8, 15).empty());
-    ASSERT_EQ(lebende(8, 18).size(), 1u);
-    EXPECT_EQ(platz(8, lebende(8, 18)[0]).y, 275);
-    EXPECT_EQ(sounds(), std::vector<int>{18});
+    neu(kLayerSchweine, kBildAbsturz, 50, 265, {{runter, 10}});
+    layer(kLayerSchweine).bewegen();
+    EXPECT_TRUE(lebende(kLayerSchweine, kBildAbsturz).empty());
+    ASSERT_EQ(lebende(kLayerSchweine, kBildSpritzerGross).size(), 1u);
+    EXPECT_EQ(platz(kLayerSchweine, lebende(kLayerSchweine, kBildSpritzerGross)[0]).y, 275);
+    EXPECT_EQ(sounds(), std::vector<int>{kSoundAufprall});
 
     // From 265 to 305 both water tests fire. The first splash takes over the
     // pig's record and slot; ending the pig again must leave it showing.
-    layer(8).zuruecksetzen();
+    layer(kLayerSchweine).zuruecksetzen();
     sounds().clear();
-    neu(8, 24, 60, 265, {{runter, 40}});
-    layer(8).bewegen();
-    const std::vector<int> spritzer = lebende(8, 18);
+    neu(kLayerSchweine, kBildRotAbsturz, 60, 265, {{runter, 40}});
+    layer(kLayerSchweine).bewegen();
+    const std::vector<int> spritzer = lebende(kLayerSchweine, kBildSpritzerGross);
     ASSERT_EQ(spritzer.size(), 2u);
-    for (int s : spritzer) EXPECT_EQ(platz(8, s).belegt, 1);
-    EXPECT_NE(objekt(8, spritzer[0]).instanz, objekt(8, spritzer[1]).instanz);
+    for (int s : spritzer) EXPECT_EQ(platz(kLayerSchweine, s).belegt, 1);
+    EXPECT_NE(objekt(kLayerSchweine, spritzer[0]).instanz, objekt(kLayerSchweine, spritzer[1]).instanz);
 }
 
 TEST_F(ObjectTest, TwoHundredObjectsFillALayerAndEndedRecordsAreReusedLowestFirst) {
-    for (int i = 0; i < 200; ++i) ASSERT_EQ(neu(4, 22, i, 0), i);
-    EXPECT_EQ(neu(4, 22, 0, 0), -1);
+    for (int i = 0; i < 200; ++i) ASSERT_EQ(neu(4, kBildPatrone, i, 0), i);
+    EXPECT_EQ(neu(4, kBildPatrone, 0, 0), -1);
     EXPECT_EQ(layer(4).ereignissanzahl, 200);
     EXPECT_EQ(layer(4).bilderanzahl, 200);
     EXPECT_TRUE(fakes::boxes.empty());
 
     layer(4).beenden(7);
     layer(4).beenden(3);
-    EXPECT_EQ(neu(4, 30, 5, 6), 3);
+    EXPECT_EQ(neu(4, kBildLeuchtturm, 5, 6), 3);
     EXPECT_EQ(objekt(4, 3).instanz, 3);  // the lowest hidden slot
-    EXPECT_EQ(platz(4, 3).bild, 30);
-    EXPECT_EQ(neu(4, 30, 5, 6), 7);
-    EXPECT_EQ(neu(4, 30, 5, 6), -1);
+    EXPECT_EQ(platz(4, 3).bild, kBildLeuchtturm);
+    EXPECT_EQ(neu(4, kBildLeuchtturm, 5, 6), 7);
+    EXPECT_EQ(neu(4, kBildLeuchtturm, 5, 6), -1);
 }
 
 TEST_F(ObjectTest, A301stImageSlotEndsTheProgramWithOneReportAndNothingReleasedIsTouched) {
     // Every way to an image slot, on a digit layer already full.
     const std::function<void()> wege[] = {
-        [] { EXPECT_TRUE(layerdatenbank.addbild(10, 23, 0, 0)); },
-        [] { EXPECT_EQ(neu(10, 23, 0, 0), -1); },
+        [] { EXPECT_TRUE(layerdatenbank.addbild(kLayerZiffern, kBildZiffern, 0, 0)); },
+        [] { EXPECT_EQ(neu(kLayerZiffern, kBildZiffern, 0, 0), -1); },
         [] { layerdatenbank.punkteanzeige(); },
-        [] { startframe(10, ::objekt(10, 23, 0, 0), 8); },
+        [] { startframe(kLayerZiffern, ::objekt(kLayerZiffern, kBildZiffern, 0, 0), 8); },
     };
     for (const auto& weg : wege) {
-        while (layer(10).bilderanzahl < 300) layerdatenbank.addbild(10, 23, 0, 0);
+        while (layer(kLayerZiffern).bilderanzahl < 300) layerdatenbank.addbild(kLayerZiffern, kBildZiffern, 0, 0);
         weg();
         ASSERT_EQ(fakes::boxes.size(), 1u);
         EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
@@ -147,21 +148,21 @@ TEST_F(ObjectTest, A301stImageSlotEndsTheProgramWithOneReportAndNothingReleasedI
 }
 
 TEST_F(ObjectTest, ACasingWhoseSecondSplashFindsNoSlotEndsTheProgramCleanly) {
-    neu(17, 48, 100, 200, {{lebensdauer, 27}});
+    neu(kLayerHuelsen, kBildHuelse, 100, 200, {{lebensdauer, 27}});
     // The first splash takes the last of the 300 slots; the ring finds none.
-    while (layer(17).bilderanzahl < 299) layerdatenbank.addbild(17, 17, 0, 0);
-    schritte(17, 26);
-    _layerdaten& huelsenlayer = layer(17);
+    while (layer(kLayerHuelsen).bilderanzahl < 299) layerdatenbank.addbild(kLayerHuelsen, kBildSpiegelung, 0, 0);
+    schritte(kLayerHuelsen, 26);
+    _layerdaten& huelsenlayer = layer(kLayerHuelsen);
     huelsenlayer.bewegen();
     ASSERT_EQ(fakes::boxes.size(), 1u);
     EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
-    EXPECT_EQ(sounds(), std::vector<int>{19});
+    EXPECT_EQ(sounds(), std::vector<int>{kSoundHuelse});
     EXPECT_EQ(layerdatenbank.anzahl, 0);
 }
 
 TEST_F(ObjectTest, DrawingStopsWhenAnObjectsStepEndedTheProgram) {
-    neu(17, 48, 100, 200, {{lebensdauer, 1}});
-    while (layer(17).bilderanzahl < 300) layerdatenbank.addbild(17, 17, 0, 0);
+    neu(kLayerHuelsen, kBildHuelse, 100, 200, {{lebensdauer, 1}});
+    while (layer(kLayerHuelsen).bilderanzahl < 300) layerdatenbank.addbild(kLayerHuelsen, kBildSpiegelung, 0, 0);
     EXPECT_FALSE(layerdatenbank.allezeichnen(&grafikdatenbank));
     ASSERT_EQ(fakes::boxes.size(), 1u);
     EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");

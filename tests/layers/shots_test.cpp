@@ -5,7 +5,7 @@ class ShotTest : public LayerTest {
 protected:
     static std::vector<int> frames(const std::int32_t* objekte, int anzahl) {
         std::vector<int> f;
-        for (int i = 0; i < anzahl; ++i) f.push_back(platz(10, objekte[i]).actualframe);
+        for (int i = 0; i < anzahl; ++i) f.push_back(platz(kLayerZiffern, objekte[i]).actualframe);
         return f;
     }
 };
@@ -29,12 +29,12 @@ TEST_F(ShotTest, TheScoreShowsRightAlignedInSevenDigitsTheTimeLeftAlignedBlankin
         EXPECT_EQ(frames(punkteobjekte, 7), f.punkte) << f.wert;
         EXPECT_EQ(frames(zeitobjekte, 6), f.zeit) << f.wert;
     }
-    EXPECT_EQ(layer(10).ereignissanzahl, 13);  // made once, then only re-framed
+    EXPECT_EQ(layer(kLayerZiffern).ereignissanzahl, 13);  // made once, then only re-framed
 }
 
 TEST_F(ShotTest, AShotThrowsACasingAndJoltsTheViewSevenPixelsAtMost) {
     EXPECT_FALSE(layerdatenbank.schiessen(&grafikdatenbank, 320, 240));
-    EXPECT_EQ(lebende(17, 48).size(), 1u);
+    EXPECT_EQ(lebende(kLayerHuelsen, kBildHuelse).size(), 1u);
 
     // The view settles a pixel a frame; a shot tops the jolt up to 7 again.
     for (int n = 0; n < 20; ++n) EXPECT_EQ(layer(n).scrolly, 7);
@@ -49,18 +49,18 @@ TEST_F(ShotTest, AShotThrowsACasingAndJoltsTheViewSevenPixelsAtMost) {
 }
 
 TEST_F(ShotTest, OnlyTheFrontmostObjectIsHitAndNeverOneOfTheSea) {
-    bemalen(8, {0, 0, 60, 60});
-    bemalen(30, {0, 0, 120, 320});
-    neu(7, 30, 100, 50);   // lighthouse, -5
-    neu(12, 8, 100, 50);   // sun in front of it, -20
-    neu(0, 30, 400, 50);   // in the sea layer
+    bemalen(kBildSonne, {0, 0, 60, 60});
+    bemalen(kBildLeuchtturm, {0, 0, 120, 320});
+    neu(7, kBildLeuchtturm, 100, 50);  // lighthouse, -5
+    neu(12, kBildSonne, 100, 50);      // sun in front of it, -20
+    neu(0, kBildLeuchtturm, 400, 50);  // in the sea layer
     layerdatenbank.allezeichnen(&grafikdatenbank);
 
     EXPECT_TRUE(layerdatenbank.schiessen(&grafikdatenbank, 110, 60));
     EXPECT_EQ(punkte, -20);
-    EXPECT_EQ(sounds(), std::vector<int>{7});
+    EXPECT_EQ(sounds(), std::vector<int>{kSoundQuerschlaeger});
 
     EXPECT_FALSE(layerdatenbank.schiessen(&grafikdatenbank, 410, 60));
     EXPECT_EQ(punkte, -20);
-    EXPECT_EQ(lebende(17, 48).size(), 2u);
+    EXPECT_EQ(lebende(kLayerHuelsen, kBildHuelse).size(), 2u);
 }

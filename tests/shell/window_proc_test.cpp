@@ -18,7 +18,7 @@ TEST_F(WindowProcTest, EachPressShootsOnceWhileTimeIsLeftAndReloadsOnceEvenWitho
     // Every shot throws a casing into the scene, which must be there.
     for (int i = 0; i < 74; ++i) grafikdatenbank.setgrafikdaten(grafikdaten{});
     for (int i = 0; i < 20; ++i) layerdatenbank.Setlayerdaten(&grafikdatenbank);
-    const _layerdaten& huelsen = *layerdatenbank.layerdaten[17];
+    const _layerdaten& huelsen = *layerdatenbank.layerdaten[kLayerHuelsen];
     schuesse = 8;
     for (int left : {0, -1}) {
         restzeit = left;
@@ -91,11 +91,11 @@ TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryKeepsTheTimeLeftAndAFai
     EXPECT_EQ(programmaktiv, 0);
     lpddsprimary->MarkLost();
     fakes::Advance(30 * 1000000ull);
-    grafikdatenbank.grafikdaten[30]->keyfarbe = 0;
+    grafikdatenbank.grafikdaten[kBildLeuchtturm]->keyfarbe = 0;
     send(WM_ACTIVATEAPP, 0, 1);
     EXPECT_TRUE(fakes::boxes.empty());
     EXPECT_EQ(lpddsprimary->IsLost(), DD_OK);
-    EXPECT_NE(grafikdatenbank.grafikdaten[30]->keyfarbe, 0u) << "pictures were not reloaded";
+    EXPECT_NE(grafikdatenbank.grafikdaten[kBildLeuchtturm]->keyfarbe, 0u) << "pictures were not reloaded";
     EXPECT_EQ(zeitlimit, 42);
     EXPECT_EQ(startzeit, std::int32_t(platform::MonotonicSeconds()));
 

@@ -39,27 +39,28 @@ const std::uint32_t kSchleife = DSBSTATUS_PLAYING | DSBSTATUS_LOOPING;
 
 TEST_F(GameSoundTest, StartsWithBothLoopsAndAShotIsHeardUntilTheProgramEnds) {
     ASSERT_NO_FATAL_FAILURE(StartGame());
-    EXPECT_EQ(soundstatus(soundpuffer[10]), kSchleife);
-    EXPECT_EQ(soundstatus(soundpuffer[17]), kSchleife);
-    for (int n : {0, 5, 6, 13}) EXPECT_EQ(soundstatus(soundpuffer[n]), 0u) << n;
+    EXPECT_EQ(soundstatus(soundpuffer[kSoundMeer]), kSchleife);
+    EXPECT_EQ(soundstatus(soundpuffer[kSoundMelodie]), kSchleife);
+    for (int n : {kSoundSchuss, kSoundLeer, kSoundNachladen, kSoundMotor})
+        EXPECT_EQ(soundstatus(soundpuffer[n]), 0u) << n;
 
     restzeit = 90;
     schuesse = magazin;
     fensterproc(hauptfenster, WM_LBUTTONDOWN, 0, MakeLParam(320, 240));
     EXPECT_EQ(schuesse, magazin - 1);
-    EXPECT_EQ(soundstatus(soundpuffer[0]), DSBSTATUS_PLAYING);
+    EXPECT_EQ(soundstatus(soundpuffer[kSoundSchuss]), DSBSTATUS_PLAYING);
     // The device really plays it: the shot ends after its half second.
     const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (soundstatus(soundpuffer[0]) != 0 && std::chrono::steady_clock::now() < until)
+    while (soundstatus(soundpuffer[kSoundSchuss]) != 0 && std::chrono::steady_clock::now() < until)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_EQ(soundstatus(soundpuffer[0]), 0u);
-    EXPECT_EQ(soundstatus(soundpuffer[10]), kSchleife);
+    EXPECT_EQ(soundstatus(soundpuffer[kSoundSchuss]), 0u);
+    EXPECT_EQ(soundstatus(soundpuffer[kSoundMeer]), kSchleife);
 
     // In the background the sound holds still, and goes on at the front.
     EXPECT_FALSE(AudioPaused());
     focus(false);
     EXPECT_TRUE(AudioPaused());
-    EXPECT_EQ(soundstatus(soundpuffer[17]), kSchleife);
+    EXPECT_EQ(soundstatus(soundpuffer[kSoundMelodie]), kSchleife);
     focus(true);
     EXPECT_FALSE(AudioPaused());
 

@@ -47,7 +47,8 @@ TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
     ASSERT_EQ(initdirectsound(), 0);
     soundsetladen();
 
-    for (int n = 0; n < kSoundslots; ++n) EXPECT_EQ(soundpuffer[n] == nullptr, n == 12 || n == 5) << "slot " << n;
+    for (int n = 0; n < kSoundslots; ++n) EXPECT_EQ(soundpuffer[n] == nullptr, n == kSoundOhneDatei || n == 5)
+            << "slot " << n;
     EXPECT_EQ(fakes::debug_lines.front(), path("s0.wav"));
     const auto open_failed = std::find(fakes::debug_lines.begin(), fakes::debug_lines.end(), "Fehler bei WaveOpenFile");
     ASSERT_NE(open_failed, fakes::debug_lines.end());
@@ -60,9 +61,9 @@ TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
     schuss();
     EXPECT_EQ(schuesse, 0);
     nachladen();
-    EXPECT_EQ(soundstatus(soundpuffer[6]), DSBSTATUS_PLAYING);
+    EXPECT_EQ(soundstatus(soundpuffer[kSoundNachladen]), DSBSTATUS_PLAYING);
     soundabspielen(0);
-    EXPECT_EQ(soundstatus(soundpuffer[0]), DSBSTATUS_PLAYING);
+    EXPECT_EQ(soundstatus(soundpuffer[kSoundSchuss]), DSBSTATUS_PLAYING);
 }
 
 TEST_F(SoundSlotTest, FilesOfOtherToolsLoadAndPlayAtTheirLengthAndLevel) {
@@ -152,14 +153,14 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
     EXPECT_EQ(std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()), files_before);
     copy_generated();
     soundsetladen();
-    for (int n = 0; n < kSoundslots; ++n) EXPECT_EQ(soundpuffer[n] == nullptr, n == 12) << "slot " << n;
+    for (int n = 0; n < kSoundslots; ++n) EXPECT_EQ(soundpuffer[n] == nullptr, n == kSoundOhneDatei) << "slot " << n;
 }
 
 TEST_F(SoundSlotTest, EngineRunsWhileABoatIsSeenAndEmptySlotsAreSilent) {
     copy_generated();
     ASSERT_EQ(initdirectsound(), 0);
     soundsetladen();
-    DirectSoundBuffer* motor = soundpuffer[kMotorsound];
+    DirectSoundBuffer* motor = soundpuffer[kSoundMotor];
     ASSERT_NE(motor, nullptr);
 
     motorgeraeusch(true);
@@ -186,21 +187,21 @@ TEST_F(SoundSlotTest, EngineRunsWhileABoatIsSeenAndEmptySlotsAreSilent) {
     EXPECT_EQ(soundstatus(motor), DSBSTATUS_PLAYING);
 
     // An empty slot counts as silent, and stopping it does nothing.
-    soundpuffer[kMotorsound] = nullptr;
+    soundpuffer[kSoundMotor] = nullptr;
     motorgeraeusch(true);
     motorgeraeusch(false);
     EXPECT_EQ(soundstatus(nullptr), 0u);
     soundstoppen(nullptr);
     EXPECT_TRUE(soundspielen(nullptr));
     EXPECT_TRUE(soundschleife(nullptr));
-    soundpuffer[kMotorsound] = motor;
+    soundpuffer[kSoundMotor] = motor;
 
     // Once the program is ending no sound starts.
     soundstoppen(motor);
     programmendet = true;
-    EXPECT_TRUE(soundspielen(soundpuffer[0]));
+    EXPECT_TRUE(soundspielen(soundpuffer[kSoundSchuss]));
     motorgeraeusch(true);
     programmendet = false;
-    EXPECT_EQ(soundstatus(soundpuffer[0]), 0u);
+    EXPECT_EQ(soundstatus(soundpuffer[kSoundSchuss]), 0u);
     EXPECT_EQ(soundstatus(motor), 0u);
 }

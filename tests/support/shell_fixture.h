@@ -17,6 +17,7 @@
 #include "shell/display.h"
 #include "shell/fatal_report.h"
 #include "shell/main_loop.h"
+#include "sound/sound_numbers.h"
 #include "support/fakes.h"
 
 // A folder of the test's own, gone again once the test is over.

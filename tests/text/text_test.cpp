@@ -1,6 +1,10 @@
 #include <vector>
 
+#include "platform/presentation.h"
 #include "text/text_fixture.h"
+
+using platform::kImageHeight;
+using platform::kImageWidth;
 
 namespace {
 
@@ -12,8 +16,8 @@ struct Bild {
     Bild(int w, int h) : w(w), h(h), px(std::size_t(w * h), 1) {}
 
     void zelle(int dx, int dy, int top, int nummer) {
-        platform::Surface* font = grafikdatenbank.grafikdaten[55]->surface;
-        const std::uint8_t key = std::uint8_t(grafikdatenbank.grafikdaten[55]->keyfarbe);
+        platform::Surface* font = grafikdatenbank.grafikdaten[kBildSchrift]->surface;
+        const std::uint8_t key = std::uint8_t(grafikdatenbank.grafikdaten[kBildSchrift]->keyfarbe);
         for (int y = 0; y < 20; ++y)
             for (int x = 0; x < 19; ++x) {
                 const std::uint8_t p = pixel(font, 19 * nummer + x, top + y);
@@ -34,7 +38,7 @@ class TextSurfaceTest : public TextTest {
 protected:
     _text text;
     void neu(int w, int h) {
-        text.init(lpdd, lpddsprimary, lpddsback, 55);
+        text.init(lpdd, lpddsprimary, lpddsback, kBildSchrift);
         text.surface = text.erzeugesurface(text.surface, w, h);
     }
     void TearDown() override {
@@ -94,18 +98,20 @@ TEST_F(TextSurfaceTest, DrawingShowsOnlyWhatLiesOnScreen) {
         flaecheloeschen(lpddsback, 192);
         text.setposition(fx, fy);
         EXPECT_EQ(text.zeichnen(), 0);
-        std::vector<std::uint8_t> soll(640 * 480, 192);
+        std::vector<std::uint8_t> soll(kImageWidth * kImageHeight, 192);
         for (int y = 0; y < 21; ++y)
             for (int x = 0; x < 340; ++x) {
                 const int sx = fx + x, sy = fy + y;
                 const std::uint8_t p = pixel(text.surface, x, y);
-                if (sx >= 0 && sx < 640 && sy >= 0 && sy < 480 && p != 1) soll[std::size_t(sy * 640 + sx)] = p;
+                if (sx >= 0 && sx < kImageWidth && sy >= 0 && sy < kImageHeight && p != 1)
+                    soll[std::size_t(sy * kImageWidth + sx)] = p;
             }
         platform::SurfaceDesc d;
         ASSERT_EQ(lpddsback->Lock(nullptr, &d), platform::DD_OK);
         int falsch = 0;
-        for (int y = 0; y < 480; ++y)
-            for (int x = 0; x < 640; ++x) falsch += d.surface[y * d.pitch + x] != soll[std::size_t(y * 640 + x)];
+        for (int y = 0; y < kImageHeight; ++y)
+            for (int x = 0; x < kImageWidth; ++x)
+                falsch += d.surface[y * d.pitch + x] != soll[std::size_t(y * kImageWidth + x)];
         lpddsback->Unlock();
         EXPECT_EQ(falsch, 0) << fx << "," << fy;
     }

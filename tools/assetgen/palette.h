@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "graphics/palette_colours.h"
+
 namespace assetgen {
 
 struct Rgb {
@@ -10,11 +12,11 @@ struct Rgb {
 };
 
 // Entries the game's code names; every other entry is free for the art.
-constexpr std::uint8_t kBlack = 0;        // countdown background
-constexpr std::uint8_t kTextKey = 1;      // fill and key colour of text surfaces
-constexpr std::uint8_t kTransparent = 2;  // key of every transparent picture, never visible
-constexpr std::uint8_t kSky = 192;        // cleared into the back buffer every frame
-constexpr std::uint8_t kWhite = 255;      // stays white from the built-in ramp
+constexpr std::uint8_t kBlack = kFarbeSchwarz;
+constexpr std::uint8_t kTextKey = kFarbeTextgrund;
+constexpr std::uint8_t kTransparent = kFarbeDurchsichtig;
+constexpr std::uint8_t kSky = kFarbeHimmel;
+constexpr std::uint8_t kWhite = kFarbeWeiss;  // stays white from the built-in ramp
 
 // Colours declared by "DONUT"; entry 255 is left to the ramp.
 constexpr int kPaletteColours = 255;

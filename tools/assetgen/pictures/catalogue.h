@@ -1,5 +1,5 @@
-// The game's picture numbers with each picture's file and frame layout, in
-// the order the game registers them.
+// The game's catalogue (graphics/catalogue_table.h) as the generator needs
+// it: each picture's file, frame layout and transparency, by number.
 #pragma once
 #include <string>
 #include <vector>

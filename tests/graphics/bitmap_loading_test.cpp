@@ -19,9 +19,8 @@ void put32(Bytes& v, std::uint32_t x) {
 }
 
 std::string write(const std::string& name, const Bytes& bytes) {
-    const std::string path = ::testing::TempDir() + name;
-    assetgen::write_file(path, bytes);
-    return path;
+    assetgen::write_file(::testing::TempDir() + name, bytes);
+    return ::testing::TempDir() + name;
 }
 
 // An 8-bit picture file of the given pixels whose first colours are these.
@@ -37,27 +36,16 @@ std::string picture(const std::string& name, int w, int h, const Bytes& pixels, 
     return write(name, bytes);
 }
 
-// An info header (and colour table of `entries` entries, colour i stored as
-// blue = i, green = 100, red = 255 - i) as a bitmap resource holds it.
+// A bitmap resource's info header and `entries` colours, colour i as blue i, green 100, red 255 - i.
 Bytes dib(std::uint32_t header_size, std::uint16_t bits, std::uint32_t used, int entries) {
     Bytes v;
-    put32(v, header_size);
-    put32(v, 10);
-    put32(v, 10);
+    for (std::uint32_t x : {header_size, 10u, 10u}) put32(v, x);
     v.insert(v.end(), {1, 0, std::uint8_t(bits), 0});
-    for (int i = 0; i < 4; ++i) put32(v, 0);
-    put32(v, used);
-    put32(v, 0);
+    for (std::uint32_t x : {0u, 0u, 0u, 0u, used, 0u}) put32(v, x);
     v.resize(header_size < 40 ? 40 : header_size, 0);
     for (int i = 0; i < entries; ++i) v.insert(v.end(), {std::uint8_t(i), 100, std::uint8_t(255 - i), 0});
     return v;
 }
-
-PALETTEENTRY ramp(int i) {
-    return {std::uint8_t(((i >> 5) & 7) * 255 / 7), std::uint8_t(((i >> 2) & 7) * 255 / 7), std::uint8_t((i & 3) * 255 / 3), 0};
-}
-
-bool same(const PALETTEENTRY& a, const PALETTEENTRY& b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 class BitmapLoadingTest : public ShellTest {
 protected:
@@ -74,10 +62,8 @@ protected:
     }
 
     Surface* Make(int w, int h) {
-        Surface* s = nullptr;
-        EXPECT_EQ(lpdd->CreateOffscreenSurface(w, h, &s), DD_OK);
-        surfaces_.push_back(s);
-        return s;
+        EXPECT_EQ(lpdd->CreateOffscreenSurface(w, h, &surfaces_.emplace_back()), DD_OK);
+        return surfaces_.back();
     }
 
     Palette* Load(const char* name) { return palettes_.emplace_back(loadbitmappalette(lpdd, name)); }
@@ -92,38 +78,37 @@ protected:
     Resource resource_{};
 };
 
-// Entries [0, n) hold the test colours, the rest the ramp with white at 255.
+// Entries [0, n) hold the test colours, the rest the colour ramp with white at 255.
 void expect_resource_colours(const Palette* p, int n, const char* what) {
     ASSERT_NE(p, nullptr) << what;
     for (int i = 0; i < 256; ++i) {
-        PALETTEENTRY want = i < n ? PALETTEENTRY{std::uint8_t(255 - i), 100, std::uint8_t(i), 0}
-                                  : (i == 255 ? PALETTEENTRY{255, 255, 255, 0} : ramp(i));
-        ASSERT_TRUE(same(p->entries()[i], want)) << what << ": entry " << i;
+        const std::uint8_t ramp[] = {std::uint8_t((i >> 5 & 7) * 255 / 7), std::uint8_t((i >> 2 & 7) * 255 / 7),
+                                     std::uint8_t((i & 3) * 255 / 3), 0};
+        const PALETTEENTRY want = i < n ? PALETTEENTRY{std::uint8_t(255 - i), 100, std::uint8_t(i), 0}
+                                  : i == 255 ? PALETTEENTRY{255, 255, 255, 0} : PALETTEENTRY{ramp[0], ramp[1], ramp[2], 0};
+        ASSERT_EQ(std::memcmp(&p->entries()[i], &want, sizeof want), 0) << what << ": entry " << i;
     }
 }
 
 }  // namespace
 
 TEST_F(BitmapLoadingTest, FileColoursMapOntoTheGamePaletteAndTheSourceRectangleIsStretched) {
-    // The file's order differs from the game palette: sky, black, text red,
-    // and a colour that is in no palette entry (nearest: the sky).
+    // Sky, black, text red, and a colour in no palette entry (nearest: the sky).
     const std::vector<Rgb8> table = {{20, 144, 240}, {0, 0, 0}, {252, 80, 80}, {22, 140, 236}};
     Bitmap* b = LoadBitmapFile(picture("map.bmp", 4, 1, {0, 1, 2, 3}, table).c_str());
     ASSERT_NE(b, nullptr);
     Surface* s = Make(4, 1);
     EXPECT_EQ(ddcopybitmap(s, b, 0, 0, 0, 0), DD_OK);
-    const std::uint8_t mapped[] = {192, 0, 1, 192};
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(pixel(s, x, 0), mapped[x]) << x;
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(pixel(s, x, 0), (std::vector<int>{192, 0, 1, 192}[x])) << x;
     DeleteBitmap(b);
 
     // A 4 x 2 bitmap, its top row black, sky, black, sky; the bottom row sky.
     b = LoadBitmapFile(picture("stretch.bmp", 4, 2, {1, 0, 1, 0, 0, 0, 0, 0}, table).c_str());
     ASSERT_NE(b, nullptr);
-    // Whole bitmap doubled: each pixel becomes a 2 x 2 block.
     Surface* big = Make(8, 4);
     EXPECT_EQ(ddcopybitmap(big, b, 0, 0, 0, 0), DD_OK);
     for (int x = 0; x < 8; ++x)
-        for (int y = 0; y < 4; ++y) EXPECT_EQ(pixel(big, x, y), y < 2 && x % 4 < 2 ? 0 : 192) << x << "," << y;
+        for (int y = 0; y < 4; ++y) EXPECT_EQ(pixel(big, x, y), y < 2 && x % 4 < 2 ? 0 : 192) << x << "," << y;  // doubled
     // A one-pixel source rectangle fills the whole surface.
     Surface* one = Make(3, 3);
     EXPECT_EQ(ddcopybitmap(one, b, 1, 0, 1, 1), DD_OK);
@@ -154,9 +139,8 @@ TEST_F(BitmapLoadingTest, ResourceAndFilePalettesTakeTheColoursTheyDeclareOverTh
     for (const auto& c : cases) expect_resource_colours(FromResource(c.bytes), c.colours, c.what);
 
     // A file's table is read likewise; one cut short leaves the rest on the ramp.
-    Bytes file = {'B', 'M'};
-    file.resize(14, 0);
-    const Bytes info = dib(40, 8, 0, 20);
-    file.insert(file.end(), info.begin(), info.end());
+    Bytes file = dib(40, 8, 0, 20);
+    file.insert(file.begin(), 14, 0);
+    file[0] = 'B', file[1] = 'M';
     expect_resource_colours(Load(write("kurz.bmp", file).c_str()), 20, "short file");
 }

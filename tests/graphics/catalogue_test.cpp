@@ -7,8 +7,8 @@
 
 using CatalogueTest = ShellTest;
 
-// Loads the real data through the game's own readers and checks every row of
-// the catalogue against the files the generator made.
+// Every row of the catalogue, loaded through the game's own readers from the
+// files the generator made.
 TEST_F(CatalogueTest, EveryPictureLoadsWithItsFrameLayoutAndKey) {
     ASSERT_TRUE(OpenDisplayWithPictures());
     ASSERT_EQ(grafikdatenbank.anzahl, 74);
@@ -20,14 +20,14 @@ TEST_F(CatalogueTest, EveryPictureLoadsWithItsFrameLayoutAndKey) {
         SCOPED_TRACE(std::to_string(n) + " " + p->name);
         ASSERT_NE(p->surface, nullptr);
         EXPECT_EQ(p->nummer, n);
-        if (n != 73) {
+        if (n != kBildLogo) {
             platform::Bitmap* b = platform::LoadBitmapFile(platform::ResolveFileName(p->name).c_str());
             ASSERT_NE(b, nullptr);
             EXPECT_EQ(platform::BitmapBitsPerPixel(b), 8);
             platform::DeleteBitmap(b);
         }
         // The splat strip holds six whole frames, whatever its stated width.
-        EXPECT_EQ(p->surface->width(), n == 19 ? 360 : p->frames * p->framebreite);
+        EXPECT_EQ(p->surface->width(), n == kBildSplat ? 360 : p->frames * p->framebreite);
         EXPECT_EQ(p->surface->height(), p->framehoehe);
 
         platform::SurfaceDesc d;
@@ -37,32 +37,28 @@ TEST_F(CatalogueTest, EveryPictureLoadsWithItsFrameLayoutAndKey) {
             EXPECT_EQ(key, 2);
             EXPECT_EQ(std::memcmp(d.surface, "\x02\x02\x02\x02", 4), 0);
         }
+        // Every frame shows something (but the digit strip's blank frame 10);
+        // the key colour never shows in an opaque picture.
         for (int f = 0; f < p->frames; ++f) {
             bool visible = false;
-            for (int y = 0; y < p->framehoehe && !visible; ++y)
-                for (int x = f * p->framebreite; x < (f + 1) * p->framebreite && !visible; ++x) {
+            for (int y = 0; y < p->framehoehe; ++y)
+                for (int x = f * p->framebreite; x < (f + 1) * p->framebreite; ++x) {
                     const std::uint8_t c = d.surface[y * d.pitch + x];
-                    visible = !p->transparent || c != key;
-                    // The key colour never shows in an opaque picture.
+                    visible = visible || !p->transparent || c != key;
                     if (!p->transparent) {
-                        EXPECT_NE(c, 2);
+                        EXPECT_NE(c, 2) << x << "," << y;
                     }
                 }
-            // The digit strip's frame 10 is the blank digit.
-            if (!(n == 23 && f == 10)) {
-                EXPECT_TRUE(visible) << "frame " << f;
-            }
+            EXPECT_EQ(visible, !(n == kBildZiffern && f == 10)) << "frame " << f;
         }
         // The countdown stands on black.
-        if (n == 71) {
-            for (int f = 0; f < 6; ++f) EXPECT_EQ(d.surface[d.pitch + f * 80 + 1], 0) << "frame " << f;
-        }
+        for (int f = 0; n == kBildCountdown && f < 6; ++f) EXPECT_EQ(d.surface[d.pitch + f * 80 + 1], 0) << "frame " << f;
         p->surface->Unlock();
     }
 }
 
 TEST_F(CatalogueTest, ARegistrationThatEndsTheProgramEndsTheCatalogue) {
-    // A store already nearly full: the catalogue's 11th row finds no room.
+    // A store already nearly full: the catalogue's 11th row, the 301st picture, finds no room.
     ASSERT_TRUE(OpenDisplay());
     for (int i = 0; i < 290; ++i) ASSERT_EQ(grafikdatenbank.setgrafikdaten(grafikdaten{}), 0);
     basisordnerholen();

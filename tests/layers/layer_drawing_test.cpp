@@ -1,4 +1,4 @@
-// One layer's image slots and their drawing, with pictures made in memory.
+// Image slots and their drawing, with pictures made in memory.
 #include "layers/layer.h"
 #include "support/test_pictures.h"
 
@@ -18,66 +18,58 @@ protected:
         store_.freigeben();
         DisplayTest::TearDown();
     }
-    int Show(int bild, double x, double y) {
+    Bildplatz& Show(int bild, double x, double y) {
         layer_.addbild(bild, 0, 0);
         Bildplatz& s = layer_.bilder[layer_.bilderanzahl - 1];
         s.x = x;
         s.y = y;
-        return layer_.bilderanzahl - 1;
+        return s;
     }
     _grafikdatenbank store_;
     _layerdaten layer_;
 };
 
+using LayerDatabaseTest = ShellTest;
+
 }  // namespace
 
 TEST_F(LayerDrawingTest, ClippingAtTheViewEdges) {
     const int b32 = testbilder::add(store_, 32, 32, 1);
-    const int b60 = testbilder::add(store_, 60, 60, 3);
-
-    // 32 x 32 at world (-10, 100), view at (0, 0).
-    const int a = Show(b32, -10, 100);
-    // Right edge exactly at the view's left: not drawn, keeps its old values.
-    const int b = Show(b32, -32, 0);
-    // Left edge at the last column: drawn one pixel wide.
-    const int c = Show(b32, 639, 0);
+    const Bildplatz& a = Show(b32, -10, 100);
+    const Bildplatz& b = Show(b32, -32, 0);  // right edge at the view's left: not drawn
+    const Bildplatz& c = Show(b32, 639, 0);  // left edge at the last column: one pixel wide
     EXPECT_FALSE(layer_.zeichnen(&store_));
-    const Bildplatz& sa = layer_.bilder[a];
-    EXPECT_TRUE(sa.blitx == 0 && sa.blity == 100 && sa.rechteck.left == 10 && sa.rechteck.right == 32);
-    EXPECT_EQ(layer_.bilder[b].blitx, -1);
-    EXPECT_TRUE(layer_.bilder[c].blitx == 639 && layer_.bilder[c].rechteck.right - layer_.bilder[c].rechteck.left == 1);
+    EXPECT_TRUE(a.blitx == 0 && a.blity == 100 && a.rechteck.left == 10 && a.rechteck.right == 32);
+    EXPECT_EQ(b.blitx, -1);
+    EXPECT_TRUE(c.blitx == 639 && c.rechteck.right - c.rechteck.left == 1);
     EXPECT_EQ(back_pixel(639, 0), 10);
     EXPECT_EQ(back_pixel(21, 100), 10);
     EXPECT_EQ(back_pixel(22, 100), 192);
 
-    // View at (100, 0): a 60-wide frame at world x 80 and at 700, frame 2.
+    // View at (100, 0): a 60-wide frame 2 at world x 80 and at 700.
+    const int b60 = testbilder::add(store_, 60, 60, 3);
     layer_.scrollx = 100;
-    Bildplatz& d = layer_.bilder[Show(b60, 80, 0)];
-    Bildplatz& e = layer_.bilder[Show(b60, 700, 200)];
+    Bildplatz& d = Show(b60, 80, 0);
+    Bildplatz& e = Show(b60, 700, 200);
     d.actualframe = e.actualframe = 2;
     layer_.zeichnen(&store_);
     EXPECT_TRUE(d.blitx == 0 && d.rechteck.left == 20);
     EXPECT_TRUE(e.blitx == 600 && e.rechteck.right == 40);
-    EXPECT_EQ(back_pixel(0, 0), 12);  // frame 2's pixels
+    EXPECT_EQ(back_pixel(0, 0), 12);
     EXPECT_EQ(back_pixel(639, 259), 12);
 }
 
 TEST_F(LayerDrawingTest, KeyedPicturesLeaveTheirKeyOutAndAnimationHoldsEachFrameForDelayPlusOneDraws) {
-    const int opaque = testbilder::add(store_, 4, 4, 1, false, 0, false);
-    const int keyed = testbilder::add(store_, 4, 4, 1, false, 0, true);
-    const int fast = testbilder::add(store_, 2, 2, 3, true, 0);
-    const int slow = testbilder::add(store_, 2, 2, 3, true, 3);
-    Show(opaque, 10, 10);
-    Show(keyed, 20, 10);
-    const int f = Show(fast, 0, 0);
-    const int s = Show(slow, 100, 0);
-    const int want_fast[] = {1, 2, 0, 1, 2, 0, 1, 2};
-    const int want_slow[] = {0, 0, 0, 1, 1, 1, 1, 2};
+    Show(testbilder::add(store_, 4, 4, 1, false, 0, false), 10, 10);
+    Show(testbilder::add(store_, 4, 4, 1, false, 0, true), 20, 10);
+    const Bildplatz& fast = Show(testbilder::add(store_, 2, 2, 3, true, 0), 0, 0);
+    const Bildplatz& slow = Show(testbilder::add(store_, 2, 2, 3, true, 3), 100, 0);
+    std::vector<int> frames;
     for (int i = 0; i < 8; ++i) {
         layer_.zeichnen(&store_);
-        EXPECT_EQ(layer_.bilder[f].actualframe, want_fast[i]) << "draw " << i;
-        EXPECT_EQ(layer_.bilder[s].actualframe, want_slow[i]) << "draw " << i;
+        frames.push_back(10 * fast.actualframe + slow.actualframe);
     }
+    EXPECT_EQ(frames, (std::vector<int>{10, 20, 0, 11, 21, 1, 11, 22}));
     EXPECT_EQ(back_pixel(10, 10), 10);   // opaque: its corner pixel too
     EXPECT_EQ(back_pixel(20, 10), 192);  // keyed: the corner (the key) is left out
     EXPECT_EQ(back_pixel(21, 10), 10);
@@ -86,20 +78,18 @@ TEST_F(LayerDrawingTest, KeyedPicturesLeaveTheirKeyOutAndAnimationHoldsEachFrame
 }
 
 TEST_F(LayerDrawingTest, BoatsInViewRunTheEngine) {
-    while (store_.anzahl < 57) testbilder::add(store_, 1, 1, 1);  // picture 57 is a motor boat
-    const int b = Show(testbilder::add(store_, 92, 64, 6, true, 4), 100, 100);
+    while (store_.anzahl < kBildMotorbootRechts) testbilder::add(store_, 1, 1, 1);
+    Bildplatz& boat = Show(testbilder::add(store_, 92, 64, 6, true, 4), 100, 100);
     layer_.zeichnen(&store_);
     EXPECT_EQ(layer_.motorlaeuft, 1);
-    layer_.bilder[b].x = 2000;  // out of view
+    boat.x = 2000;  // out of view
     layer_.zeichnen(&store_);
     EXPECT_EQ(layer_.motorlaeuft, 0);
 }
 
 TEST_F(LayerDrawingTest, FailuresAreReportedAndOutOfRangeFramesAreClamped) {
-    Show(testbilder::add(store_, 8, 8, 2), 0, 0);
-    layer_.bilder[0].actualframe = 9;  // set from outside, beyond the strip
+    Show(testbilder::add(store_, 8, 8, 2), 0, 0).actualframe = 9;  // set from outside, beyond the strip
     EXPECT_FALSE(layer_.zeichnen(&store_));
-    EXPECT_TRUE(fakes::boxes.empty());
     EXPECT_EQ(back_pixel(0, 0), 11);  // the last frame
 
     lpddsback->FailNext(platform::SurfaceOp::Blt, platform::DDERR_WASSTILLDRAWING);
@@ -113,8 +103,7 @@ TEST_F(LayerDrawingTest, FailuresAreReportedAndOutOfRangeFramesAreClamped) {
     EXPECT_TRUE(fakes::DebugLineContains("Fehler bei bild Nr.: 0"));
     EXPECT_TRUE(fakes::DebugLineContains("\nDDRVAL="));
 
-    // An empty layer needs neither store nor back buffer; one with a slot
-    // does. (Once the program is ending nothing is drawn at all.)
+    // An empty layer needs neither store nor back buffer; one with a slot does.
     programmendet = false;
     _layerdaten leer;
     EXPECT_FALSE(leer.zeichnen(nullptr));
@@ -124,12 +113,31 @@ TEST_F(LayerDrawingTest, FailuresAreReportedAndOutOfRangeFramesAreClamped) {
     EXPECT_EQ(fakes::boxes.back().text, "_layerdaten::zeichnen-lpddsback zeigt auf NULL");
 }
 
-TEST_F(LayerDrawingTest, ThreeHundredSlotsThenAReport) {
-    const int still = testbilder::add(store_, 10, 10, 4);
-    for (int i = 0; i < 300; ++i) ASSERT_FALSE(layer_.addbild(still, i, 0)) << i;
-    EXPECT_TRUE(fakes::boxes.empty());
-    EXPECT_TRUE(layer_.addbild(still, 0, 0));
-    EXPECT_EQ(layer_.bilderanzahl, 300);
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
+TEST_F(LayerDatabaseTest, LayersAreMadeInOrderAndDrawnBackToFront) {
+    ASSERT_TRUE(OpenDisplay());
+    _grafikdatenbank store;
+    const int red = testbilder::add(store, 10, 10, 1);   // index 10
+    const int blue = testbilder::add(store, 20, 20, 2);  // frame 0: index 10, frame 1: 11
+    _layerdatenbank db;
+
+    // Nothing to add to before the layers exist.
+    EXPECT_TRUE(db.addbild(5, red, 0, 0));
+    EXPECT_EQ(fakes::boxes.back().text, "_layerdatenbank::addbild-layerdaten[layernummer] zeigt auf NULL");
+    fakes::boxes.clear();
+    programmendet = false;
+    ASSERT_TRUE(OpenDisplay());
+
+    db.init(lpdd, lpddsprimary, lpddsback);
+    for (int i = 0; i < 3; ++i) ASSERT_FALSE(db.Setlayerdaten(&store));
+    db.addbild(0, blue, 0, 0);
+    db.layerdaten[0]->bilder[0].actualframe = 1;
+    db.addbild(2, red, 5, 5);
+    lpddsback->ColorFill(192);
+    EXPECT_FALSE(db.allezeichnen(&store));
+    EXPECT_EQ(back_pixel(0, 0), 11);  // layer 0 alone
+    EXPECT_EQ(back_pixel(5, 5), 10);  // layer 2 over layer 0
+    EXPECT_EQ(back_pixel(25, 25), 192);
+
+    EXPECT_TRUE(db.zeichnen(&store, 3));
+    EXPECT_EQ(fakes::boxes.back().text, "_layerdatenbank::zeichnen-layer inst nicht vorhanden");
 }

@@ -1,5 +1,5 @@
-// A test with the display, every picture of the game and the scene's twenty
-// empty layers, and the sounds that objects ask for recorded.
+// The display, every picture, the scene's twenty empty layers, and the sounds
+// objects ask for recorded.
 #pragma once
 #include <initializer_list>
 #include <utility>
@@ -8,6 +8,18 @@
 #include "game/random_numbers.h"
 #include "layers/sound_requests.h"
 #include "support/shell_fixture.h"
+
+// Fills a layer to its 300 image slots, so the next one is refused.
+inline void fuellen(int n, int bild, int bis = 300) {
+    while (layerdatenbank.layerdaten[n]->bilderanzahl < bis) layerdatenbank.addbild(n, bild, 0, 0);
+}
+
+// The one report of a layer that ran out of image slots, and the layers released.
+inline void expectEndedByAFullLayer() {
+    ASSERT_EQ(fakes::boxes.size(), 1u);
+    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
+    EXPECT_EQ(layerdatenbank.anzahl, 0);
+}
 
 class LayerTest : public ShellTest {
 protected:
@@ -22,18 +34,15 @@ protected:
         sounds().clear();
         soundzuhoerersetzen([](int slot) { sounds().push_back(slot); });
     }
-
     void TearDown() override {
         soundzuhoerersetzen(nullptr);
         ShellTest::TearDown();
     }
 
-    // The sound slots asked for since SetUp.
     static std::vector<int>& sounds() {
         static std::vector<int> gespielt;
         return gespielt;
     }
-
     static _layerdaten& layer(int n) { return *layerdatenbank.layerdaten[n]; }
     static Ereigniss& objekt(int n, int index) { return *layer(n).ereigniss[index]; }
     static Bildplatz& platz(int n, int index) { return layer(n).bilder[objekt(n, index).instanz]; }
@@ -44,11 +53,9 @@ protected:
         for (auto [slot, wert] : werte) block[slot] = wert;
         return layerdatenbank.addobject(block, n, bild, x, y);
     }
-
     static void schritte(int n, int anzahl) {
         for (int i = 0; i < anzahl; ++i) layer(n).bewegen();
     }
-
     // Frames until the object ends, at most `hoechstens`; 0 if it lives on.
     static int schritteBisZumEnde(int n, int index, int hoechstens) {
         for (int i = 1; i <= hoechstens; ++i) {
@@ -57,7 +64,6 @@ protected:
         }
         return 0;
     }
-
     // Live objects of a layer showing the picture, in record order.
     static std::vector<int> lebende(int n, int bild) {
         std::vector<int> gefunden;
@@ -66,8 +72,7 @@ protected:
         return gefunden;
     }
 
-    // Paints every frame of a picture: colour `farbe` inside the rectangle
-    // (per frame), the see-through `hintergrund` elsewhere, and keys it so.
+    // Paints every frame: `farbe` inside the rectangle, the key `hintergrund` elsewhere.
     static void bemalen(int bild, platform::Rect deckend, std::uint8_t farbe = 200, std::uint8_t hintergrund = 3) {
         grafikdaten& p = *grafikdatenbank.grafikdaten[bild];
         platform::SurfaceDesc d;

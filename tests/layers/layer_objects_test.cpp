@@ -38,18 +38,14 @@ TEST_F(ObjectTest, ObjectsStepEveryTaktthFrameAndStraightMovesEndBeyondTheirBoun
                    : std::vector<int>{101, 102, 103, 104, 105, 106, 107, 108, 109};
         EXPECT_EQ(x, erwartet) << "takt " << t;
     }
-
-
-    struct Fall {
+    const struct {
         parameter richtung;
-        int x, y;
-        int endeImSchritt;
+        int x, y, endeImSchritt;
+    } faelle[] = {
+        {rechts, 2497, 0, 1}, {rechts, 2495, 0, 2}, {links, -2497, 0, 1}, {links, -2495, 0, 2},
+        {hoch, 0, -497, 1},   {hoch, 0, -495, 2},   {runter, 0, 997, 1},  {runter, 0, 995, 2},
     };
-    const Fall faelle[] = {
-        {rechts, 2497, 0, 1},  {rechts, 2495, 0, 2},  {links, -2497, 0, 1}, {links, -2495, 0, 2},
-        {hoch, 0, -497, 1},    {hoch, 0, -495, 2},    {runter, 0, 997, 1},  {runter, 0, 995, 2},
-    };
-    for (const Fall& f : faelle) {
+    for (const auto& f : faelle) {
         layer(4).zuruecksetzen();
         const int i = neu(4, kBildPatrone, f.x, f.y, {{f.richtung, 5}});
         EXPECT_EQ(schritteBisZumEnde(4, i, 10), f.endeImSchritt) << "slot " << f.richtung << " from " << f.x << "," << f.y;
@@ -63,13 +59,13 @@ TEST_F(ObjectTest, ArcsCirclesAndSwingsFollowTheirPaths) {
     EXPECT_EQ(schritteBisZumEnde(5, l, 1000), 500);
     EXPECT_EQ(platz(5, l).y, 402);  // 149 steps up, 150 down
 
-    // Picture 72 has 12 frames: 30 degrees a turn, every third step; frame 8 at angle 0.
+    // 12 frames: 30 degrees a turn, every third step; frame 8 at angle 0.
     const int k = neu(6, kBildSegelboot, 500, 300, {{bahn, 2}});
     schritte(6, 9);
     EXPECT_EQ(platz(6, k).winkel, 90);
     EXPECT_EQ(platz(6, k).actualframe, 11);
 
-    // Picture 39 has 30 frames: 12 degrees a step; the 81st step turns every swing back.
+    // 30 frames: 12 degrees a step; the 81st step turns every swing back.
     const int s = neu(7, kBildWolkeGross, 500, 0, {{bahn, 3}});
     schritte(7, 81);
     EXPECT_EQ(schwenkrichtung, 1);
@@ -100,7 +96,6 @@ TEST_F(ObjectTest, FallingPigsSplashIntoTheWater) {
     // From 265 to 305 both water tests fire. The first splash takes over the
     // pig's record and slot; ending the pig again must leave it showing.
     layer(kLayerSchweine).zuruecksetzen();
-    sounds().clear();
     neu(kLayerSchweine, kBildRotAbsturz, 60, 265, {{runter, 40}});
     layer(kLayerSchweine).bewegen();
     const std::vector<int> spritzer = lebende(kLayerSchweine, kBildSpritzerGross);
@@ -112,7 +107,6 @@ TEST_F(ObjectTest, FallingPigsSplashIntoTheWater) {
 TEST_F(ObjectTest, TwoHundredObjectsFillALayerAndEndedRecordsAreReusedLowestFirst) {
     for (int i = 0; i < 200; ++i) ASSERT_EQ(neu(4, kBildPatrone, i, 0), i);
     EXPECT_EQ(neu(4, kBildPatrone, 0, 0), -1);
-    EXPECT_EQ(layer(4).ereignissanzahl, 200);
     EXPECT_EQ(layer(4).bilderanzahl, 200);
     EXPECT_TRUE(fakes::boxes.empty());
 
@@ -125,46 +119,40 @@ TEST_F(ObjectTest, TwoHundredObjectsFillALayerAndEndedRecordsAreReusedLowestFirs
     EXPECT_EQ(neu(4, kBildLeuchtturm, 5, 6), -1);
 }
 
-TEST_F(ObjectTest, A301stImageSlotEndsTheProgramWithOneReportAndNothingReleasedIsTouched) {
-    // Every way to an image slot, on a digit layer already full.
-    const std::function<void()> wege[] = {
-        [] { EXPECT_TRUE(layerdatenbank.addbild(kLayerZiffern, kBildZiffern, 0, 0)); },
-        [] { EXPECT_EQ(neu(kLayerZiffern, kBildZiffern, 0, 0), -1); },
-        [] { layerdatenbank.punkteanzeige(); },
-        [] { startframe(kLayerZiffern, ::objekt(kLayerZiffern, kBildZiffern, 0, 0), 8); },
-    };
-    for (const auto& weg : wege) {
-        while (layer(kLayerZiffern).bilderanzahl < 300) layerdatenbank.addbild(kLayerZiffern, kBildZiffern, 0, 0);
-        weg();
-        ASSERT_EQ(fakes::boxes.size(), 1u);
-        EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
-        EXPECT_EQ(layerdatenbank.anzahl, 0);
-        // Nor is anything left pointing at the released display.
-        EXPECT_TRUE(layerdatenbank.lpdd == nullptr && layerdatenbank.lpddsprimary == nullptr &&
-                    layerdatenbank.lpddsback == nullptr);
-        TearDown();
-        SetUp();
-    }
+// Every way to a 301st image slot, on a full digit layer, ends the program
+// once and leaves nothing pointing at the released display.
+class FullLayerTest : public LayerTest, public ::testing::WithParamInterface<std::function<void()>> {};
+
+TEST_P(FullLayerTest, A301stImageSlotEndsTheProgramWithOneReportAndNothingReleasedIsTouched) {
+    fuellen(kLayerZiffern, kBildZiffern);
+    GetParam()();
+    expectEndedByAFullLayer();
+    EXPECT_TRUE(layerdatenbank.lpdd == nullptr && layerdatenbank.lpddsprimary == nullptr &&
+                layerdatenbank.lpddsback == nullptr);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWay, FullLayerTest,
+    ::testing::Values([] { EXPECT_TRUE(layerdatenbank.addbild(kLayerZiffern, kBildZiffern, 0, 0)); },
+                      [] {
+                          std::int32_t block[kParameter] = {};
+                          EXPECT_EQ(layerdatenbank.addobject(block, kLayerZiffern, kBildZiffern, 0, 0), -1);
+                      },
+                      [] { layerdatenbank.punkteanzeige(); },
+                      [] { startframe(kLayerZiffern, ::objekt(kLayerZiffern, kBildZiffern, 0, 0), 8); }));
 
 TEST_F(ObjectTest, ACasingWhoseSecondSplashFindsNoSlotEndsTheProgramCleanly) {
     neu(kLayerHuelsen, kBildHuelse, 100, 200, {{lebensdauer, 27}});
     // The first splash takes the last of the 300 slots; the ring finds none.
-    while (layer(kLayerHuelsen).bilderanzahl < 299) layerdatenbank.addbild(kLayerHuelsen, kBildSpiegelung, 0, 0);
-    schritte(kLayerHuelsen, 26);
-    _layerdaten& huelsenlayer = layer(kLayerHuelsen);
-    huelsenlayer.bewegen();
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
+    fuellen(kLayerHuelsen, kBildSpiegelung, 299);
+    schritte(kLayerHuelsen, 27);
+    expectEndedByAFullLayer();
     EXPECT_EQ(sounds(), std::vector<int>{kSoundHuelse});
-    EXPECT_EQ(layerdatenbank.anzahl, 0);
 }
 
 TEST_F(ObjectTest, DrawingStopsWhenAnObjectsStepEndedTheProgram) {
     neu(kLayerHuelsen, kBildHuelse, 100, 200, {{lebensdauer, 1}});
-    while (layer(kLayerHuelsen).bilderanzahl < 300) layerdatenbank.addbild(kLayerHuelsen, kBildSpiegelung, 0, 0);
+    fuellen(kLayerHuelsen, kBildSpiegelung);
     EXPECT_FALSE(layerdatenbank.allezeichnen(&grafikdatenbank));
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
-    EXPECT_EQ(layerdatenbank.anzahl, 0);
+    expectEndedByAFullLayer();
 }

@@ -1,14 +1,12 @@
+// Shots, what they hit and how each picture reacts.
+#include <algorithm>
+
 #include "layers/digit_displays.h"
 #include "layers/layer_fixture.h"
 
-class ShotTest : public LayerTest {
-protected:
-    static std::vector<int> frames(const std::int32_t* objekte, int anzahl) {
-        std::vector<int> f;
-        for (int i = 0; i < anzahl; ++i) f.push_back(platz(kLayerZiffern, objekte[i]).actualframe);
-        return f;
-    }
-};
+using ShotTest = LayerTest;
+using HitTest = LayerTest;
+using HitReactionTest = LayerTest;
 
 TEST_F(ShotTest, TheScoreShowsRightAlignedInSevenDigitsTheTimeLeftAlignedBlankingTheRest) {
     // Frames: 0-9 the digits, 10 blank, 11 minus; at most five digits.
@@ -22,6 +20,11 @@ TEST_F(ShotTest, TheScoreShowsRightAlignedInSevenDigitsTheTimeLeftAlignedBlankin
         {-12345, {10, 11, 1, 2, 3, 4, 5}, {11, 1, 2, 3, 4, 5}},
         {90, {10, 10, 10, 10, 10, 9, 0}, {9, 0, 10, 10, 10, 10}},  // the sixth time position is blanked too
     };
+    const auto frames = [](const std::int32_t* objekte, int anzahl) {
+        std::vector<int> f;
+        for (int i = 0; i < anzahl; ++i) f.push_back(platz(kLayerZiffern, objekte[i]).actualframe);
+        return f;
+    };
     for (const auto& f : faelle) {
         punkte = f.wert;
         layerdatenbank.punkteanzeige();
@@ -33,18 +36,15 @@ TEST_F(ShotTest, TheScoreShowsRightAlignedInSevenDigitsTheTimeLeftAlignedBlankin
 }
 
 TEST_F(ShotTest, AShotThrowsACasingAndJoltsTheViewSevenPixelsAtMost) {
-    EXPECT_FALSE(layerdatenbank.schiessen(&grafikdatenbank, 320, 240));
-    EXPECT_EQ(lebende(kLayerHuelsen, kBildHuelse).size(), 1u);
-
     // The view settles a pixel a frame; a shot tops the jolt up to 7 again.
-    for (int n = 0; n < 20; ++n) EXPECT_EQ(layer(n).scrolly, 7);
-    for (int zurueck : {0, 3, 7, 1, 6}) {
+    for (int zurueck : {0, 0, 3, 7, 1, 6}) {
         layerdatenbank.ruckeln -= zurueck;
         for (int n = 0; n < 20; ++n) layer(n).scrolly -= zurueck;
-        layerdatenbank.schiessen(&grafikdatenbank, 320, 240);
+        EXPECT_FALSE(layerdatenbank.schiessen(&grafikdatenbank, 320, 240));
         for (int n = 0; n < 20; ++n) ASSERT_EQ(layer(n).scrolly, 7) << "layer " << n;
         EXPECT_EQ(layerdatenbank.ruckeln, 7);
     }
+    EXPECT_EQ(lebende(kLayerHuelsen, kBildHuelse).size(), 6u);
     EXPECT_TRUE(fakes::boxes.empty());
 }
 
@@ -63,4 +63,148 @@ TEST_F(ShotTest, OnlyTheFrontmostObjectIsHitAndNeverOneOfTheSea) {
     EXPECT_FALSE(layerdatenbank.schiessen(&grafikdatenbank, 410, 60));
     EXPECT_EQ(punkte, -20);
     EXPECT_EQ(lebende(kLayerHuelsen, kBildHuelse).size(), 2u);
+}
+
+TEST_F(HitTest, OnlyClicksStrictlyInsideLeftOfTheMarginAndOnOpaquePixelsHit) {
+    bemalen(kBildSonne, {0, 0, 60, 60});  // the sun, opaque all over; it stays when hit
+    const int sonne = neu(9, kBildSonne, 100, 50);
+    layer(9).zeichnen(&grafikdatenbank);
+    const struct {
+        int mx, my;
+        bool trifft;
+    } faelle[] = {
+        {100, 60, false}, {101, 60, true}, {156, 60, true}, {157, 60, false}, {159, 60, false},
+        {120, 50, false}, {120, 51, true}, {120, 109, true}, {120, 110, false},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, f.mx, f.my), f.trifft ? sonne : -1) << f.mx << "," << f.my;
+
+    // A see-through spot lets the click through to the object below: four
+    // pixels from 105 are all background; from 113 the fourth is not.
+    layer(9).zuruecksetzen();
+    bemalen(kBildLeuchtturm, {0, 0, 120, 320});
+    bemalen(kBildSauLinks, {16, 0, 32, 32});  // its left half see-through
+    const int turm = neu(9, kBildLeuchtturm, 100, 50);
+    const int sau = neu(9, kBildSauLinks, 100, 50);
+    layer(9).zeichnen(&grafikdatenbank);
+    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 105, 60), turm);
+    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 113, 60), sau);
+    EXPECT_FALSE(lebende(9, kBildAbsturz).empty());  // the pig falls
+
+    // Plain images are scenery that cannot be hit, nor can objects never drawn.
+    layer(9).zuruecksetzen();
+    layerdatenbank.addbild(9, kBildLeuchtturm, 100, 50);
+    const int gezeichnet = neu(9, kBildLeuchtturm, 300, 50);
+    layer(9).zeichnen(&grafikdatenbank);
+    neu(9, kBildLeuchtturm, 500, 50);
+    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 110, 60), -1);
+    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 510, 60), -1);
+    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 310, 60), gezeichnet);
+    EXPECT_TRUE(fakes::boxes.empty());
+}
+
+TEST_F(HitTest, ThePixelTestedIsTheOneDrawnUnderTheClick) {
+    // Frame 0 opaque; every other frame see-through in its left 20 columns.
+    bemalen(kBildSauLinks, {20, 0, 32, 32});
+    grafikdaten& p = *grafikdatenbank.grafikdaten[kBildSauLinks];
+    platform::SurfaceDesc d;
+    ASSERT_EQ(p.surface->Lock(nullptr, &d), platform::DD_OK);
+    for (int y = 0; y < 32; ++y) std::fill_n(d.surface + y * d.pitch, 32, 200);
+    p.surface->Unlock();
+
+    // Clipped at the view's left edge: drawn from column 10 of frame 1.
+    const int sau = neu(8, kBildSauLinks, -10, 100);
+    platz(8, sau).actualframe = 1;
+    layer(8).zeichnen(&grafikdatenbank);
+    ASSERT_TRUE(platz(8, sau).blitx == 0 && platz(8, sau).rechteck.left == 10);
+    EXPECT_EQ(layer(8).treffertest(&grafikdatenbank, 5, 110), -1);  // column 15
+    // A frame number out of range is taken as the last frame, as drawn.
+    platz(8, sau).actualframe = 40;
+    EXPECT_EQ(layer(8).treffertest(&grafikdatenbank, 12, 110), sau);  // column 22
+    EXPECT_TRUE(fakes::boxes.empty());
+}
+
+TEST_F(HitTest, MaskReadsOnlyInsideThePictureAndReportsWhatFails) {
+    bemalen(kBildSauLinks, {0, 0, 32, 32});
+    const int sau = neu(8, kBildSauLinks, 0, 0);
+    const int breite = grafikdatenbank.grafikdaten[kBildSauLinks]->surface->width();
+    const int hoehe = grafikdatenbank.grafikdaten[kBildSauLinks]->surface->height();
+    EXPECT_EQ(layer(8).mask(&grafikdatenbank, sau, breite - 4, hoehe - 1), sau);
+    for (auto [x, y] : {std::pair{breite - 3, 0}, {0, hoehe}, {-1, 0}, {0, -1}})
+        EXPECT_EQ(layer(8).mask(&grafikdatenbank, sau, x, y), -1) << x << "," << y;
+    EXPECT_TRUE(fakes::boxes.empty());
+
+    // Fatal, and the shot goes no further through the released layers.
+    layer(8).zeichnen(&grafikdatenbank);
+    grafikdatenbank.grafikdaten[kBildSauLinks]->surface->FailNext(platform::SurfaceOp::Lock, platform::DDERR_SURFACELOST);
+    EXPECT_FALSE(layerdatenbank.schiessen(&grafikdatenbank, 10, 10));
+    EXPECT_EQ(layerdatenbank.layerdaten[8], nullptr);
+    ASSERT_EQ(fakes::boxes.size(), 1u);
+    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::mask-surface->Lock-Surface konnte nicht gesperrt werden");
+}
+
+TEST_F(HitReactionTest, PicturesReactAsTheirRowsSay) {
+    // View at (100, 20), click at (50, 60): a follow-up "at the click" is
+    // centred on world (150, 80). The object stands at world (300.75, 150.5).
+    struct Zeile {
+        int bild;
+        bool endet;
+        int punkte, folge;  // folge -1: none
+        int x, y;           // where the follow-up (or else the points) appear
+        std::vector<std::pair<parameter, int>> werte;
+        bool folgeZuerst;
+        int sound;  // -1: none
+    };
+    const Zeile tabelle[] = {
+        {kBildFloss, false, -3, kBildStaub, 140, 70, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, false, kSoundQuerschlaeger},
+        {kBildSonne, false, -20, -1, 300, 150, {}, false, kSoundQuerschlaeger},
+        {kBildSauLinks, true, 10, kBildAbsturz, 134, 64, {{runter, 2}}, true, kSoundSauschrei},
+        {kBildAbsturz, true, 15, kBildSplat, 120, 55, {{lebensdauer, 30}, {runter, 2}}, true, -1},
+        {kBildWolkeGross, true, 2, kBildWolkeGross, 123, 53, {{bogenrechts, 1}, {bahn, 3}}, false, kSoundPuff},
+        {kBildGewehr, false, -45, kBildStaub, 140, 70, {{takt, 1}, {lebensdauer, 18}, {rechts, 2}, {hoch, 1}}, true, kSoundQuerschlaeger},
+        {kBildAugeOffen, true, 10, kBildAugeBlau, 300, 150, {}, true, kSoundQuerschlaeger},
+        {kBildBoot, true, 25, kBildSegelboot, 300, 130, {{lebensdauer, 102}}, false, kSoundHolzkrach},
+        {kBildWelle, false, 0, -1, 0, 0, {}, false, -1},  // no row: no reaction
+    };
+    layer(5).scrollx = 100;
+    layer(5).scrolly = 20;
+    for (const Zeile& z : tabelle) {
+        SCOPED_TRACE("picture " + std::to_string(z.bild));
+        layer(5).zuruecksetzen();
+        punkte = 0;
+        sounds().clear();
+        const int i = neu(5, z.bild, 300, 150);
+        platz(5, i).x = 300.75;
+        platz(5, i).y = 150.5;
+        const int slot = objekt(5, i).instanz;
+        layer(5).treffer(&grafikdatenbank, i, 50, 60);
+
+        EXPECT_EQ(int(lebende(5, z.bild).size()), (z.endet ? 0 : 1) + (z.folge == z.bild ? 1 : 0));
+        EXPECT_EQ(punkte, z.punkte);
+        EXPECT_EQ(sounds(), z.sound == -1 ? std::vector<int>{} : std::vector<int>{z.sound});
+        const std::vector<int> ziffern = lebende(5, kBildZiffern);
+        if (z.punkte == 0) {
+            for (int k = 0; k < layer(5).ereignissanzahl; ++k) EXPECT_EQ(objekt(5, k).aktiv, k == i);
+            continue;
+        }
+        ASSERT_FALSE(ziffern.empty());
+        EXPECT_EQ(platz(5, ziffern[0]).x, z.x);
+        EXPECT_EQ(platz(5, ziffern[0]).y, z.y - 5);
+        if (z.folge == -1) continue;
+
+        std::vector<int> folge = lebende(5, z.folge);
+        if (z.folge == z.bild) folge.erase(std::remove(folge.begin(), folge.end(), i), folge.end());
+        ASSERT_EQ(folge.size(), 1u);
+        const int f = folge[0];
+        EXPECT_TRUE(platz(5, f).x == z.x && platz(5, f).y == z.y);
+        std::int32_t block[kParameter] = {};
+        for (auto [slot, wert] : z.werte) block[slot] = wert;
+        EXPECT_TRUE(std::equal(block, block + kParameter, objekt(5, f).parameterblock));
+        EXPECT_EQ(objekt(5, f).maxalter, block[lebensdauer]);
+        EXPECT_EQ(f < ziffern[0], z.folgeZuerst);
+        // A follow-up made before the points takes the freed slot.
+        if (z.endet && z.folgeZuerst) {
+            EXPECT_EQ(objekt(5, f).instanz, slot);
+        }
+    }
 }

@@ -1,3 +1,4 @@
+#include "game/random_numbers.h"
 #include "game/random_spawner.h"
 #include "layers/layer_fixture.h"
 
@@ -37,4 +38,20 @@ TEST_F(RandomSpawnerTest, TwoDrawsEveryFrameAndAnEntryNeedsBothToMatch) {
     EXPECT_EQ(layer(kLayerSchweine).ereignissanzahl, 1);
     ASSERT_EQ(layer(kLayerWolken).ereignissanzahl, 1);
     EXPECT_EQ(objekt(kLayerWolken, 0).bild, kBildMotorbootFernRechts);
+}
+
+TEST(RandomNumbersTest, KnownSeedsGiveTheirKnownSequences) {
+    zufallsstart(1);
+    const int from_one[] = {41, 18467, 6334, 26500, 19169};
+    for (int v : from_one) EXPECT_EQ(zufallszahl(), v);
+
+    // A seed near the top of the range wraps around 2^32 without harm.
+    zufallsstart(0xFFFFFFFFu);
+    for (int i = 0; i < 1000; ++i) {
+        const int v = zufallszahl();
+        ASSERT_GE(v, 0);
+        ASSERT_LE(v, 32767);
+    }
+    zufallsstart(12345);
+    EXPECT_EQ(zufallszahl(), 7584);
 }

@@ -16,9 +16,11 @@ protected:
         ShellTest::SetUp();
         ASSERT_TRUE(OpenDisplayWithPictures());
         zufallsstart(4711);
+        wellenzaehler = wellenschritte = wellenrichtung = 0;
         szeneaufbauen(0);
     }
     static _layerdaten& layer(int n) { return *layerdatenbank.layerdaten[n]; }
+    static int raft_frame() { return layer(kLayerFloss).bilder[layer(kLayerFloss).ereigniss[0]->instanz].actualframe; }
 };
 
 }  // namespace
@@ -32,8 +34,7 @@ TEST_F(SceneTest, TheFirstBuildPlacesEverythingAndARebuildRefillsTheSameLayersKe
     EXPECT_EQ(layer(kLayerInselnNah).bilderanzahl, 37 + 2);
     ASSERT_EQ(layer(kLayerHud).bilderanzahl, 12);
     for (int slot = 0; slot < 12; ++slot) EXPECT_EQ(layer(kLayerHud).bilder[slot].belegt, slot == 2 ? 1 : 0) << slot;
-    // The raft starts in its middle view.
-    EXPECT_EQ(layer(kLayerFloss).bilder[layer(kLayerFloss).ereigniss[0]->instanz].actualframe, 4);
+    EXPECT_EQ(raft_frame(), 4);  // the middle view
     EXPECT_TRUE(fakes::boxes.empty());
 
     for (int i = 0; i < 40; ++i) layerdatenbank.scrolllinks();
@@ -54,6 +55,50 @@ TEST_F(SceneTest, TheFirstBuildPlacesEverythingAndARebuildRefillsTheSameLayersKe
     EXPECT_EQ(layer(kLayerHud).bilderanzahl, 12);
     EXPECT_EQ(layer(kLayerHud).bilder[0].bild, kBildHighscore);
     EXPECT_EQ(layer(kLayerMeer).bilder[0].bild, kBildWasser);  // the sea is slot 0 again
+}
+
+TEST_F(SceneTest, ScrollingStopsAtTheReferenceLayersLimitsAndTurnsTheRaft) {
+    for (int i = 0; i < 91; ++i) layerdatenbank.scrolllinks();
+    EXPECT_EQ(layer(kLayerInseln).scrollx, -1001);
+    EXPECT_EQ(layer(kLayerMeer).scrollx, 0);  // a step of 0 never moves
+    EXPECT_EQ(raft_frame(), 0);               // turned as far as it goes
+    const int counter = layer(kLayerFloss).drehzaehler;
+    layerdatenbank.scrolllinks();  // at the limit the whole call does nothing
+    EXPECT_EQ(layer(kLayerInseln).scrollx, -1001);
+    EXPECT_EQ(layer(kLayerFloss).drehzaehler, counter);
+
+    for (int i = 0; i < 300; ++i) layerdatenbank.scrollrechts();
+    EXPECT_EQ(layer(kLayerInseln).scrollx, 1507);
+    EXPECT_EQ(layer(kLayerLeuchtturm).scrollx, 2192);
+    EXPECT_EQ(raft_frame(), 8);
+
+    for (int i = 0; i < 100; ++i) layerdatenbank.scrollhoch();
+    EXPECT_EQ(layer(kLayerInseln).scrolly, -205);
+    EXPECT_EQ(layer(kLayerHud).scrolly, 0);
+    for (int i = 0; i < 100; ++i) layerdatenbank.scrollrunter();
+    EXPECT_EQ(layer(kLayerInseln).scrolly, 0);
+    // A jolt above the rest position blocks scrolling down until it is gone.
+    layer(kLayerInseln).scrolly = 3;
+    layerdatenbank.scrollrunter();
+    EXPECT_EQ(layer(kLayerInseln).scrolly, 3);
+}
+
+TEST_F(SceneTest, TheSwellRocksEveryLayerButTheLastAndAJoltSettlesAPixelAFrame) {
+    std::vector<int> offsets;
+    for (int frame = 1; frame <= 90; ++frame) {
+        layerdatenbank.wellengang();
+        if (frame % 10 == 0) offsets.push_back(layer(0).scrolly);
+        EXPECT_EQ(layer(kLayerLogo).scrolly, 0);
+    }
+    EXPECT_EQ(offsets, (std::vector<int>{1, 2, 3, 4, 4, 3, 2, 1, 0}));
+    EXPECT_EQ(layer(kLayerHud).scrolly, 0);
+    EXPECT_EQ(wellenrichtung, 0);
+
+    layerdatenbank.ruckeln = 7;
+    for (int l = 0; l < 20; ++l) layer(l).scrolly = 7;
+    for (int i = 0; i < 10; ++i) layerdatenbank.ruckelschritt();
+    EXPECT_EQ(layerdatenbank.ruckeln, 0);
+    for (int l = 0; l < 20; ++l) EXPECT_EQ(layer(l).scrolly, 0) << l;
 }
 
 // A full layer makes the set-up's first image there the 301st: the sea's, the

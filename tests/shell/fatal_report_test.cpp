@@ -74,10 +74,3 @@ TEST_P(DisplaySetUpTest, EachFailureNamesItsStepThenTheInitReport) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Steps, DisplaySetUpTest, testing::ValuesIn(kSetUpFailures));
-
-TEST_F(FatalReportTest, AFailedDisplaySetUpEndsTheProgramWithAFailure) {
-    FailNextDisplayStep(DisplayStep::Palette);
-    SetWindowedStart(true);
-    EXPECT_EQ(WinMain(), 1);
-    EXPECT_EQ(fakes::boxes.size(), 2u);
-}

@@ -28,13 +28,14 @@ struct BrokenData {
                          {"cut short", "floss9256.bmp", "", 800},
                          {"empty", "tschik256.bmp", "", 0}};
 
+void PrintTo(const BrokenData& c, std::ostream* os) { *os << c.name; }
+
 class NoPictureTest : public ShellTest, public testing::WithParamInterface<BrokenData> {};
 
 }  // namespace
 
 TEST_P(NoPictureTest, NoDataFolderOrABrokenPictureIsReportedByThePicturesName) {
     const BrokenData& c = GetParam();
-    SCOPED_TRACE(c.name);
     TempFolder folder;
     const fs::path start = folder.path / "start", daten = start / "data" / "set0";
     fs::create_directories(start);
@@ -72,13 +73,14 @@ struct NoDisplay {
                         {"nothing found", nullptr, 0, "Fehler bei DirectDrawInit->DirectDrawCreate"},
                         {"full screen refused", "dummy", 3, "Fehler bei DirectDrawInit->SetDisplayMode"}};
 
+void PrintTo(const NoDisplay& c, std::ostream* os) { *os << c.name; }
+
 class NoDisplayTest : public ShellTest, public testing::WithParamInterface<NoDisplay> {};
 
 }  // namespace
 
 TEST_P(NoDisplayTest, NoDisplayOrNoFullScreenIsReportedAsAFailedDisplaySetUp) {
     const NoDisplay& c = GetParam();
-    SCOPED_TRACE(c.name);
     ScopedEnv env;
     env.Set("DISPLAY", nullptr);
     env.Set("WAYLAND_DISPLAY", nullptr);

@@ -50,6 +50,8 @@ struct SetUpFailure {
     {DisplayStep::Palette, nullptr, "Palette konnte nicht geladen werden"},
 };
 
+void PrintTo(const SetUpFailure& c, std::ostream* os) { *os << int(c.step); }
+
 class DisplaySetUpTest : public ShellTest, public testing::WithParamInterface<SetUpFailure> {};
 
 }  // namespace

@@ -15,24 +15,30 @@ mkdir -p "$work/start/data"
 cp -r "$(dirname "$game")/data/set0" "$work/start/data/"
 rm -f "$work/start/data/set0/hight.dat"
 cd "$work/start"
-"$game" --windowed 2>"$work/stderr" &
+log=$work/frames
+FERROW_FRAME_LOG="$log" "$game" --windowed 2>"$work/stderr" &
 pid=$!
 window=$(xdotool search --sync --limit 1 --name '^ferrow$')
-sleep 6.5  # the five-second logo
+wait_for_frames "$log" 2  # past the five-second logo
 
-hold() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; sleep 0.3; }
-for key in z o e; do hold "$key"; done
+for key in z o e; do hold "$log" "$key"; done
 import -window "$window" "$shots/name_entry.png"
-hold Return
-sleep 7.5  # the countdown
+hold "$log" Return
+wait_for_game_time "$log" 6.5  # the countdown
+start=$(tail -n 1 "$log")
 
+seed=${FERROW_SEED:-$$}
+RANDOM=$seed
+echo "seed $seed (FERROW_SEED replays it)"
 xdotool mousemove --window "$window" 320 150
-for _ in $(seq 8); do xdotool click 1; sleep 0.25; done
+for _ in $(seq 8); do xdotool click 1; after_frames "$log" 15; done
 import -window "$window" "$shots/play.png"
 xdotool click 3
-sleep 0.3
-for _ in $(seq 3); do xdotool mousemove --window "$window" $((100 + RANDOM % 440)) $((60 + RANDOM % 200)) click 1; sleep 0.3; done
-sleep 86
+for _ in $(seq 3); do
+  after_frames "$log" 10
+  xdotool mousemove --window "$window" $((100 + RANDOM % 440)) $((60 + RANDOM % 200)) click 1
+done
+wait_for_game_time "$log" 91 "$start"  # the round's 90 seconds
 import -window "$window" "$shots/game_over.png"
 xdotool key Escape
 

@@ -21,7 +21,7 @@ run() {
   FERROW_FRAME_LOG="$log" "$game" $args 2>"$work/stderr" &
   pid=$!
   window=$(xdotool search --sync --limit 1 --name '^ferrow$' 2>/dev/null)
-  sleep 1.5
+  wait_for_frames "$log" 1 || fail "$args $ending: no logo"  # held five seconds
   import -window root "$work/screen.png"
   # The logo (311 x 160) on a sky that fills exactly the rest of the image.
   sky=$(convert "$work/screen.png" -fill black +opaque 'rgb(20,144,240)' -fill white -opaque 'rgb(20,144,240)' \
@@ -51,7 +51,7 @@ rm -f "$work/frames"
 FERROW_FRAME_LOG="$work/frames" "$game" --windowed 2>/dev/null &
 pid=$!
 xdotool search --sync --limit 1 --name '^ferrow$' >/dev/null 2>&1
-sleep 6
+wait_for_frames "$work/frames" 2 || fail "no frames after the logo"
 cpu() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 first=$(tail -n 1 "$work/frames")
 cpu0=$(cpu)

@@ -43,16 +43,17 @@ mkdir -p "$xdg"
 [ ${#as_player[@]} -gt 0 ] && chown 65534:65534 "$xdg"
 
 cd /tmp
-env XDG_DATA_HOME="$xdg" HOME="$xdg" "${as_player[@]}" "$prefix/bin/ferrow" --windowed 2>"$work/stderr" &
+log=$xdg/frames  # where the player may write
+env XDG_DATA_HOME="$xdg" HOME="$xdg" FERROW_FRAME_LOG="$log" "${as_player[@]}" "$prefix/bin/ferrow" --windowed \
+  2>"$work/stderr" &
 pid=$!
 window=$(xdotool search --sync --limit 1 --name '^ferrow$')
-sleep 6.5  # the five-second logo
-hold() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; sleep 0.3; }
-hold i
-hold Return
-sleep 2
+wait_for_frames "$log" 2  # past the five-second logo
+hold "$log" i
+hold "$log" Return
+wait_for_game_time "$log" 2
 xdotool mousemove --window "$window" 320 200
-for _ in $(seq 3); do xdotool click 1; sleep 0.25; done
+for _ in $(seq 3); do xdotool click 1; after_frames "$log" 15; done
 xdotool key Escape
 wait_for_exit "$pid"
 status=$?

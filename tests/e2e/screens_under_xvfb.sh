@@ -20,10 +20,10 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 shot() {
   local name=$1 pid window
   shift
-  FERROW_VERBOSE=1 "$game" "$@" 2>"$work/$name.log" &
+  FERROW_VERBOSE=1 FERROW_FRAME_LOG="$work/$name.frames" "$game" "$@" 2>"$work/$name.log" &
   pid=$!
   window=$(xdotool search --sync --limit 1 --name '^ferrow$' 2>/dev/null)
-  sleep 2
+  wait_for_frames "$work/$name.frames" 1 || fail "$name: no logo"
   if [ "${1:-}" = --windowed ]; then
     import -window "$window" "$work/$name.png"
   else

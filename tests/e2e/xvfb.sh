@@ -34,3 +34,40 @@ wait_for_exit() {
   fi
   wait "$1"
 }
+
+# frames LOG: the flips the game has logged so far (FERROW_FRAME_LOG).
+frames() { if [ -f "$1" ]; then wc -l <"$1"; else echo 0; fi; }
+
+# wait_for_frames LOG N: waits until LOG holds N flips (the first is the logo,
+# the second the first frame after its five seconds), 30 seconds at most.
+wait_for_frames() {
+  for _ in $(seq 300); do [ "$(frames "$1")" -ge "$2" ] && return 0; sleep 0.1; done
+  echo "FAIL: fewer than $2 frames logged in $1"
+  return 1
+}
+
+# after_frames LOG N: waits until the game has flipped N more frames.
+after_frames() { wait_for_frames "$1" $(($(frames "$1") + $2)); }
+
+# hold LOG KEY: the key held for ten frames, then let go for ten; the name
+# entry reads the keys every fourth frame.
+hold() {
+  xdotool keydown "$2"
+  after_frames "$1" 10
+  xdotool keyup "$2"
+  after_frames "$1" 10
+}
+
+# wait_for_game_time LOG SECONDS [FROM]: waits until the game has flipped a
+# frame SECONDS after FROM on its own clock (microseconds as logged; by
+# default its last flip so far), half a minute longer at most.
+wait_for_game_time() {
+  local goal deadline=$((SECONDS + ${2%.*} + 30))
+  goal=$(awk -v from="${3:-$(tail -n 1 "$1")}" -v s="$2" 'BEGIN { printf "%.0f", from + s * 1000000 }')
+  while [ "$SECONDS" -lt "$deadline" ]; do
+    [ "$(tail -n 1 "$1")" -ge "$goal" ] 2>/dev/null && return 0
+    sleep 0.05
+  done
+  echo "FAIL: the game did not reach $2 s on its clock"
+  return 1
+}

@@ -1,8 +1,7 @@
 // One scripted session of the whole game, run again with each counted
-// fallible call failing in turn, each run in a process of its own. Every run
-// must end with the report the game gives for that call (or carry on where
-// the game only writes a debug line), with no crash, no hang, no sanitizer
-// report, and with "hight.dat" whole.
+// fallible call failing in turn, each in a process of its own: every run ends
+// with the report for that call (or carries on where the game only writes a
+// debug line), without crash, hang or sanitizer report, "hight.dat" whole.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -45,12 +44,7 @@ std::deque<Schritt> drehbuch;
 bool escape_erreicht = false;
 
 Schritt Nachricht(std::uint32_t n, std::uintptr_t w = 0, std::intptr_t l = 0) {
-    Schritt s;
-    s.nachricht.message = n;
-    s.nachricht.wparam = w;
-    s.nachricht.lparam = l;
-    s.vorlauf = 0;
-    return s;
+    return {Message{nullptr, n, w, l}, {}, 0};
 }
 
 void Bilder(int n, std::set<int> tasten = {}, std::uint64_t vorlauf = 16667) {
@@ -89,13 +83,8 @@ void DrehbuchSchreiben() {
 }
 
 bool naechste(Message* msg) {
-    if (drehbuch.empty()) {
-        // Nothing left: the window is closed, as a player would.
-        *msg = Message{};
-        msg->message = WM_CLOSE;
-        msg->window = hauptfenster;
-        return true;
-    }
+    // Nothing left: the window is closed, as a player would.
+    if (drehbuch.empty()) drehbuch.push_back(Nachricht(WM_CLOSE));
     const Schritt s = drehbuch.front();
     drehbuch.pop_front();
     fakes::Advance(s.vorlauf);
@@ -134,12 +123,12 @@ std::string AlteTabelle() {
 
 std::string Lesen(const fs::path& pfad) {
     std::ifstream f(pfad, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
+    return {std::istreambuf_iterator<char>(f), {}};
 }
 
 // --- One run, in a child process.
 
-std::vector<Operation> aufrufe;
+std::string aufrufe;  // one letter per counted call, 'A' + its kind
 
 struct Lauf {
     unsigned long k = 0;
@@ -165,7 +154,7 @@ struct Lauf {
     escape_erreicht = false;
     SetMessageSource(&kDrehbuch);
     SetWindowedStart(false);
-    if (lauf.aufzeichnen) SetCallRecorder([](Operation op) { aufrufe.push_back(op); });
+    if (lauf.aufzeichnen) SetCallRecorder([](Operation op) { aufrufe += char('A' + int(op)); });
     FailCall(lauf.k);
     const int status = WinMain();
 
@@ -175,11 +164,7 @@ struct Lauf {
     for (const auto& b : fakes::boxes) aus << "box " << b.text << "|" << b.caption << "\n";
     for (const auto& d : fakes::debug_lines)
         if (d.rfind("Fehler bei DirectDrawInit->", 0) == 0) aus << "step " << d << "\n";
-    if (lauf.aufzeichnen) {
-        aus << "ops ";
-        for (Operation op : aufrufe) aus << char('A' + int(op));
-        aus << "\n";
-    }
+    if (lauf.aufzeichnen) aus << "ops " << aufrufe << "\n";
     aus.close();
     std::exit(status);
 }
@@ -194,11 +179,11 @@ struct Ergebnis {
     std::vector<std::string> boxes, steps;
 };
 
-Ergebnis Auswerten(const Lauf& lauf, int wstatus, bool abgebrochen) {
+Ergebnis Auswerten(const Lauf& lauf, int wstatus) {
     Ergebnis e;
     e.k = lauf.k;
     const std::string err = Lesen(lauf.ordner / "stderr");
-    if (abgebrochen) e.fehler = "hung";
+    if (WIFSIGNALED(wstatus) && WTERMSIG(wstatus) == SIGALRM) e.fehler = "hung";
     else if (WIFSIGNALED(wstatus)) e.fehler = "crashed with signal " + std::to_string(WTERMSIG(wstatus));
     if (err.find("Sanitizer") != std::string::npos || err.find("runtime error") != std::string::npos)
         e.fehler += " sanitizer report:\n" + err.substr(0, 4000);
@@ -223,45 +208,30 @@ Ergebnis Auswerten(const Lauf& lauf, int wstatus, bool abgebrochen) {
     return e;
 }
 
-// Runs the given k, two at a time, each child ended after a minute.
+// Runs the given k, two at a time; a child still running after a minute is
+// ended by its alarm.
 std::vector<Ergebnis> Laufen(const std::vector<Lauf>& laeufe) {
-    struct Laufend {
-        const Lauf* lauf;
-        std::chrono::steady_clock::time_point anfang;
-    };
-    std::map<pid_t, Laufend> laufend;
+    std::map<pid_t, const Lauf*> laufend;
     std::vector<Ergebnis> ergebnisse;
-    std::size_t naechster = 0;
     std::fflush(nullptr);
-    while (naechster < laeufe.size() || !laufend.empty()) {
+    for (std::size_t naechster = 0; naechster < laeufe.size() || !laufend.empty();) {
         while (naechster < laeufe.size() && laufend.size() < 2) {
             const Lauf& l = laeufe[naechster++];
             fs::remove_all(l.ordner);
             fs::create_directories(l.ordner);
             const pid_t pid = fork();
-            if (pid == 0) Kind(l);
-            laufend[pid] = {&l, std::chrono::steady_clock::now()};
+            if (pid == 0) {
+                alarm(60);
+                Kind(l);
+            }
+            laufend[pid] = &l;
         }
         int wstatus = 0;
-        const pid_t fertig = waitpid(-1, &wstatus, WNOHANG);
-        if (fertig > 0) {
-            const Lauf& l = *laufend.at(fertig).lauf;
-            ergebnisse.push_back(Auswerten(l, wstatus, false));
-            laufend.erase(fertig);
-            fs::remove_all(l.ordner);
-            continue;
-        }
-        for (auto& [pid, r] : laufend) {
-            if (std::chrono::steady_clock::now() - r.anfang > std::chrono::seconds(60)) {
-                kill(pid, SIGKILL);
-                waitpid(pid, &wstatus, 0);
-                ergebnisse.push_back(Auswerten(*r.lauf, wstatus, true));
-                fs::remove_all(r.lauf->ordner);
-                laufend.erase(pid);
-                break;
-            }
-        }
-        usleep(1000);
+        const pid_t fertig = waitpid(-1, &wstatus, 0);
+        const Lauf& l = *laufend.at(fertig);
+        ergebnisse.push_back(Auswerten(l, wstatus));
+        laufend.erase(fertig);
+        fs::remove_all(l.ordner);
     }
     return ergebnisse;
 }

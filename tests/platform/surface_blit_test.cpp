@@ -8,22 +8,6 @@ using namespace platform;
 
 namespace {
 
-struct Pixels {
-    int w, h;
-    std::vector<std::uint8_t> p;
-    std::uint8_t& at(int x, int y) { return p[std::size_t(y) * w + x]; }
-};
-
-Pixels read(Surface* s) {
-    SurfaceDesc d;
-    EXPECT_EQ(s->Lock(nullptr, &d), DD_OK);
-    Pixels out{d.width, d.height, {}};
-    for (int y = 0; y < d.height; ++y)
-        for (int x = 0; x < d.width; ++x) out.p.push_back(d.surface[y * d.pitch + x]);
-    s->Unlock();
-    return out;
-}
-
 // A pattern in which roughly every third pixel is the key (0), with runs of
 // it long enough to cover whole blocks.
 void fill_pattern(Surface* s, int seed) {
@@ -85,18 +69,18 @@ TEST_F(SurfaceBlitTest, OpaqueAndKeyedCopiesMatchThePixelByPixelReference) {
                 Surface* src = make(c.src_w, c.src_h, c.x);
                 ASSERT_EQ(src->SetColorKey(key), DD_OK);
                 Surface* dst = make(640, 480, 5);
-                Pixels want = read(dst);
-                reference_blit(want, c.x, c.y, read(src), c.r, keyed, key);
+                Pixels want = pixels(dst);
+                reference_blit(want, c.x, c.y, pixels(src), c.r, keyed, key);
                 Rect r = c.r;
                 ASSERT_EQ(dst->BltFast(c.x, c.y, src, &r, keyed ? DDBLTFAST_SRCCOLORKEY : DDBLTFAST_NOCOLORKEY), DD_OK);
-                EXPECT_EQ(read(dst).p, want.p);
+                EXPECT_EQ(pixels(dst).p, want.p);
             }
 }
 
 TEST_F(SurfaceBlitTest, RectanglesOutsideEitherSurfaceAreRefusedAndChangeNothing) {
     Surface* src = make(30, 20, 1);
     Surface* dst = make(100, 50, 2);
-    const Pixels before = read(dst);
+    const Pixels before = pixels(dst);
     const struct {
         Rect r;
         int x, y;
@@ -107,7 +91,7 @@ TEST_F(SurfaceBlitTest, RectanglesOutsideEitherSurfaceAreRefusedAndChangeNothing
         EXPECT_EQ(dst->BltFast(b.x, b.y, src, &r, DDBLTFAST_SRCCOLORKEY), DDERR_INVALIDRECT);
         EXPECT_EQ(dst->BltFast(b.x, b.y, src, &r, DDBLTFAST_NOCOLORKEY), DDERR_INVALIDRECT);
     }
-    EXPECT_EQ(read(dst).p, before.p);
+    EXPECT_EQ(pixels(dst).p, before.p);
     EXPECT_EQ(dst->BltFast(0, 0, nullptr, nullptr, 0), DDERR_INVALIDPARAMS);
 }
 
@@ -115,12 +99,12 @@ TEST_F(SurfaceBlitTest, ASurfaceCopiedOntoItselfReadsItsPixelsAsTheyWereBefore) 
     for (const bool keyed : {false, true})
         for (const int shift : {-7, 3, 20}) {
             Surface* s = make(90, 60, 9);
-            Pixels want = read(s);
+            Pixels want = pixels(s);
             const Rect r{10, 10, 70, 50};
-            reference_blit(want, 10 + shift, 10 + shift / 2, read(s), r, keyed, 0);
+            reference_blit(want, 10 + shift, 10 + shift / 2, pixels(s), r, keyed, 0);
             Rect copy = r;
             ASSERT_EQ(s->BltFast(10 + shift, 10 + shift / 2, s, &copy, keyed ? DDBLTFAST_SRCCOLORKEY : 0), DD_OK);
-            EXPECT_EQ(read(s).p, want.p) << "keyed " << keyed << " shift " << shift;
+            EXPECT_EQ(pixels(s).p, want.p) << "keyed " << keyed << " shift " << shift;
         }
 }
 
@@ -128,7 +112,7 @@ TEST_F(SurfaceBlitTest, TheFillCoversEveryPixelOfSurfacesOfAnyWidth) {
     for (const int w : {1, 3, 17, 640}) {
         Surface* s = make(w, 7, 3);
         ASSERT_EQ(s->ColorFill(192), DD_OK);
-        EXPECT_EQ(read(s).p, std::vector<std::uint8_t>(std::size_t(w) * 7, 192)) << "width " << w;
+        EXPECT_EQ(pixels(s).p, std::vector<std::uint8_t>(std::size_t(w) * 7, 192)) << "width " << w;
     }
 }
 

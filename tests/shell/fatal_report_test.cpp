@@ -35,42 +35,44 @@ TEST_F(FatalReportTest, AFailedFlipReleasesOnceAndNothingTouchesTheDisplayAfterw
     EXPECT_EQ(msg.message, WM_QUIT);
 }
 
-TEST_F(FatalReportTest, EachDisplaySetUpFailureNamesItsStepThenTheInitReport) {
-    struct Case {
-        DisplayStep step;
-        const char* debug_line;  // null: the step reports with a box of its own
-        const char* first_box;
-    };
-    const Case cases[] = {
-        {DisplayStep::Create, "Fehler bei DirectDrawInit->DirectDrawCreate", nullptr},
-        {DisplayStep::CooperativeLevel, "Fehler bei DirectDrawInit->SetCooperativeLevel", nullptr},
-        {DisplayStep::DisplayMode, "Fehler bei DirectDrawInit->SetDisplayMode", nullptr},
-        {DisplayStep::PrimarySurface, "Fehler bei DirectDrawInit->CreatePrimarySurface", nullptr},
-        {DisplayStep::BackBuffer, "Fehler bei DirectDrawInit->CreateBackPuffer", nullptr},
-        {DisplayStep::Palette, nullptr, "Palette konnte nicht geladen werden"},
-    };
-    for (const Case& c : cases) {
-        SetUp();
-        FailNextDisplayStep(c.step);
-        SetWindowedStart(true);
-        EXPECT_EQ(initfenster(), 1);
-        ASSERT_EQ(fakes::boxes.size(), c.first_box ? 2u : 1u) << int(c.step);
-        EXPECT_EQ(fakes::boxes[0].text, c.first_box ? c.first_box : fakes::boxes.back().text);
-        EXPECT_EQ(fakes::boxes.back().text, "Fehler bei DirectDrawInit (id:00)");
-        if (c.debug_line) {
-            EXPECT_TRUE(fakes::DebugLineContains(c.debug_line)) << c.debug_line;
-        }
-        // Start-up went no further, and everything made is released.
-        EXPECT_TRUE(programmendet && lpdd == nullptr && lpddsprimary == nullptr);
-        EXPECT_EQ(basisordner[0], 0) << "start-up went on after the report";
-        Message msg;
-        EXPECT_TRUE(PeekMessage(&msg));
-        EXPECT_EQ(msg.message, WM_QUIT);
-        TearDown();
+namespace {
+
+struct SetUpFailure {
+    DisplayStep step;
+    const char* debug_line;  // null: the step reports with a box of its own
+    const char* first_box;
+} const kSetUpFailures[] = {
+    {DisplayStep::Create, "Fehler bei DirectDrawInit->DirectDrawCreate", nullptr},
+    {DisplayStep::CooperativeLevel, "Fehler bei DirectDrawInit->SetCooperativeLevel", nullptr},
+    {DisplayStep::DisplayMode, "Fehler bei DirectDrawInit->SetDisplayMode", nullptr},
+    {DisplayStep::PrimarySurface, "Fehler bei DirectDrawInit->CreatePrimarySurface", nullptr},
+    {DisplayStep::BackBuffer, "Fehler bei DirectDrawInit->CreateBackPuffer", nullptr},
+    {DisplayStep::Palette, nullptr, "Palette konnte nicht geladen werden"},
+};
+
+void PrintTo(const SetUpFailure& c, std::ostream* os) { *os << int(c.step); }
+
+class DisplaySetUpTest : public ShellTest, public testing::WithParamInterface<SetUpFailure> {};
+
+}  // namespace
+
+TEST_P(DisplaySetUpTest, EachFailureNamesItsStepThenTheInitReport) {
+    const SetUpFailure& c = GetParam();
+    FailNextDisplayStep(c.step);
+    SetWindowedStart(true);
+    EXPECT_EQ(initfenster(), 1);
+    ASSERT_EQ(fakes::boxes.size(), c.first_box ? 2u : 1u);
+    EXPECT_EQ(fakes::boxes[0].text, c.first_box ? c.first_box : fakes::boxes.back().text);
+    EXPECT_EQ(fakes::boxes.back().text, "Fehler bei DirectDrawInit (id:00)");
+    if (c.debug_line) {
+        EXPECT_TRUE(fakes::DebugLineContains(c.debug_line)) << c.debug_line;
     }
-    // The whole program then ends with a failure.
-    SetUp();
-    FailNextDisplayStep(DisplayStep::Palette);
-    EXPECT_EQ(WinMain(), 1);
-    EXPECT_EQ(fakes::boxes.size(), 2u);
+    // Start-up went no further, and everything made is released.
+    EXPECT_TRUE(programmendet && lpdd == nullptr && lpddsprimary == nullptr);
+    EXPECT_EQ(basisordner[0], 0) << "start-up went on after the report";
+    Message msg;
+    EXPECT_TRUE(PeekMessage(&msg));
+    EXPECT_EQ(msg.message, WM_QUIT);
 }
+
+INSTANTIATE_TEST_SUITE_P(Steps, DisplaySetUpTest, testing::ValuesIn(kSetUpFailures));

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <tuple>
 
 #include "platform/audio_device.h"
 #include "layers/sound_requests.h"
@@ -71,19 +72,16 @@ TEST_F(SoundSlotTest, FilesOfOtherToolsLoadAndPlayAtTheirLengthAndLevel) {
     ASSERT_EQ(initdirectsound(), 0);
     const int channels = AudioChannels();
     ASSERT_GE(channels, 2);
-    struct Art {
-        int rate, bits, channels;
-    };
-    const Art arten[] = {{8000, 8, 1}, {8000, 16, 2}, {11025, 8, 2}, {16000, 16, 1},
-                         {22050, 16, 2}, {44100, 8, 1}, {44100, 16, 2}, {48000, 16, 1}, {48000, 8, 2}};
-    for (const Art& art : arten) {
-        const std::string r = std::to_string(art.rate), b = std::to_string(art.bits), c = std::to_string(art.channels);
-        const std::string name = path("sox_" + r + "_" + b + "_" + c + ".wav");
+    // Rate, bits, channels.
+    for (auto [rate, bits, kanaele] : {std::tuple{8000, 8, 1}, {8000, 16, 2}, {11025, 8, 2}, {16000, 16, 1},
+                                       {22050, 16, 2}, {44100, 8, 1}, {44100, 16, 2}, {48000, 16, 1}, {48000, 8, 2}}) {
+        const std::string art = std::to_string(rate) + " -b " + std::to_string(bits) + " -c " + std::to_string(kanaele);
+        const std::string name = path("sox.wav");
         // A quarter second of a half-scale tone, on the left only when stereo.
-        const std::string befehl = "sox -D -n -r " + r + " -b " + b + " -c " + c + " " + name +
-                                   " synth 0.25 sine 440 vol 0.5" + (art.channels == 2 ? " remix 1 0" : "");
+        const std::string befehl = "sox -D -n -r " + art + " " + name + " synth 0.25 sine 440 vol 0.5" +
+                                   (kanaele == 2 ? " remix 1 0" : "");
         ASSERT_EQ(std::system(befehl.c_str()), 0) << befehl;
-        SCOPED_TRACE(name);
+        SCOPED_TRACE(art);
 
         DirectSoundBuffer* puffer = soundladen(name.c_str());
         ASSERT_NE(puffer, nullptr);
@@ -101,12 +99,11 @@ TEST_F(SoundSlotTest, FilesOfOtherToolsLoadAndPlayAtTheirLengthAndLevel) {
             if (std::abs(left) > 400) last = f;
             sum += left;
             squares += left * left;
-            right = std::max(right, std::abs(out[f * channels + 1] - (art.channels == 1 ? left : 0.0)));
+            right = std::max(right, std::abs(out[f * channels + 1] - (kanaele == 1 ? left : 0.0)));
         }
         const double expected = 0.25 * AudioRate();
         EXPECT_NEAR(double(last), expected, expected * 0.02);
-        const double rms = std::sqrt(squares / expected);
-        EXPECT_NEAR(rms, 32767 * 0.5 / std::sqrt(2.0), 1200);
+        EXPECT_NEAR(std::sqrt(squares / expected), 32767 * 0.5 / std::sqrt(2.0), 1200);  // the level
         // Unsigned 8-bit samples are centred on zero, not shifted by half.
         EXPECT_LT(std::abs(sum / expected), 300);
         // Mono goes to both sides alike; stereo keeps its sides apart.

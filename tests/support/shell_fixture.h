@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "game/game_flow.h"
 #include "graphics/catalogue.h"
@@ -40,6 +41,22 @@ inline std::uint8_t pixel(platform::Surface* s, int x, int y) {
     const std::uint8_t p = d.surface[y * d.pitch + x];
     s->Unlock();
     return p;
+}
+
+// A surface's pixels, row after row, read in one lock.
+struct Pixels {
+    int w = 0, h = 0;
+    std::vector<std::uint8_t> p;
+    std::uint8_t& at(int x, int y) { return p[std::size_t(y) * std::size_t(w) + std::size_t(x)]; }
+};
+
+inline Pixels pixels(platform::Surface* s) {
+    platform::SurfaceDesc d;
+    EXPECT_EQ(s->Lock(nullptr, &d), platform::DD_OK);
+    Pixels out{d.width, d.height, {}};
+    for (int y = 0; y < d.height; ++y) out.p.insert(out.p.end(), d.surface + y * d.pitch, d.surface + y * d.pitch + d.width);
+    s->Unlock();
+    return out;
 }
 
 class ShellTest : public ::testing::Test {

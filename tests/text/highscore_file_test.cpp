@@ -10,16 +10,13 @@
 
 namespace {
 
-std::string hex(const char* text) {
-    std::istringstream in(text);
+// The first start's table as the file holds it: 15 rows of a 30-byte name
+// field and a little-endian score, every 0x0A stored as 0x0D 0x0A.
+const std::string kErststart = [](std::istringstream in) {
     std::string bytes;
     for (unsigned b; in >> std::hex >> b;) bytes += char(b);
     return bytes;
-}
-
-// The first start's table as the file holds it: 15 rows of a 30-byte name
-// field and a little-endian score, every 0x0A stored as 0x0D 0x0A.
-const std::string kErststart = hex(
+}(std::istringstream(
     "42 65 72 6e 64 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 38 01 00 00 "
     "4f 73 6b 61 72 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 37 00 00 00 "
     "54 69 6d 6f 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 1e 00 00 00 "
@@ -34,11 +31,20 @@ const std::string kErststart = hex(
     "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
     "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
     "72 65 73 65 72 76 65 64 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-    "72 65 73 65 72 76 65 64 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00");
+    "72 65 73 65 72 76 65 64 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"));
 
 }  // namespace
 
-using HighscoreFileTest = TextTest;
+class HighscoreFileTest : public TextTest {
+protected:
+    // A save that must fail with its report and leave the old file as it was.
+    void SaveFails() {
+        fakes::debug_lines.clear();
+        EXPECT_EQ(highscore.schreiben(), 1);
+        EXPECT_TRUE(fakes::DebugLineContains("-schreiben: datei konnte nicht geöffnet werden"));
+        EXPECT_EQ(lesen("hight.dat"), kErststart);
+    }
+};
 
 TEST_F(HighscoreFileTest, FirstStartWritesTheBuiltInTableAndLoadsItBack) {
     EXPECT_EQ(highscore.laden(), 1);
@@ -123,13 +129,9 @@ TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
     klein.rlim_cur = 100;
     auto* signal_alt = signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &klein);
-    const std::uint8_t ergebnis = highscore.schreiben();
+    SaveFails();
     setrlimit(RLIMIT_FSIZE, &alt);
     signal(SIGXFSZ, signal_alt);
-
-    EXPECT_EQ(ergebnis, 1);
-    EXPECT_TRUE(fakes::DebugLineContains("-schreiben: datei konnte nicht geöffnet werden"));
-    EXPECT_EQ(lesen("hight.dat"), kErststart);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
 
     // A table that was never set up is not saved over the players' file.
@@ -149,10 +151,7 @@ TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
         }
     }
     highscore.eingerichtet = true;
-    fakes::debug_lines.clear();
-    EXPECT_EQ(highscore.schreiben(), 1);
-    EXPECT_TRUE(fakes::DebugLineContains("-schreiben: datei konnte nicht geöffnet werden"));
-    EXPECT_EQ(lesen("hight.dat"), kErststart);
+    SaveFails();
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2) << "a half-written file was left";
     std::filesystem::current_path(folder_.path);
 }
@@ -177,13 +176,9 @@ TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
     EXPECT_EQ(geladen.tabellenpunkte[0], 4711);
     EXPECT_TRUE(std::filesystem::exists(folder_.path / "xdg" / "ferrow" / "hight.dat"));
 
-    // With no folder of the user's known, nothing can be saved, and the
-    // report says so.
+    // With no folder of the user's known, nothing can be saved.
     env.Set("XDG_DATA_HOME", nullptr);
     env.Set("HOME", nullptr);
-    fakes::debug_lines.clear();
-    EXPECT_EQ(highscore.schreiben(), 1);
-    EXPECT_TRUE(fakes::DebugLineContains("-schreiben: datei konnte nicht geöffnet werden"));
-    EXPECT_EQ(lesen("hight.dat"), kErststart);
+    SaveFails();
     std::filesystem::current_path(folder_.path);
 }

@@ -11,6 +11,7 @@
 #include <random>
 #include <thread>
 
+#include "support/seed.h"
 #include "support/shell_fixture.h"
 #include "text/highscore_table.h"
 
@@ -29,7 +30,7 @@ void tabellesetzen(_highscore& t, int i) {
 
 std::string lesen(const fs::path& pfad) {
     std::ifstream f(pfad, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
+    return {std::istreambuf_iterator<char>(f), {}};
 }
 
 class KillWhileSavingTest : public ShellTest {
@@ -99,7 +100,7 @@ protected:
 
 TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
     const fs::path datei = root_ / "data" / "set0" / "hight.dat";
-    const unsigned seed = std::random_device{}();
+    const unsigned seed = TestSeed();
     std::mt19937 zufall(seed);
     int alte = 0, neue = 0, saves = 0, reste = 0;
     int auftraege[2], meldungen[2];

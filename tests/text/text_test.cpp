@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <vector>
 
 #include "platform/presentation.h"
@@ -45,11 +46,7 @@ protected:
         text.freigeben();
         TextTest::TearDown();
     }
-    void vergleichen(const Bild& b) {
-        for (int y = 0; y < b.h; ++y)
-            for (int x = 0; x < b.w; ++x)
-                ASSERT_EQ(pixel(text.surface, x, y), b.px[std::size_t(y * b.w + x)]) << x << "," << y;
-    }
+    void vergleichen(const Bild& b) { EXPECT_EQ(pixels(text.surface).p, b.px); }
 };
 
 TEST_F(TextSurfaceTest, CharactersComeFromTheirCellsAndLinesBreakAtLessThan) {
@@ -98,22 +95,12 @@ TEST_F(TextSurfaceTest, DrawingShowsOnlyWhatLiesOnScreen) {
         flaecheloeschen(lpddsback, 192);
         text.setposition(fx, fy);
         EXPECT_EQ(text.zeichnen(), 0);
-        std::vector<std::uint8_t> soll(kImageWidth * kImageHeight, 192);
-        for (int y = 0; y < 21; ++y)
-            for (int x = 0; x < 340; ++x) {
-                const int sx = fx + x, sy = fy + y;
-                const std::uint8_t p = pixel(text.surface, x, y);
-                if (sx >= 0 && sx < kImageWidth && sy >= 0 && sy < kImageHeight && p != 1)
-                    soll[std::size_t(sy * kImageWidth + sx)] = p;
-            }
-        platform::SurfaceDesc d;
-        ASSERT_EQ(lpddsback->Lock(nullptr, &d), platform::DD_OK);
-        int falsch = 0;
-        for (int y = 0; y < kImageHeight; ++y)
-            for (int x = 0; x < kImageWidth; ++x)
-                falsch += d.surface[y * d.pitch + x] != soll[std::size_t(y * kImageWidth + x)];
-        lpddsback->Unlock();
-        EXPECT_EQ(falsch, 0) << fx << "," << fy;
+        Pixels t = pixels(text.surface), soll{kImageWidth, kImageHeight, {}};
+        soll.p.assign(kImageWidth * kImageHeight, 192);
+        for (int y = std::max(0, fy); y < std::min(kImageHeight, fy + 21); ++y)
+            for (int x = std::max(0, fx); x < std::min(kImageWidth, fx + 340); ++x)
+                if (t.at(x - fx, y - fy) != 1) soll.at(x, y) = t.at(x - fx, y - fy);
+        EXPECT_EQ(pixels(lpddsback).p, soll.p) << fx << "," << fy;
     }
     EXPECT_TRUE(fakes::boxes.empty());
 }

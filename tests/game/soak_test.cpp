@@ -6,9 +6,12 @@
 #include <random>
 #include <set>
 
+#include "support/seed.h"
+
 #include "layers/digit_displays.h"
 #include "platform/keys.h"
 #include "support/game_fixture.h"
+#include "support/seed.h"
 #include "text/highscore_table.h"
 
 using namespace platform;
@@ -76,9 +79,7 @@ TEST_F(SoakTest, ManyGamesOfRandomPlayKeepTheLayersAndTheScoreInOrder) {
     ASSERT_NO_FATAL_FAILURE(StartGame());
     const char* wunsch = std::getenv("FERROW_SOAK_FRAMES");
     const long frames = wunsch ? std::atol(wunsch) : 20000;
-    const char* gegeben = std::getenv("FERROW_SEED");
-    const unsigned seed = gegeben ? unsigned(std::strtoul(gegeben, nullptr, 10)) : std::random_device{}();
-    std::printf("seed %u (FERROW_SEED replays it)\n", seed);
+    const unsigned seed = TestSeed();
     std::mt19937 zufall(seed);
     auto chance = [&](int eins_in) { return std::uniform_int_distribution<int>(0, eins_in - 1)(zufall) == 0; };
     auto zahl = [&](int bis) { return std::uniform_int_distribution<int>(0, bis)(zufall); };

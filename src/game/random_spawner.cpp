@@ -1,9 +1,9 @@
 #include "game/random_spawner.h"
 
-#include "game/random_numbers.h"
+#include "base/random_numbers.h"
+#include "game/scene.h"
 #include "graphics/picture_numbers.h"
 #include "layers/layer_numbers.h"
-#include "layers/scene.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "graphics/catalogue_table.h"
+#include "graphics/display.h"
 #include "graphics/graphics_store.h"
 #include "platform/messages.h"
-#include "shell/display.h"
 
 void grafikkatalog() {
     grafikdatenbank.init(lpdd, lpddsprimary, lpddsback);

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
+#include "base/fatal_report.h"
 #include "graphics/bitmap_loading.h"
 #include "platform/debug_output.h"
 #include "platform/fault_injection.h"
 #include "platform/files.h"
-#include "shell/fatal_report.h"
 
 using namespace platform;
 

@@ -1,8 +1,8 @@
 #include <algorithm>
 
+#include "base/fatal_report.h"
 #include "graphics/graphics_store.h"
 #include "layers/layer.h"
-#include "shell/fatal_report.h"
 
 using namespace platform;
 

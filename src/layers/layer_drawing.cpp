@@ -1,17 +1,18 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "base/fatal_report.h"
 #include "graphics/graphics_store.h"
 #include "graphics/picture_numbers.h"
 #include "layers/layer.h"
+#include "layers/mouse_position.h"
 #include "platform/debug_output.h"
 #include "platform/presentation.h"
-#include "shell/fatal_report.h"
-#include "shell/main_loop.h"
 
 using namespace platform;
 
 std::int32_t waffenbasis = 0;
+int mausx = 0, mausy = 0;
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "game/random_numbers.h"
+#include "base/fatal_report.h"
+#include "base/random_numbers.h"
 #include "graphics/graphics_store.h"
 #include "graphics/picture_numbers.h"
 #include "layers/layer.h"
-#include "shell/fatal_report.h"
 
 _layerdaten::~_layerdaten() {
     for (Ereigniss*& e : ereigniss) {

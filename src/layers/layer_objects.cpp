@@ -1,14 +1,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/random_numbers.h"
+#include "base/fatal_report.h"
+#include "base/random_numbers.h"
 #include "graphics/graphics_store.h"
 #include "graphics/picture_numbers.h"
 #include "layers/layer.h"
 #include "layers/layer_numbers.h"
 #include "layers/sound_requests.h"
 #include "platform/fault_injection.h"
-#include "shell/fatal_report.h"
 #include "sound/sound_numbers.h"
 
 std::int32_t schwenkrichtung = 0;

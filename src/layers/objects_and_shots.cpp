@@ -1,8 +1,8 @@
-#include "game/random_numbers.h"
+#include "base/fatal_report.h"
+#include "base/random_numbers.h"
 #include "graphics/picture_numbers.h"
 #include "layers/layer_database.h"
 #include "layers/layer_numbers.h"
-#include "shell/fatal_report.h"
 
 namespace {
 

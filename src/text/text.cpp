@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/fatal_report.h"
 #include "graphics/graphics_store.h"
 #include "graphics/palette_colours.h"
 #include "platform/debug_output.h"
 #include "platform/presentation.h"
-#include "shell/fatal_report.h"
 
 using namespace platform;
 

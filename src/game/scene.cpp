@@ -1,12 +1,12 @@
-#include "layers/scene.h"
+#include "game/scene.h"
 
-#include "game/random_numbers.h"
+#include "base/fatal_report.h"
+#include "base/random_numbers.h"
+#include "graphics/display.h"
 #include "graphics/graphics_store.h"
 #include "graphics/picture_numbers.h"
 #include "layers/layer_database.h"
 #include "layers/layer_numbers.h"
-#include "shell/display.h"
-#include "shell/fatal_report.h"
 
 namespace {
 

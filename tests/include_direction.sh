@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Includes point only downward: platform <- base <- graphics, sound <- layers,
+# text <- game <- shell. Prints every include that points elsewhere.
+set -u
+src=${1:-$(dirname "$0")/../src}
+declare -A level=([platform]=0 [base]=1 [graphics]=2 [sound]=2 [layers]=3 [text]=3 [game]=4 [shell]=5)
+bad=0
+for file in "$src"/*/*.cpp "$src"/*/*.h; do
+  from=$(basename "$(dirname "$file")")
+  [ -n "${level[$from]:-}" ] || continue
+  while IFS= read -r to; do
+    [ "$to" = "$from" ] && continue
+    if [ -z "${level[$to]:-}" ] || [ "${level[$to]}" -ge "${level[$from]}" ]; then
+      echo "${file#"$src"/} includes $to/"
+      bad=1
+    fi
+  done < <(sed -n 's/^#include "\([a-z]*\)\/.*/\1/p' "$file")
+done
+# Only the platform layer sees SDL.
+if grep -lE '#include <SDL' "$src"/*/*.cpp "$src"/*/*.h | grep -v "/platform/"; then bad=1; fi
+exit $bad

@@ -33,7 +33,6 @@ void verstecken(int layer, int slot) {
     if (!programmendet) layerdatenbank.layerdaten[layer]->bilder[slot].belegt = 0;
 }
 
-std::int32_t r(int modulo) { return zufallszahl() % modulo; }
 
 }  // namespace
 
@@ -139,19 +138,19 @@ void szeneaufbauen(std::int32_t wiederholung) {
 void zufallsszene() {
     // Each draw is taken in the order written: the sequence is part of the game.
     for (int i = 0; i < 8; ++i) {
-        int tempo = r(2) + 1;
-        int y = r(420) - 200;
-        int x = r(2200);
+        int tempo = zufall(2) + 1;
+        int y = zufall(420) - 200;
+        int x = zufall(2200);
         startframe(kLayerHimmel, objekt(kLayerHimmel, kBildWolkeKlein, x, y, {{rechts, tempo}}), 8);
-        y = r(350) - 200;
-        x = r(2200);
+        y = zufall(350) - 200;
+        x = zufall(2200);
         startframe(kLayerWolken, objekt(kLayerWolken, kBildWolkeGross, x, y, {{rechts, 1}}), 8);
-        tempo = r(2) + 1;
-        y = r(420) - 200;
-        x = -r(2200);
+        tempo = zufall(2) + 1;
+        y = zufall(420) - 200;
+        x = -zufall(2200);
         startframe(kLayerHimmel, objekt(kLayerHimmel, kBildWolkeKlein, x, y, {{rechts, tempo}}), 8);
-        y = r(350) - 200;
-        x = -r(2200);
+        y = zufall(350) - 200;
+        x = -zufall(2200);
         startframe(kLayerWolken, objekt(kLayerWolken, kBildWolkeGross, x, y, {{rechts, 1}}), 8);
     }
     for (int i = 0; i < 2; ++i) {
@@ -163,14 +162,14 @@ void zufallsszene() {
                        {kBildRotLinks, links, 1},    {kBildSauRechts, rechts, -1}, {kBildSauLinks, links, -1},
                        {kBildSauRechts, rechts, 1},  {kBildSauLinks, links, 1}};
         for (const auto& sau : schwarm) {
-            const int tempo = r(2) + 1;
-            const int y = r(420) - 200;
-            const int d = r(2200);
+            const int tempo = zufall(2) + 1;
+            const int y = zufall(420) - 200;
+            const int d = zufall(2200);
             objekt(kLayerSchweine, sau.bild, sau.seite * d, y, {{sau.richtung, tempo}});
         }
-        if (r(3) == 0) {
-            const int a = r(2000);
-            const int b = r(1500);
+        if (zufall(3) == 0) {
+            const int a = zufall(2000);
+            const int b = zufall(1500);
             objekt(kLayerBoot, kBildBoot, a - b, 185, {{takt, 1}, {rechts, 1}});
         }
     }

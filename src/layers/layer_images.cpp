@@ -40,7 +40,7 @@ bool _layerdaten::addbild(std::int32_t bild, std::int32_t x, std::int32_t y) {
     const grafikdaten* p = grafikdatenbank->grafikdaten[bild];
     if (p->animiert && (bild == kBildWedelRechts || bild == kBildWedelVorne || bild == kBildWedelUntenLinks ||
                         bild == kBildBrandung || bild == kBildWedelLinks || bild == kBildWedelOben))
-        bilder[n].actualframe = zufallszahl() % p->frames;
+        bilder[n].actualframe = zufall(p->frames);
     ++bilderanzahl;
     return false;
 }

@@ -21,7 +21,7 @@ namespace {
 std::int32_t abschneiden(double wert) { return std::int32_t(wert); }
 
 // A random 0 or 1: the arcs wobble sideways by it.
-std::int32_t wackeln() { return zufallszahl() % 2; }
+std::int32_t wackeln() { return zufall(2); }
 
 // One step of one object: its life, the straight moves, arcs and paths, the
 // water and the world's edge, in that order. An object that has ended finishes

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "platform/fault_injection.h"
@@ -36,9 +37,7 @@ HRESULT take_failure(SoundStep step) {
     // A failed play is a lost buffer, the one failure the game looks for.
     if (CallFails(Operation(int(Operation::SoundCreate) + int(step))))
         return step == SoundStep::Play ? DSERR_BUFFERLOST : DSERR_NODRIVER;
-    const HRESULT code = g_fail[int(step)];
-    g_fail[int(step)] = DS_OK;
-    return code;
+    return std::exchange(g_fail[int(step)], DS_OK);
 }
 
 // The callback thread reads voices while the game starts and stops them:

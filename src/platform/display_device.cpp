@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "platform/clock.h"
 #include "platform/fault_injection.h"
@@ -29,9 +30,7 @@ unsigned long g_frames = 0;
 
 bool take_failure(DisplayStep step) {
     if (CallFails(Operation(int(Operation::DisplayCreate) + int(step)))) return true;
-    bool fail = g_fail[int(step)];
-    g_fail[int(step)] = false;
-    return fail;
+    return std::exchange(g_fail[int(step)], false);
 }
 
 void log_frame() {

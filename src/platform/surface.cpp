@@ -1,6 +1,7 @@
 #include "platform/surface.h"
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "platform/fault_injection.h"
@@ -70,9 +71,7 @@ void Surface::FailNextAnywhere(SurfaceOp op, HRESULT code) { g_fail_anywhere[int
 HRESULT Surface::TakeFailure(SurfaceOp op) {
     if (fail_[int(op)] == DD_OK && g_fail_anywhere[int(op)] == DD_OK) return DD_OK;
     HRESULT& slot = fail_[int(op)] != DD_OK ? fail_[int(op)] : g_fail_anywhere[int(op)];
-    HRESULT r = slot;
-    slot = DD_OK;
-    return r;
+    return std::exchange(slot, DD_OK);
 }
 
 HRESULT Surface::BltFast(int x, int y, Surface* src, const Rect* srcrect, std::uint32_t flags) {

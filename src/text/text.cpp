@@ -81,10 +81,10 @@ Surface* _text::erzeugesurface(Surface*, std::int32_t breite, std::int32_t hoehe
     neu->ColorFill(kLeerfarbe);
     if (transparent != 0) {
         // The key is whatever the fill left in the first pixel.
-        std::uint32_t wort = 0;
+        std::uint8_t key = 0;
         SurfaceDesc desc;
         if (neu->Lock(nullptr, &desc) == DD_OK) {
-            std::memcpy(&wort, desc.surface, sizeof wort);
+            key = desc.surface[0];
         } else {
             fehlerbox("_text::surface-Lock liefert falschen Wert");
             // The shut-down has released every other surface; this one,
@@ -93,7 +93,7 @@ Surface* _text::erzeugesurface(Surface*, std::int32_t breite, std::int32_t hoehe
             return nullptr;
         }
         neu->Unlock();
-        neu->SetColorKey(std::uint8_t(wort & 0xFF));
+        neu->SetColorKey(key);
     }
     return neu;
 }

@@ -18,7 +18,7 @@ void _layerdaten::platzfuellen(int n, std::int32_t bild, std::int32_t x, std::in
     p.bild = bild;
     p.x = x;
     p.y = y;
-    p.rechteck = Rechteck{};
+    p.rechteck = platform::Rect{};
     p.blitx = p.blity = -1;
     p.actualframe = 0;
     p.verzoegerung = grafikdatenbank->grafikdaten[bild]->verzoegerung;

@@ -6,8 +6,8 @@
 #include "base/fatal_report.h"
 #include "graphics/graphics_store.h"
 #include "graphics/palette_colours.h"
+#include "graphics/view_clipping.h"
 #include "platform/debug_output.h"
-#include "platform/presentation.h"
 
 using namespace platform;
 
@@ -50,7 +50,6 @@ void _text::init(DirectDraw* dd, Surface* primary, Surface* back, std::int32_t b
     surface = nullptr;
     bildx = bildy = 0;
     transparent = 1;
-    merker = 0;
     sichtx = sichty = 0;
     posx = 10;
     posy = 430;
@@ -168,22 +167,10 @@ std::int32_t _text::zeichnen() {
         fehlerbox("_layerdaten::zeichnen-lpddsback zeigt auf NULL");
         return 1;
     }
-    if (posx >= sichtx + kImageWidth || posx + bildx <= sichtx || posy >= sichty + kImageHeight || posy + bildy <= sichty)
-        return 0;
-
-    std::int32_t blitx = posx - sichtx;
-    std::int32_t blity = posy - sichty;
-    Rect rechteck{0, 0, bildx, bildy};
-    if (posx < sichtx) {
-        blitx = 0;
-        rechteck.left = sichtx - posx;
-    }
-    if (posx + bildx > sichtx + kImageWidth) rechteck.right = sichtx + kImageWidth - posx;
-    if (posy < sichty) {
-        blity = 0;
-        rechteck.top = sichty - posy;
-    }
-    if (posy + bildy > sichty + kImageHeight) rechteck.bottom = sichty + kImageHeight - posy;
+    Ausschnitt a;
+    if (!sichtausschnitt(posx, posy, bildx, bildy, sichtx, sichty, &a)) return 0;
+    const std::int32_t blitx = a.blitx, blity = a.blity;
+    const Rect& rechteck = a.quelle;
 
     if (!surface) {
         fehlerbox("_layerdaten::zeichnen-Surface zeigt auf NULL");

@@ -10,9 +10,95 @@
 
 namespace {
 
+// How a row of the scene is built.
+enum class Art {
+    Bild,       // a still image
+    Versteckt,  // a still image the game shows when it needs it
+    Objekt,     // an object that stands still, bound to an image slot
+    Palme,      // a trunk (the row's picture) with up to five crown parts
+};
+
+constexpr int kKeins = -1;
+constexpr int kWaffenbasis = 432;
+
+struct Teil {
+    Art art;
+    int layer, bild, x, y;
+    int extra = kKeins;  // an object's start frame; the crown part a palm lacks
+};
+
+// Still images: the sea, a reflection and the wave strip, then the head-up
+// display and the logo, whose slot numbers layers/layer_numbers.h names.
+constexpr Teil kStandbilder[] = {
+    {Art::Bild, kLayerMeer, kBildWasser, 0, 250},
+    {Art::Bild, kLayerInseln, kBildSpiegelung, 870, 275},
+    {Art::Bild, kLayerMeer, kBildWelle, 0, 245},
+    {Art::Versteckt, kLayerHud, kBildHighscore, 130, 32},
+    {Art::Versteckt, kLayerHud, kBildLeertaste, 135, 300},
+    {Art::Bild, kLayerHud, kBildInfo, 5, 430},
+    {Art::Versteckt, kLayerHud, kBildCountdown, 280, 160},
+    {Art::Versteckt, kLayerLogo, kBildLogo, 150, 160},
+};
+
+// Everything else that stands in the scene, in the order it is built: the
+// order fixes the slot and object numbers and which random start frame
+// each frond and surf takes.
+constexpr Teil kLandschaft[] = {
+    // Sun, raft (in its middle view), reflections, the gun.
+    {Art::Objekt, kLayerHimmel, kBildSonne, 80, -40},
+    {Art::Objekt, kLayerFloss, kBildFloss, 280, 405, 4},
+    {Art::Bild, kLayerHuelsen, kBildSpiegelung, 230, 440},
+    {Art::Bild, kLayerHuelsen, kBildSpiegelung, 209, 390},
+    {Art::Objekt, kLayerGewehr, kBildGewehr, 340, kWaffenbasis},
+    // The lighthouse island.
+    {Art::Objekt, kLayerLeuchtturm, kBildLeuchtturm, 2000, 30},
+    {Art::Palme, kLayerLeuchtturm, kBildStammKlein, 2080, 210},
+    {Art::Objekt, kLayerLeuchtturm, kBildStrauch, 2000, 33},
+    {Art::Objekt, kLayerLeuchtturm, kBildStrauch, 2020, 3},
+    // The sun's eyes.
+    {Art::Objekt, kLayerHimmel, kBildAugeOffen, 98, -20},
+    {Art::Objekt, kLayerHimmel, kBildAugeOffen, 108, -20},
+    // Islands with their surf, and the water at the lighthouse.
+    {Art::Objekt, kLayerInseln, kBildInselFlach, 115, 102},
+    {Art::Bild, kLayerInseln, kBildBrandung, 100, 270},
+    {Art::Objekt, kLayerInselnNah, kBildInselFels, -100, 32},
+    {Art::Bild, kLayerInselnNah, kBildBrandung, -120, 333},
+    {Art::Objekt, kLayerLeuchtturm, kBildLeuchtturmwasser, 1988, 325},
+    {Art::Objekt, kLayerInseln, kBildInselFlach, -765, 102},
+    {Art::Bild, kLayerInseln, kBildBrandung, -780, 270},
+    {Art::Objekt, kLayerInselnNah, kBildInselFels, 2400, 2},
+    {Art::Bild, kLayerInselnNah, kBildBrandung, 2370, 304},
+    {Art::Objekt, kLayerInseln, kBildInselFlach, 835, 92},
+    {Art::Bild, kLayerInseln, kBildBrandung, 820, 260},
+    // Palm trees, bushes and signs.
+    {Art::Palme, kLayerInseln, kBildStammKlein, 295, 130, kBildWedelRechts},
+    {Art::Palme, kLayerInseln, kBildStammKlein, 245, 100},
+    {Art::Palme, kLayerInselnNah, kBildStammGross, -100, 110, kBildWedelUntenLinks},
+    {Art::Palme, kLayerInselnNah, kBildStammGross, 0, 60},
+    {Art::Palme, kLayerInselnNah, kBildStammKlein, 65, 105, kBildWedelRechts},
+    {Art::Palme, kLayerInseln, kBildStammGross, -720, 30},
+    {Art::Palme, kLayerInseln, kBildStammKlein, -685, 80},
+    {Art::Palme, kLayerInseln, kBildStammKlein, -555, 110},
+    {Art::Objekt, kLayerInseln, kBildStrauch, -700, 180},
+    {Art::Objekt, kLayerInseln, kBildStrauch, -730, 150},
+    {Art::Objekt, kLayerInseln, kBildSchild, 830, 150},
+    {Art::Palme, kLayerInseln, kBildStammGross, 845, 30},
+    {Art::Palme, kLayerInseln, kBildStammKlein, 1010, 80},
+    {Art::Palme, kLayerInseln, kBildStammKlein, 875, 110},
+    {Art::Objekt, kLayerInselnNah, kBildSchild, 2440, 20},
+    {Art::Palme, kLayerInselnNah, kBildStammGross, 2365, 110},
+    {Art::Palme, kLayerInselnNah, kBildStammGross, 2400, 20},
+    {Art::Palme, kLayerInselnNah, kBildStammKlein, 2575, 110},
+};
+
+// Scroll steps (x, y) of the twenty layers: near layers slide faster than far ones.
+constexpr int kSchritt[_layerdatenbank::kLayer][2] = {
+    {0, 0},  {0, 0}, {6, 4},  {7, 4},  {0, 4}, {7, 4}, {0, 8}, {11, 5}, {13, 6}, {15, 7},
+    {0, 0},  {0, 6}, {16, 6}, {0, 6},  {0, 6}, {0, 5}, {0, 0}, {0, 6},  {0, 0},  {0, 0}};
+
 // A palm tree: a trunk and up to five crown parts around the anchor. The
 // crown parts start at a random frame, so trees do not sway in step.
-void palme(int layer, int x, int y, int stamm, int ohne = -1) {
+void palme(int layer, int x, int y, int stamm, int ohne) {
     if (stamm == kBildStammKlein) objekt(layer, kBildStammKlein, x, y);
     else objekt(layer, kBildStammGross, x + 15, y + 2);
     const struct {
@@ -25,14 +111,19 @@ void palme(int layer, int x, int y, int stamm, int ohne = -1) {
 
 // Once a report has ended the program the layers are gone: nothing more is
 // added, hidden or framed, and no second report follows.
-void bild(int layer, int bild, int x, int y) {
-    if (!programmendet) layerdatenbank.addbild(layer, bild, x, y);
+void bauen(const Teil& t) {
+    if (programmendet) return;
+    _layerdaten* l = layerdatenbank.layerdaten[t.layer];
+    switch (t.art) {
+        case Art::Bild: layerdatenbank.addbild(t.layer, t.bild, t.x, t.y); break;
+        case Art::Versteckt:
+            // A still image always takes the layer's next slot.
+            if (!layerdatenbank.addbild(t.layer, t.bild, t.x, t.y)) l->bilder[l->bilderanzahl - 1].belegt = 0;
+            break;
+        case Art::Objekt: startframe(t.layer, objekt(t.layer, t.bild, t.x, t.y), t.extra); break;
+        case Art::Palme: palme(t.layer, t.x, t.y, t.bild, t.extra); break;
+    }
 }
-
-void verstecken(int layer, int slot) {
-    if (!programmendet) layerdatenbank.layerdaten[layer]->bilder[slot].belegt = 0;
-}
-
 
 }  // namespace
 
@@ -44,7 +135,7 @@ std::int32_t objekt(int layer, int bild, int x, int y, std::initializer_list<std
 }
 
 void startframe(int layer, std::int32_t objektnummer, int frame) {
-    if (objektnummer == -1 || programmendet) return;
+    if (objektnummer == -1 || frame == kKeins || programmendet) return;
     _layerdaten* l = layerdatenbank.layerdaten[layer];
     l->bilder[l->ereigniss[objektnummer]->instanz].actualframe = frame;
 }
@@ -55,82 +146,13 @@ void szeneaufbauen(std::int32_t wiederholung) {
         for (int i = 0; i < _layerdatenbank::kLayer; ++i)
             if (layerdatenbank.Setlayerdaten(&grafikdatenbank)) return;
     }
-
-    // Still images: sea, a reflection, the wave strip, and the head-up
-    // display, which the game flow shows and hides by slot.
-    bild(kLayerMeer, kBildWasser, 0, 250);
-    bild(kLayerInseln, kBildSpiegelung, 870, 275);
-    bild(kLayerMeer, kBildWelle, 0, 245);
-    bild(kLayerHud, kBildHighscore, 130, 32);
-    verstecken(kLayerHud, kSlotHighscore);
-    bild(kLayerHud, kBildLeertaste, 135, 300);
-    verstecken(kLayerHud, kSlotLeertaste);
-    bild(kLayerHud, kBildInfo, 5, 430);
-    bild(kLayerHud, kBildCountdown, 280, 160);
-    verstecken(kLayerHud, kSlotCountdown);
-    if (!programmendet) layerdatenbank.layerdaten[kLayerHud]->bilder[kSlotCountdown].actualframe = 0;
-    for (int k = 0; k < kPatronenplaetze; ++k) bild(kLayerHud, kBildPatrone, 580 - 15 * k, 447);
-    for (int k = 0; k < kPatronenplaetze; ++k) verstecken(kLayerHud, kSlotPatronen + k);
-    bild(kLayerLogo, kBildLogo, 150, 160);
-    verstecken(kLayerLogo, kSlotLogo);
-
-    // Sun and raft (the raft in its middle view), reflections, the gun.
-    objekt(kLayerHimmel, kBildSonne, 80, -40);
-    startframe(kLayerFloss, objekt(kLayerFloss, kBildFloss, 280, 405), 4);
-    bild(kLayerHuelsen, kBildSpiegelung, 230, 440);
-    bild(kLayerHuelsen, kBildSpiegelung, 209, 390);
-    objekt(kLayerGewehr, kBildGewehr, 340, 432);
-    waffenbasis = 432;
-
-    // The lighthouse island.
-    objekt(kLayerLeuchtturm, kBildLeuchtturm, 2000, 30);
-    palme(kLayerLeuchtturm, 2080, 210, kBildStammKlein);
-    objekt(kLayerLeuchtturm, kBildStrauch, 2000, 33);
-    objekt(kLayerLeuchtturm, kBildStrauch, 2020, 3);
-
-    // The sun's eyes.
-    objekt(kLayerHimmel, kBildAugeOffen, 98, -20);
-    objekt(kLayerHimmel, kBildAugeOffen, 108, -20);
-
-    // Islands with their surf, and the water at the lighthouse.
-    objekt(kLayerInseln, kBildInselFlach, 115, 102);
-    bild(kLayerInseln, kBildBrandung, 100, 270);
-    objekt(kLayerInselnNah, kBildInselFels, -100, 32);
-    bild(kLayerInselnNah, kBildBrandung, -120, 333);
-    objekt(kLayerLeuchtturm, kBildLeuchtturmwasser, 1988, 325);
-    objekt(kLayerInseln, kBildInselFlach, -765, 102);
-    bild(kLayerInseln, kBildBrandung, -780, 270);
-    objekt(kLayerInselnNah, kBildInselFels, 2400, 2);
-    bild(kLayerInselnNah, kBildBrandung, 2370, 304);
-    objekt(kLayerInseln, kBildInselFlach, 835, 92);
-    bild(kLayerInseln, kBildBrandung, 820, 260);
-
-    // Palm trees, bushes and signs.
-    palme(kLayerInseln, 295, 130, kBildStammKlein, kBildWedelRechts);
-    palme(kLayerInseln, 245, 100, kBildStammKlein);
-    palme(kLayerInselnNah, -100, 110, kBildStammGross, kBildWedelUntenLinks);
-    palme(kLayerInselnNah, 0, 60, kBildStammGross);
-    palme(kLayerInselnNah, 65, 105, kBildStammKlein, kBildWedelRechts);
-    palme(kLayerInseln, -720, 30, kBildStammGross);
-    palme(kLayerInseln, -685, 80, kBildStammKlein);
-    palme(kLayerInseln, -555, 110, kBildStammKlein);
-    objekt(kLayerInseln, kBildStrauch, -700, 180);
-    objekt(kLayerInseln, kBildStrauch, -730, 150);
-    objekt(kLayerInseln, kBildSchild, 830, 150);
-    palme(kLayerInseln, 845, 30, kBildStammGross);
-    palme(kLayerInseln, 1010, 80, kBildStammKlein);
-    palme(kLayerInseln, 875, 110, kBildStammKlein);
-    objekt(kLayerInselnNah, kBildSchild, 2440, 20);
-    palme(kLayerInselnNah, 2365, 110, kBildStammGross);
-    palme(kLayerInselnNah, 2400, 20, kBildStammGross);
-    palme(kLayerInselnNah, 2575, 110, kBildStammKlein);
-
-    // Scroll steps: near layers slide faster than far ones.
-    const int schritt[_layerdatenbank::kLayer][2] = {{0, 0},  {0, 0},  {6, 4},  {7, 4},  {0, 4},  {7, 4}, {0, 8},
-                                                     {11, 5}, {13, 6}, {15, 7}, {0, 0},  {0, 6},  {16, 6}, {0, 6},
-                                                     {0, 6},  {0, 5},  {0, 0},  {0, 6},  {0, 0},  {0, 0}};
+    for (const Teil& t : kStandbilder) bauen(t);
+    // One cartridge per shot left, shown by the game flow.
+    for (int k = 0; k < kPatronenplaetze; ++k) bauen({Art::Versteckt, kLayerHud, kBildPatrone, 580 - 15 * k, 447});
+    for (const Teil& t : kLandschaft) bauen(t);
+    waffenbasis = kWaffenbasis;
     if (programmendet) return;
-    for (int l = 0; l < _layerdatenbank::kLayer; ++l) layerdatenbank.setpixelplus(l, schritt[l][0], schritt[l][1]);
+    for (int l = 0; l < _layerdatenbank::kLayer; ++l) layerdatenbank.setpixelplus(l, kSchritt[l][0], kSchritt[l][1]);
 
     zufallsszene();
 }

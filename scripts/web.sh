@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Builds the game for the browser into build/web (index.html, ferrow.js,
+# ferrow.wasm and ferrow.data, the data folder packed), installing what is
+# missing first. With --serve it then serves the page on 127.0.0.1.
+# Usage: web.sh [--serve]   (FERROW_WEB_PORT sets the port, default 8018)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+serve=
+case ${1:-} in
+  --serve) serve=1 ;;
+  "") ;;
+  *) echo "usage: web.sh [--serve]" >&2; exit 2 ;;
+esac
+
+# Node.js itself is not installed from Debian: its packages conflict with the
+# Node.js these machines already have. The optimiser needs Debian's acorn.
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  echo "web.sh: Node.js with npm is needed (node and npm on the PATH)" >&2
+  exit 1
+fi
+sudo=()
+[ "$(id -u)" -ne 0 ] && sudo=(sudo)
+missing=()
+for p in g++ cmake make python3 emscripten node-acorn chromium; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+export NODE_PATH=/usr/share/nodejs
+
+# The end-to-end test's browser driver; it uses Debian's chromium.
+if [ ! -d web/node_modules/puppeteer-core ] || [ web/package-lock.json -nt web/node_modules ]; then
+  (cd web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
+fi
+
+# The generator runs on this machine to make the data and the resources.
+cmake -S tools/assetgen -B build/web-host -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/web-host -j2
+emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release \
+  -DFERROW_HOST_ASSETGEN="$PWD/build/web-host/assetgen" >/dev/null
+cmake --build build/web -j2
+
+if [ -n "$serve" ]; then
+  port=${FERROW_WEB_PORT:-8018}
+  echo "ferrow: http://127.0.0.1:$port/"
+  exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web
+fi

@@ -1,6 +1,6 @@
 #include "platform/resources.h"
 
-#include <SDL.h>
+#include <strings.h>
 
 #include <cstring>
 
@@ -22,7 +22,7 @@ const Resource* FindResource(const char* name, ResourceType type) {
     const int count = g_table ? g_count : kBuiltInResourceCount;
     if (!name) return nullptr;
     for (int i = 0; i < count; ++i)
-        if (table[i].type == type && SDL_strcasecmp(table[i].name, name) == 0) return &table[i];
+        if (table[i].type == type && strcasecmp(table[i].name, name) == 0) return &table[i];
     return nullptr;
 }
 
@@ -34,14 +34,10 @@ std::vector<std::uint8_t> ResourceAsBmpFile(const Resource& resource) {
     // Pixels start after the info header and its colour table.
     std::uint32_t offset = 14;
     if (resource.size >= 40) {
-        std::uint32_t header, used;
-        std::uint16_t bits;
-        std::memcpy(&header, resource.data, 4);
-        std::memcpy(&bits, resource.data + 14, 2);
-        std::memcpy(&used, resource.data + 32, 4);
-        header = SDL_SwapLE32(header);
-        bits = SDL_SwapLE16(bits);
-        used = SDL_SwapLE32(used);
+        const unsigned char* h = resource.data;
+        const std::uint32_t header = std::uint32_t(h[0] | h[1] << 8 | h[2] << 16 | std::uint32_t(h[3]) << 24);
+        const std::uint16_t bits = std::uint16_t(h[14] | h[15] << 8);
+        const std::uint32_t used = std::uint32_t(h[32] | h[33] << 8 | h[34] << 16 | std::uint32_t(h[35]) << 24);
         std::uint32_t colours = bits <= 8 ? (used ? used : 1u << bits) : 0;
         offset += header + 4 * colours;
     }

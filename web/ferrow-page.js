@@ -37,6 +37,7 @@
 
   // A phone has no keys to type a name with: the button raises its keyboard.
   function showTypeButton() { typeButton.hidden = false; }
+  if (navigator.maxTouchPoints > 0) showTypeButton();
   window.addEventListener('touchstart', showTypeButton, {once: true, passive: true});
   typeButton.addEventListener('click', function() {
     keyboard.focus();

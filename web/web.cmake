@@ -16,6 +16,8 @@ target_link_options(ferrow PRIVATE
   -sASYNCIFY
   -sALLOW_MEMORY_GROWTH=1
   -sEXPORTED_FUNCTIONS=_main,_ferrow_audio_fill
+  # The end-to-end test reads the stored table through the file system.
+  -sEXPORTED_RUNTIME_METHODS=FS
   -lidbfs.js
   "SHELL:--js-library ${WEB_PLATFORM_DIR}/browser.js"
   "SHELL:--pre-js ${WEB_PLATFORM_DIR}/storage.js"

@@ -37,6 +37,9 @@ var LibraryFerrowBrowser = {
     touch: null,     // the touch gesture under way
     audio: null,
     reportOpen: false,
+    // For measuring: when the first frame was shown, and the work and time
+    // of the last frames, which tests read as window.ferrowStats.
+    stats: {firstFrame: 0, work: [], times: []},
 
     push: function(kind, a, b, c) {
       Ferrow.events.push([kind, a | 0, b | 0, c | 0]);
@@ -216,6 +219,24 @@ var LibraryFerrowBrowser = {
     endTouch: function(t) {
       Ferrow.push(Ferrow.BUTTON_UP, t.button, t.x, t.y);
       if (Ferrow.touch === t) Ferrow.touch = null;
+      Ferrow.restInMiddle();
+    },
+
+    // A finger held still at an edge scrolls the view as the pointer does;
+    // with no finger down the aim rests in the middle, or the view would go
+    // on scrolling towards the last tap near an edge.
+    onTouchMove: function(e) {
+      e.preventDefault();
+      var t = Ferrow.touch;
+      if (!t || t.button !== 0 || e.touches.length !== 1) return;
+      var p = Ferrow.imagePoint(e.touches[0].clientX, e.touches[0].clientY);
+      t.x = p[0];
+      t.y = p[1];
+      Ferrow.push(Ferrow.MOVE, p[0], p[1], 0);
+    },
+
+    restInMiddle: function() {
+      Ferrow.push(Ferrow.MOVE, Ferrow.canvas.width >> 1, Ferrow.canvas.height >> 1, 0);
     },
 
     onVisibility: function() {
@@ -233,7 +254,9 @@ var LibraryFerrowBrowser = {
 
     listen: function() {
       var c = Ferrow.canvas;
-      c.addEventListener('mousemove', function(e) { Ferrow.onMouse(e, Ferrow.MOVE); });
+      // Beside the picture the pointer counts as at its edge, as on a
+      // screen with bars.
+      window.addEventListener('mousemove', function(e) { Ferrow.onMouse(e, Ferrow.MOVE); });
       c.addEventListener('mousedown', function(e) { Ferrow.onMouse(e, Ferrow.BUTTON_DOWN); });
       // Released outside the canvas counts too, or the next shot would wait
       // for a release that never came.
@@ -242,7 +265,7 @@ var LibraryFerrowBrowser = {
       c.addEventListener('touchstart', Ferrow.onTouchStart, {passive: false});
       c.addEventListener('touchend', Ferrow.onTouchEnd, {passive: false});
       c.addEventListener('touchcancel', Ferrow.onTouchEnd, {passive: false});
-      c.addEventListener('touchmove', function(e) { e.preventDefault(); }, {passive: false});
+      c.addEventListener('touchmove', Ferrow.onTouchMove, {passive: false});
       window.addEventListener('keydown', Ferrow.onKeyDown);
       window.addEventListener('keyup', Ferrow.onKeyUp);
       window.addEventListener('blur', function() { Ferrow.blurred = true; Ferrow.onVisibility(); });
@@ -270,6 +293,8 @@ var LibraryFerrowBrowser = {
     Ferrow.image = context2d.createImageData(width, height);
     Ferrow.active = document.visibilityState === 'visible';
     Ferrow.listen();
+    if (navigator.maxTouchPoints > 0) Ferrow.restInMiddle();
+    window.ferrowStats = Ferrow.stats;
     return 1;
   },
 
@@ -302,6 +327,19 @@ var LibraryFerrowBrowser = {
     if (!image) return;
     image.data.set(HEAPU8.subarray(rgba, rgba + image.data.length));
     Ferrow.context2d.putImageData(image, 0, 0);
+    if (!Ferrow.stats.firstFrame) Ferrow.stats.firstFrame = performance.now();
+  },
+
+  // A frame's work in milliseconds, from the end of one wait to the next.
+  ferrow_page_frame__deps: ['$Ferrow'],
+  ferrow_page_frame: function(workMs) {
+    var s = Ferrow.stats;
+    s.work.push(workMs);
+    s.times.push(performance.now());
+    if (s.work.length > 1200) {
+      s.work.shift();
+      s.times.shift();
+    }
   },
 
   // The crosshair over the canvas, from RGBA pixels with their hot spot.

@@ -35,3 +35,14 @@ TEST(Sounds, LevelsAndEndsAreCleanLoopsSeamlessAndTheSameOnEveryRun) {
     ASSERT_EQ(again.size(), sounds.size());
     for (std::size_t i = 0; i < again.size(); ++i) EXPECT_EQ(again[i].samples, sounds[i].samples) << again[i].name;
 }
+
+TEST(Sounds, EightBitFilesAreUnsignedRoundedAndSayTheirFormat) {
+    const SoundFile sound{"t.wav", {-32768, -129, -128, 0, 127, 383, 32767}};
+    const std::vector<std::uint8_t> wav = wav_bytes(sound, 8);
+    ASSERT_EQ(wav.size(), 44u + sound.samples.size());
+    EXPECT_EQ(wav[32], 1);   // block alignment
+    EXPECT_EQ(wav[34], 8);   // bits a sample
+    EXPECT_EQ(wav[40], 7);   // data bytes
+    const std::vector<std::uint8_t> samples(wav.begin() + 44, wav.end());
+    EXPECT_EQ(samples, (std::vector<std::uint8_t>{0, 127, 128, 128, 128, 129, 255}));
+}

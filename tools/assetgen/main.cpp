@@ -2,6 +2,7 @@
 //   assetgen --data DIR --resources FILE.cpp   write the data folder and resources
 //   assetgen --sheet FILE.bmp                  write the contact sheet of all pictures
 //   assetgen --sounds                          list each sound's length and peak
+//   --eight-bit-sounds                         with --data: sounds of 8 bits, not 16
 //   assetgen --icons DIR                       write the desktop icons ferrow-32.png, ferrow-64.png
 #include <cstdio>
 #include <cstring>
@@ -18,7 +19,7 @@ using namespace assetgen;
 namespace {
 
 int usage() {
-    std::fprintf(stderr, "usage: assetgen [--data DIR] [--resources FILE] [--sheet FILE] [--sounds] [--icons DIR]\n");
+    std::fprintf(stderr, "usage: assetgen [--data DIR [--eight-bit-sounds]] [--resources FILE] [--sheet FILE] [--sounds] [--icons DIR]\n");
     return 2;
 }
 
@@ -27,6 +28,7 @@ int usage() {
 int main(int argc, char** argv) {
     std::string data_dir, resource_file, sheet_file, icon_dir;
     bool list_sounds = false;
+    int sound_bits = 16;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         bool has_value = i + 1 < argc;
@@ -35,6 +37,7 @@ int main(int argc, char** argv) {
         else if (arg == "--sheet" && has_value) sheet_file = argv[++i];
         else if (arg == "--icons" && has_value) icon_dir = argv[++i];
         else if (arg == "--sounds") list_sounds = true;
+        else if (arg == "--eight-bit-sounds") sound_bits = 8;
         else return usage();
     }
     if (data_dir.empty() && resource_file.empty() && sheet_file.empty() && icon_dir.empty() && !list_sounds)
@@ -51,7 +54,7 @@ int main(int argc, char** argv) {
         for (const PictureFile& p : pictures)
             if (!write_file(data_dir + "/" + p.name, bmp_file_bytes(p.image))) ++failures;
         for (const SoundFile& s : sounds)
-            if (!write_file(data_dir + "/" + s.name, wav_bytes(s))) ++failures;
+            if (!write_file(data_dir + "/" + s.name, wav_bytes(s, sound_bits))) ++failures;
     }
     if (!resource_file.empty() && !write_resource_source(resource_file, logo)) ++failures;
     if (!sheet_file.empty() && !write_contact_sheet(sheet_file, pictures, logo)) ++failures;

@@ -15,7 +15,9 @@ struct SoundFile {
 
 std::vector<SoundFile> all_sounds();
 
-std::vector<std::uint8_t> wav_bytes(const SoundFile& sound);
+// 16 bits a sample, or 8 (unsigned, rounded) where the data must be small:
+// the sea and engine noise do not compress, and a page loads them all.
+std::vector<std::uint8_t> wav_bytes(const SoundFile& sound, int bits = 16);
 
 // One line per sound: name, length in seconds, peak level in dBFS.
 std::string sound_listing(const std::vector<SoundFile>& sounds);

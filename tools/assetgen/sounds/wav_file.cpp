@@ -26,9 +26,10 @@ void put_tag(std::vector<std::uint8_t>& out, const char* tag) {
 
 }  // namespace
 
-std::vector<std::uint8_t> wav_bytes(const SoundFile& sound) {
-    constexpr unsigned kChannels = 1, kBits = 16, kBlockAlign = kChannels * kBits / 8;
-    const auto data_size = static_cast<std::uint32_t>(sound.samples.size() * kBlockAlign);
+std::vector<std::uint8_t> wav_bytes(const SoundFile& sound, int bits) {
+    constexpr unsigned kChannels = 1;
+    const unsigned sample_bits = bits == 8 ? 8 : 16, block_align = kChannels * sample_bits / 8;
+    const auto data_size = static_cast<std::uint32_t>(sound.samples.size() * block_align);
     std::vector<std::uint8_t> out;
     out.reserve(44 + data_size);
     put_tag(out, "RIFF");
@@ -40,12 +41,15 @@ std::vector<std::uint8_t> wav_bytes(const SoundFile& sound) {
     put16(out, 1);  // PCM
     put16(out, kChannels);
     put32(out, kSampleRate);
-    put32(out, kSampleRate * kBlockAlign);
-    put16(out, kBlockAlign);
-    put16(out, kBits);
+    put32(out, kSampleRate * block_align);
+    put16(out, block_align);
+    put16(out, sample_bits);
     put_tag(out, "data");
     put32(out, data_size);
-    for (std::int16_t s : sound.samples) put16(out, static_cast<std::uint16_t>(s));
+    for (std::int16_t s : sound.samples) {
+        if (sample_bits == 16) put16(out, static_cast<std::uint16_t>(s));
+        else out.push_back(static_cast<std::uint8_t>(std::min(255, (s + 32768 + 128) >> 8)));
+    }
     return out;
 }
 

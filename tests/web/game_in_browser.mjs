@@ -2,8 +2,10 @@
 // console errors, shows the logo and then the scene, takes a typed name,
 // runs the countdown, counts a shot in the score digits, and after Escape
 // keeps the table, with the new name, in the browser's storage across a
-// reload (and, played with the mouse, across a browser restart).
-// Usage: node game_in_browser.mjs URL mouse|touch [SCREENSHOT_DIR]
+// reload (and, played with the mouse, across a browser restart); a hidden
+// page runs no frames. Run "report": a picture missing from the data brings
+// the fatal report's dialog, and after it the offer to play again.
+// Usage: node game_in_browser.mjs URL mouse|touch|report [SCREENSHOT_DIR]
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
@@ -22,8 +24,8 @@ try {
 }
 
 const [url, mode, shots] = process.argv.slice(2);
-if (!url || (mode !== 'mouse' && mode !== 'touch')) {
-  console.error('usage: game_in_browser.mjs URL mouse|touch [SCREENSHOT_DIR]');
+if (!url || !['mouse', 'touch', 'report'].includes(mode)) {
+  console.error('usage: game_in_browser.mjs URL mouse|touch|report [SCREENSHOT_DIR]');
   process.exit(2);
 }
 const touch = mode === 'touch';
@@ -162,7 +164,7 @@ async function reload(page) {
 // What the page measured: from navigation to the first frame, the frame's
 // own work (median, from the end of one frame's wait to the next flip) and
 // the frames shown per second over the last five seconds.
-function report({ stats, navigation }) {
+function printMeasures({ stats, navigation }) {
   const work = [...stats.work].sort((a, b) => a - b);
   const median = work.length ? work[work.length >> 1] : NaN;
   const last = stats.times[stats.times.length - 1];
@@ -245,11 +247,13 @@ async function play() {
     }
   }
   check(changed, 'a shot changes the score digits');
-  report(await page.evaluate(() => ({
+  printMeasures(await page.evaluate(() => ({
     stats: window.ferrowStats,
     navigation: performance.getEntriesByType('navigation')[0].startTime,
   })));
   if (shots) await page.screenshot({ path: join(shots, mode + '-play.png') });
+
+  if (!touch) await hiddenPageRunsNoFrames(page);
 
   await holdKey(page, 'Escape');
   await page.waitForSelector('#ferrow-again', { visible: true, timeout: 15000 });
@@ -272,9 +276,59 @@ async function play() {
   }
 }
 
+async function hiddenPageRunsNoFrames(page) {
+  const hide = (hidden) => page.evaluate((hidden) => {
+    Object.defineProperty(document, 'visibilityState', { value: hidden ? 'hidden' : 'visible', configurable: true });
+    document.dispatchEvent(new Event('visibilitychange'));
+  }, hidden);
+  const lastFrame = () => page.evaluate(() => window.ferrowStats.times[window.ferrowStats.times.length - 1]);
+  await hide(true);
+  await sleep(200);
+  const hiddenAt = await lastFrame();
+  await sleep(1000);
+  check(await lastFrame() === hiddenAt, 'no frame runs while the page is hidden');
+  await hide(false);
+  await sleep(300);
+  check(await lastFrame() > hiddenAt, 'frames go on when the page is shown again');
+}
+
+// The game reports a picture it cannot load in the page's dialog; each
+// report is closed as a player would, and the game then ends.
+async function fatalReport() {
+  const page = await launch();
+  await page.evaluateOnNewDocument(() => {
+    let module;
+    Object.defineProperty(window, 'Module', {
+      configurable: true,
+      get: () => module,
+      set: (m) => {
+        module = m;
+        // The data folder is read-only by then.
+        m.onRuntimeInitialized = () => {
+          m.FS.chmod('/data/set0', 0o755);
+          m.FS.unlink('/data/set0/wasser256.bmp');
+          m.FS.chmod('/data/set0', 0o555);
+        };
+      },
+    });
+  });
+  await page.goto(url, { waitUntil: 'load' });
+  await page.waitForSelector('#ferrow-report[open]', { timeout: 15000 });
+  const caption = await page.$eval('#ferrow-report .caption', (e) => e.textContent);
+  check(caption === 'Fehlermeldung ', 'the report is captioned "Fehlermeldung "');
+  if (shots) await page.screenshot({ path: join(shots, 'report.png') });
+  for (let i = 0; i < 5 && (await page.$('#ferrow-report[open]')); ++i) {
+    await page.click('#ferrow-report button');
+    await sleep(300);
+  }
+  await page.waitForSelector('#ferrow-again', { visible: true, timeout: 15000 });
+  check(true, 'after the report the page offers to play again');
+}
+
 let status = 0;
 try {
-  await play();
+  if (mode === 'report') await fatalReport();
+  else await play();
 } catch (e) {
   console.log('FAIL: ' + e.message);
   status = 1;

@@ -166,7 +166,13 @@ var LibraryFerrowBrowser = {
       field.value = ' ';
     },
 
+    // A tap anywhere on the page (on its buttons too) is followed by the
+    // mouse events browsers make up for it; they must not move the aim.
+    TOUCH_MOUSE_MS: 800,
+    lastTouch: -1e9,
+
     onMouse: function(e, kind) {
+      if (performance.now() - Ferrow.lastTouch < Ferrow.TOUCH_MOUSE_MS) return;
       var p = Ferrow.imagePoint(e.clientX, e.clientY);
       if (kind === Ferrow.MOVE) {
         Ferrow.push(kind, p[0], p[1], 0);
@@ -262,6 +268,9 @@ var LibraryFerrowBrowser = {
       // for a release that never came.
       window.addEventListener('mouseup', function(e) { Ferrow.onMouse(e, Ferrow.BUTTON_UP); });
       c.addEventListener('contextmenu', function(e) { e.preventDefault(); });
+      var touched = function() { Ferrow.lastTouch = performance.now(); };
+      window.addEventListener('touchstart', touched, {capture: true, passive: true});
+      window.addEventListener('touchend', touched, {capture: true, passive: true});
       c.addEventListener('touchstart', Ferrow.onTouchStart, {passive: false});
       c.addEventListener('touchend', Ferrow.onTouchEnd, {passive: false});
       c.addEventListener('touchcancel', Ferrow.onTouchEnd, {passive: false});

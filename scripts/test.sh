@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds and runs every test (installing what is missing): once optimised,
-# once under AddressSanitizer and UndefinedBehaviorSanitizer; then a minute
-# of fuzzing for each fuzz target. The benchmarks are built with the
+# once under AddressSanitizer and UndefinedBehaviorSanitizer; then the
+# browser build, played in headless Chromium; then a minute of fuzzing for
+# each fuzz target. The benchmarks are built with the
 # optimised tests, so that they keep compiling, but not run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,4 +15,7 @@ cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DFERROW_SANITIZE=ON >/dev
 cmake --build build/sanitize -j"$jobs"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp"
 (cd build/sanitize && UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs")
+scripts/web.sh
+# 77: the browser or its driver is missing here, which is no failure.
+tests/web/browser_game.sh build/web || [ $? = 77 ]
 scripts/fuzz.sh 60

@@ -63,7 +63,8 @@ function check(ok, what) {
 // What the canvas shows, summed up: the logo's yellow letters in the
 // middle, the colours of the band above the bottom edge (one plain colour
 // behind the logo; sea, sand and palms in the scene), and where the score's
-// yellow digits are at the top right (clouds passing there are white).
+// yellow digits are at the top right (clouds passing there are white); and
+// the red of the shells left in the magazine at the bottom right.
 async function picture(page) {
   return page.evaluate(() => {
     const context = document.getElementById('ferrow-canvas').getContext('2d');
@@ -74,10 +75,14 @@ async function picture(page) {
     const band = context.getImageData(0, 430, 640, 40).data;
     const colours = new Set();
     for (let i = 0; i < band.length; i += 4) colours.add((band[i] << 16) | (band[i + 1] << 8) | band[i + 2]);
+    const magazine = context.getImageData(470, 430, 160, 50).data;
+    let shells = 0;
+    for (let i = 0; i < magazine.length; i += 4)
+      if (magazine[i] > 180 && magazine[i + 1] < 90 && magazine[i + 2] < 90) ++shells;
     const top = context.getImageData(508, 0, 132, 40).data;
     let digits = '';
     for (let i = 0; i < top.length; i += 4) digits += top[i] > 200 && top[i + 1] > 140 && top[i + 2] < 110 ? '1' : '0';
-    return { yellow: yellow / (middle.length / 4), bandColours: colours.size, digits };
+    return { yellow: yellow / (middle.length / 4), bandColours: colours.size, digits, shells };
   });
 }
 const isLogo = (p) => p.yellow > 0.05 && p.bandColours <= 2;
@@ -143,7 +148,7 @@ async function shoot(page, x, y) {
   }
 }
 
-async function reload(page) {
+async function reloadGun(page) {
   if (touch) {
     // Two fingers at once.
     const [px, py] = await pagePoint(page, 320, 240);
@@ -242,18 +247,31 @@ async function play() {
       changed = (await picture(page)).digits !== before;
     }
     if (!changed) {
-      await reload(page);
+      await reloadGun(page);
       await sleep(300);
     }
   }
   check(changed, 'a shot changes the score digits');
+  // Only an empty magazine is reloaded.
+  for (let i = 0; i < 10 && (await picture(page)).shells > 0; ++i) {
+    await shoot(page, 320, 120);
+    await sleep(150);
+  }
+  check((await picture(page)).shells === 0, 'the magazine empties');
+  await reloadGun(page);
+  await sleep(300);
+  check((await picture(page)).shells > 0, touch ? 'a two-finger tap reloads' : 'the right button reloads');
   printMeasures(await page.evaluate(() => ({
     stats: window.ferrowStats,
     navigation: performance.getEntriesByType('navigation')[0].startTime,
   })));
   if (shots) await page.screenshot({ path: join(shots, mode + '-play.png') });
 
-  if (!touch) await hiddenPageRunsNoFrames(page);
+  if (!touch) {
+    check((await page.$eval('#ferrow-canvas', (c) => c.style.cursor)).startsWith('url("data:image/png'),
+          "the crosshair is the picture's cursor");
+    await hiddenPageRunsNoFrames(page);
+  }
 
   await holdKey(page, 'Escape');
   await page.waitForSelector('#ferrow-again', { visible: true, timeout: 15000 });

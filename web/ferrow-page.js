@@ -12,13 +12,15 @@
   var againButton = document.getElementById('ferrow-again');
 
   // The largest whole factor that fits keeps every pixel the same size; a
-  // screen smaller than the picture gets it shrunk to fit instead.
+  // screen smaller than the picture gets it shrunk to fit instead, smoothed,
+  // since dropping whole rows and columns would tear the thin letters.
   function scalePicture() {
     var w = stage.clientWidth, h = stage.clientHeight;
     var fit = Math.min(w / width, h / height);
     var scale = fit >= 1 ? Math.floor(fit) : fit;
     canvas.style.width = Math.floor(width * scale) + 'px';
     canvas.style.height = Math.floor(height * scale) + 'px';
+    canvas.style.imageRendering = scale >= 1 ? 'pixelated' : 'auto';
   }
   window.addEventListener('resize', scalePicture);
   document.addEventListener('fullscreenchange', scalePicture);

@@ -18,7 +18,7 @@ if [ "$(id -u)" = 0 ]; then
 fi
 
 on_exit='chmod -R u+w "$work"'
-start_xvfb 300 800x600 -ac
+start_xvfb 800x600 -ac
 chmod 755 "$work"
 
 failures=0

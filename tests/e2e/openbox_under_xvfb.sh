@@ -6,7 +6,7 @@ set -u
 source "$(dirname "$0")/xvfb.sh"
 source "$(dirname "$0")/window_manager.sh"
 need_tools Xvfb xdotool import convert compare wmctrl xwininfo xlogo openbox
-start_xvfb 400 1024x768
+start_xvfb 1024x768
 openbox --sm-disable >"$work/wm.log" 2>&1 &
 wm=$!
 on_exit='kill $wm 2>/dev/null'

@@ -11,7 +11,7 @@ source "$(dirname "$0")/xvfb.sh"
 need_tools Xvfb xdotool cpack dpkg apt-get setpriv desktop-file-validate appstreamcli
 [ "$(id -u)" = 0 ] || { echo "not root: skipped"; exit 77; }
 dpkg -s ferrow >/dev/null 2>&1 && { echo "a ferrow package is installed here: skipped"; exit 77; }
-start_xvfb 600 800x600 -ac
+start_xvfb 800x600 -ac
 chmod 755 "$work"
 
 failures=0

@@ -7,7 +7,7 @@ set -u
 source "$(dirname "$0")/xvfb.sh"
 source "$(dirname "$0")/window_manager.sh"
 need_tools Xvfb xdotool import convert compare wmctrl xwininfo xlogo xfwm4 dbus-daemon
-start_xvfb 500 1024x768
+start_xvfb 1024x768
 dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus" 4>"$work/bus.pid"
 export DBUS_SESSION_BUS_ADDRESS NO_AT_BRIDGE=1
 DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus")

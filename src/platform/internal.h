@@ -50,6 +50,11 @@ bool EnterFullscreen(SDL_Window* window);  // false when refused
 void ToggleFullscreen();
 void UpdatePointerConfinement();
 
+// Enter, pressed with Alt, switched the display: it does not count as down
+// until it is seen up, or pressed again on its own.
+void EnterSwitchedDisplay();
+void EnterPressedAlone();
+
 // A window point mapped onto the image, clamped.
 void WindowToImage(int wx, int wy, int* ix, int* iy);
 // The window was uncovered or resized: the bars around the picture are

@@ -131,7 +131,7 @@ play_under_window_manager() {
          -format '%[fx:round(mean*w*h)]' info:)
   [ "$bars" = 0 ] || fail "full screen: $bars pixels around the picture are not black"
   convert "$shot/full_screen.png" -crop 640x480+192+144 +repage "$work/centre.png"
-  picture_present "$work/centre.png" || fail "full screen: no picture in the middle"
+  picture_present "$work/centre.png" || fail "full screen: no picture in the middle (the name confirmed by Alt+Enter?)"
   xdotool key alt+Return
   within_5s '[[ $(placement) == 640x480+* ]]' || fail "back in the window, it is $(placement)"
   within_5s focused || fail "the window lost the focus to Alt+Enter"

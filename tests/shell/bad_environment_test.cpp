@@ -119,3 +119,17 @@ TEST_P(NoAudioTest, NoAudioDeviceIsReportedBeforeTheGameStarts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DriverOrDevice, NoAudioTest, testing::Bool());
+
+// --nosound: the same start-up on SDL's silent driver, whatever the machine has.
+TEST_F(ShellTest, WithNoSoundTheGameStartsWhereThereIsNoAudioDevice) {
+    ScopedEnv env;
+    env.Set("SDL_AUDIODRIVER", "keiner");
+    platform::SetWindowedStart(true);
+    platform::SetSilentSound(true);
+    EXPECT_EQ(initfenster(), 1);
+    platform::SetSilentSound(false);
+    EXPECT_TRUE(BoxTexts().empty()) << BoxTexts().at(0);
+    EXPECT_FALSE(programmendet);
+    EXPECT_NE(soundgeraet, nullptr);
+    EXPECT_GT(platform::AudioRate(), 0);
+}

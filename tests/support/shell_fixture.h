@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -34,6 +36,14 @@ struct TempFolder {
         std::filesystem::remove_all(path);
     }
 };
+
+inline std::string lesen(const std::filesystem::path& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+inline void anlegen(const std::filesystem::path& pfad, const std::string& bytes) {
+    std::ofstream(pfad, std::ios::binary | std::ios::trunc) << bytes;
+}
 
 inline std::uint8_t pixel(platform::Surface* s, int x, int y) {
     platform::SurfaceDesc d;

@@ -5,8 +5,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <random>
 #include <thread>
@@ -26,11 +24,6 @@ constexpr int kRunden = 200;
 void tabellesetzen(_highscore& t, int i) {
     t.ruecksetztabelle();
     if (i % 2 != 0) t.tabellenpunkte[0] = 1000 + i;
-}
-
-std::string lesen(const fs::path& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
 }
 
 class KillWhileSavingTest : public ShellTest {
@@ -57,10 +50,8 @@ protected:
         return muster_[schluessel] = lesen(root_ / "muster" / "hight.dat");
     }
 
-    // The game starts once in a process of its own; for each round it forks
-    // a copy that saves as F2 does, frame after frame. The copy sends its
-    // process number, then the number of each finished save; once it is
-    // gone, the game sends kVorbei.
+    // The game starts once in a process of its own and forks, each round, a copy that saves as F2 does
+    // frame after frame, sending its process number, then each finished save's; the game then sends kVorbei.
     [[noreturn]] void Spielen(int auftraege, int melden) {
         fs::current_path(root_);
         if (initfenster() != 1 || programmendet) _exit(2);
@@ -133,7 +124,7 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
     };
 
     for (int runde = 0; runde < kRunden; ++runde) {
-        std::ofstream(datei, std::ios::binary | std::ios::trunc) << Muster(-1);
+        anlegen(datei, Muster(-1));
         const char auftrag = 1;
         ASSERT_EQ(write(auftraege[1], &auftrag, 1), 1);
         const int kopie = naechste();

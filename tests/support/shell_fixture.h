@@ -118,11 +118,24 @@ protected:
     }
 };
 
-// With the display open from the start.
+// With the display open from the start; surfaces made by NewSurface are released at the end.
 class DisplayTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
         ASSERT_TRUE(OpenDisplay());
     }
+    void TearDown() override {
+        for (platform::Surface* s : made_)
+            if (s) s->Release();
+        ShellTest::TearDown();
+    }
+    platform::Surface* NewSurface(int w, int h) {
+        platform::Surface* s = nullptr;
+        EXPECT_EQ(lpdd->CreateOffscreenSurface(w, h, &s), platform::DD_OK);
+        return made_.emplace_back(s);
+    }
+
+private:
+    std::vector<platform::Surface*> made_;
 };

@@ -6,13 +6,13 @@
 #include <filesystem>
 #include <vector>
 
+#include "base/data_paths.h"
+#include "base/fatal_report.h"
 #include "graphics/catalogue.h"
+#include "graphics/display.h"
 #include "platform/debug_output.h"
 #include "platform/message_box.h"
 #include "platform/window.h"
-#include "shell/data_paths.h"
-#include "shell/display.h"
-#include "shell/fatal_report.h"
 #include "shell/main_loop.h"
 
 namespace benchsupport {

@@ -3,14 +3,14 @@
 // in the same run.
 #include <benchmark/benchmark.h>
 
+#include "base/random_numbers.h"
 #include "bench_support.h"
 #include "game/game_flow.h"
-#include "game/random_numbers.h"
 #include "game/random_spawner.h"
+#include "game/scene.h"
+#include "graphics/display.h"
 #include "graphics/graphics_store.h"
 #include "layers/layer_database.h"
-#include "layers/scene.h"
-#include "shell/display.h"
 
 namespace {
 

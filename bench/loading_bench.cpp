@@ -2,15 +2,17 @@
 // the start-up does, beside one memcpy of a frame in the same run.
 #include <benchmark/benchmark.h>
 
+#include "base/data_paths.h"
 #include "bench_support.h"
 #include "graphics/catalogue.h"
 #include "graphics/graphics_store.h"
+#include "shell/main_loop.h"
 #include "sound/sound_slots.h"
 
 namespace {
 
 void BM_LoadPicturesAndSounds(benchmark::State& state) {
-    if (!benchsupport::OpenGame() || (!soundgeraet && initdirectsound() != 0)) {
+    if (!benchsupport::OpenGame() || (!soundgeraet && initdirectsound(hauptfenster) != 0)) {
         state.SkipWithError("no display, no sound device or no data");
         return;
     }
@@ -22,7 +24,7 @@ void BM_LoadPicturesAndSounds(benchmark::State& state) {
         state.ResumeTiming();
         const double start = benchsupport::ThreadMicros();
         grafikkatalog();
-        soundsetladen();
+        soundsetladen(datenordner);
         spent += benchsupport::ThreadMicros() - start;
     }
     state.counters["x_memcpy"] = spent / double(state.iterations()) / copy;

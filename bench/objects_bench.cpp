@@ -3,9 +3,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_support.h"
+#include "graphics/display.h"
 #include "graphics/graphics_store.h"
 #include "layers/layer_database.h"
-#include "shell/display.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "graphics/catalogue.h"
+#include "graphics/display.h"
 #include "graphics/graphics_store.h"
 #include "harness.h"
 #include "platform/keys.h"
-#include "shell/display.h"
 #include "text/highscore_table.h"
 
 namespace {

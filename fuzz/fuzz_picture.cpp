@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "graphics/display.h"
 #include "graphics/graphics_store.h"
 #include "harness.h"
 #include "layers/layer.h"
-#include "shell/display.h"
 
 namespace {
 

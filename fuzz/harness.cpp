@@ -6,12 +6,12 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "base/fatal_report.h"
+#include "graphics/display.h"
 #include "platform/debug_output.h"
 #include "platform/message_box.h"
 #include "platform/messages.h"
 #include "platform/window.h"
-#include "shell/display.h"
-#include "shell/fatal_report.h"
 #include "shell/main_loop.h"
 
 namespace harness {

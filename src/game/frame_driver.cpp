@@ -1,31 +1,32 @@
+#include "base/fatal_report.h"
 #include "game/game_flow.h"
 #include "game/random_spawner.h"
+#include "graphics/display.h"
 #include "graphics/graphics_store.h"
 #include "layers/layer_database.h"
+#include "layers/mouse_position.h"
 #include "platform/keys.h"
-#include "shell/display.h"
-#include "shell/fatal_report.h"
-#include "shell/main_loop.h"
+#include "platform/presentation.h"
 #include "text/highscore_table.h"
 
-using platform::GetAsyncKeyState;
+using platform::IsKeyDown;
 
 std::uint8_t spiellaeuft = 0;
 std::uint8_t eingabefertig = 0;
 std::uint8_t spielendeerledigt = 0;
-std::int32_t punkte = 0;
 
 namespace {
 
-bool gedrueckt(int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
+// How near the pointer must come to a screen edge to scroll that way.
+constexpr int kScrollrand = 4;
 
 // Arrow keys or the mouse resting at a screen edge; each direction on its
 // own, so a corner scrolls both ways.
 void scrollen() {
-    if (gedrueckt(platform::VK_LEFT) || mausx < 4) layerdatenbank.scrolllinks();
-    if (gedrueckt(platform::VK_RIGHT) || mausx > 636) layerdatenbank.scrollrechts();
-    if (gedrueckt(platform::VK_UP) || mausy < 4) layerdatenbank.scrollhoch();
-    if (gedrueckt(platform::VK_DOWN) || mausy > 476) layerdatenbank.scrollrunter();
+    if (IsKeyDown(platform::VK_LEFT) || mausx < kScrollrand) layerdatenbank.scrolllinks();
+    if (IsKeyDown(platform::VK_RIGHT) || mausx > platform::kImageWidth - kScrollrand) layerdatenbank.scrollrechts();
+    if (IsKeyDown(platform::VK_UP) || mausy < kScrollrand) layerdatenbank.scrollhoch();
+    if (IsKeyDown(platform::VK_DOWN) || mausy > platform::kImageHeight - kScrollrand) layerdatenbank.scrollrunter();
 }
 
 }  // namespace
@@ -46,9 +47,9 @@ void spielschritt() {
     // released the layers; scrolling and the table must not follow.
     if (programmendet) return;
     // Back to the name entry; a running game is given up without an entry.
-    if (gedrueckt(platform::VK_F1) || gedrueckt(platform::VK_SPACE)) eingabefertig = 0;
+    if (IsKeyDown(platform::VK_F1) || IsKeyDown(platform::VK_SPACE)) eingabefertig = 0;
     scrollen();
-    if (gedrueckt(platform::VK_F2)) {
+    if (IsKeyDown(platform::VK_F2)) {
         highscore.zuruecksetzen();
         highscore.auswerten();
     }

@@ -4,11 +4,11 @@
 
 #include "graphics/palette_colours.h"
 #include "layers/layer_numbers.h"
+#include "layers/score.h"
 
 extern std::uint8_t spiellaeuft;        // 1 = normal frames; 0 = countdown
 extern std::uint8_t eingabefertig;      // 0 = the name entry runs
 extern std::uint8_t spielendeerledigt;  // the game-over entry is made for this game
-extern std::int32_t punkte;             // the running game's score
 extern std::int32_t restzeit;           // seconds left: -1 name entry, 0 game over
 extern std::uint8_t uhrlaeuft;          // the game clock advances restzeit
 extern std::int32_t startzeit;          // clock second at which the clock was last based
@@ -17,6 +17,7 @@ extern std::int32_t letzterestzeit;     // restzeit of the previous frame, for t
 extern std::int32_t schuesse;           // shots left in the magazine
 extern std::int32_t magazin;            // magazine size
 extern std::int32_t countdownjetzt, countdownletzt;
+extern int klickx, klicky;              // position of the last accepted left click
 
 constexpr std::uint8_t kHintergrundfarbe = kFarbeHimmel;  // cleared every frame
 constexpr std::uint8_t kCountdownfarbe = kFarbeSchwarz;

@@ -1,14 +1,14 @@
+#include "base/data_paths.h"
+#include "base/fatal_report.h"
+#include "base/random_numbers.h"
 #include "game/game_flow.h"
-#include "game/random_numbers.h"
+#include "game/scene.h"
 #include "graphics/catalogue.h"
+#include "graphics/display.h"
 #include "graphics/graphics_store.h"
 #include "layers/layer_database.h"
-#include "layers/scene.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
-#include "shell/data_paths.h"
-#include "shell/display.h"
-#include "shell/fatal_report.h"
 #include "sound/sound_slots.h"
 #include "text/highscore_table.h"
 
@@ -21,7 +21,7 @@ void spielstart() {
     punkte = 0;
     basisordnerholen();
     datenordnersetzen("set0");
-    soundsetladen();
+    soundsetladen(datenordner);
     soundschleife(soundpuffer[kSoundMeer]);
     soundschleife(soundpuffer[kSoundMelodie]);
     grafikkatalog();

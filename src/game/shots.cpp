@@ -2,10 +2,10 @@
 #include "graphics/graphics_store.h"
 #include "layers/layer_database.h"
 #include "layers/sound_requests.h"
-#include "shell/main_loop.h"
 #include "sound/sound_numbers.h"
 
 std::int32_t schuesse = 0;
+int klickx = 0, klicky = 0;
 std::int32_t magazin = kMagazin;
 
 void schuss() {

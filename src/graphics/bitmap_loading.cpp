@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/byte_order.h"
 #include "platform/debug_output.h"
 #include "platform/files.h"
 #include "platform/resources.h"
@@ -20,11 +21,6 @@ HRESULT ddcopybitmap(Surface* surface, Bitmap* bitmap, std::int32_t x, std::int3
 }
 
 namespace {
-
-std::uint32_t le32(const std::uint8_t* p) {
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
-}
-std::uint16_t le16(const std::uint8_t* p) { return std::uint16_t(p[0] | p[1] << 8); }
 
 // The colour count a bitmap header declares: 0 for an unusable header, else
 // biClrUsed or, when that is 0, 2 to the bit depth. Never more than 256.

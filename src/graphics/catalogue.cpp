@@ -3,9 +3,9 @@
 #include <cstring>
 
 #include "graphics/catalogue_table.h"
+#include "graphics/display.h"
 #include "graphics/graphics_store.h"
 #include "platform/messages.h"
-#include "shell/display.h"
 
 void grafikkatalog() {
     grafikdatenbank.init(lpdd, lpddsprimary, lpddsback);
@@ -23,7 +23,6 @@ void grafikkatalog() {
         arbeit.animiert = z.animiert;
         if (z.verzoegerung != kStill) arbeit.verzoegerung = z.verzoegerung;
         arbeit.transparent = z.transparent;
-        arbeit.merker = false;
         std::strncpy(arbeit.name, z.name, sizeof arbeit.name - 1);
         // A failed registration has reported, and the shut-down emptied the
         // store: registering on would start it afresh on a released display.

@@ -2,11 +2,12 @@
 
 #include <cstdio>
 
+#include "base/byte_order.h"
+#include "base/fatal_report.h"
 #include "graphics/bitmap_loading.h"
 #include "platform/debug_output.h"
 #include "platform/fault_injection.h"
 #include "platform/files.h"
-#include "shell/fatal_report.h"
 
 using namespace platform;
 
@@ -79,8 +80,7 @@ std::uint8_t _grafikdatenbank::loadgrafikdaten() {
         }
         // The low byte of the first word is the top-left pixel's palette
         // index; rows are at least four bytes apart, so the word is there.
-        const std::uint32_t wort = std::uint32_t(desc.surface[0]) | std::uint32_t(desc.surface[1]) << 8 |
-                                   std::uint32_t(desc.surface[2]) << 16 | std::uint32_t(desc.surface[3]) << 24;
+        const std::uint32_t wort = le32(desc.surface);
         p->surface->Unlock();
         p->keyfarbe = wort;
         if (p->transparent) p->surface->SetColorKey(std::uint8_t(wort & 0xFF));

@@ -17,7 +17,6 @@ struct grafikdaten {
     std::int32_t framezeilen = 1;
     bool transparent = false;      // drawn with the colour key of its top-left pixel
     std::uint32_t keyfarbe = 0;    // the first four bytes of the loaded surface
-    bool merker = false;
     platform::Surface* surface = nullptr;
     char name[40] = {};
 };

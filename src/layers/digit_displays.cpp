@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "game/game_flow.h"
+#include "base/fatal_report.h"
 #include "layers/layer_database.h"
 #include "layers/layer_numbers.h"
-#include "shell/fatal_report.h"
+#include "layers/score.h"
 
 std::int32_t punkteobjekte[7];
 std::int32_t zeitobjekte[7];

@@ -1,11 +1,13 @@
-#include "game/game_flow.h"
+#include "base/fatal_report.h"
 #include "graphics/graphics_store.h"
 #include "graphics/picture_numbers.h"
 #include "layers/digit_displays.h"
 #include "layers/layer.h"
+#include "layers/score.h"
 #include "layers/sound_requests.h"
-#include "shell/fatal_report.h"
 #include "sound/sound_numbers.h"
+
+std::int32_t punkte = 0;
 
 namespace {
 

@@ -1,8 +1,9 @@
 #include <algorithm>
 
+#include "base/byte_order.h"
+#include "base/fatal_report.h"
 #include "graphics/graphics_store.h"
 #include "layers/layer.h"
-#include "shell/fatal_report.h"
 
 using namespace platform;
 
@@ -58,9 +59,7 @@ std::int32_t _layerdaten::mask(_grafikdatenbank* datenbank, std::int32_t index, 
     }
     // The pixel and the three to its right, against the picture's first four
     // (its corner, which is background): only a matching run is see-through.
-    const std::uint8_t* b = desc.surface;
-    const std::uint32_t wort = std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 |
-                               std::uint32_t(b[3]) << 24;
+    const std::uint32_t wort = le32(desc.surface);
     p->surface->Unlock();
     return wort != p->keyfarbe ? index : -1;
 }

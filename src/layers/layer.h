@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "platform/display_device.h"
-#include "platform/presentation.h"
 
 class _grafikdatenbank;
+struct grafikdaten;
 
 // The parameter slots an object's motion and life are read from; the other
 // thirty slots of the block are never read.
@@ -36,17 +36,12 @@ struct Ereigniss {
     std::int32_t layernummer = 0;  // handed on to everything spawned from it
 };
 
-// The source rectangle of a slot's last draw, relative to its frame.
-struct Rechteck {
-    std::int32_t left = 0, right = 0, bottom = 0, top = 0;
-};
-
 // One image slot: a picture shown (or hidden) at a world position.
 struct Bildplatz {
     std::int32_t belegt = 0;  // 1: shown and hittable; 0: hidden, free for objects
     std::int32_t bild = 0;
     double x = 0, y = 0;      // world position of the frame's top-left corner
-    Rechteck rechteck;
+    platform::Rect rechteck{};  // the part of its frame last drawn
     std::int32_t blitx = -1, blity = -1;  // screen position of the last draw
     std::int32_t actualframe = 0;
     std::int32_t framezaehler = 0;
@@ -85,7 +80,6 @@ public:
     bool speicher[kBildplaetze] = {};
     std::int32_t drehzaehler = 0;
     std::int32_t drehtakt = 6;
-    std::int32_t sichtbreite = platform::kImageWidth, sichthoehe = platform::kImageHeight;
     std::int32_t scrollx = 0, scrolly = 0;
     std::int32_t scrollschrittx = 0, scrollschritty = 0;
     std::int32_t motorlaeuft = 0;
@@ -129,5 +123,7 @@ public:
     void trefferpunkte(std::int32_t layernummer, std::int32_t x, std::int32_t y, std::int32_t wert);
 
 private:
+    // Draws one shown slot clipped to the view; true when it failed (reported).
+    bool platzzeichnen(Bildplatz& s, const grafikdaten& p);
     void platzfuellen(int n, std::int32_t bild, std::int32_t x, std::int32_t y);
 };

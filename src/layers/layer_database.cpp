@@ -1,8 +1,8 @@
 #include "layers/layer_database.h"
 
+#include "base/fatal_report.h"
 #include "platform/fault_injection.h"
 #include "sound/sound_slots.h"
-#include "shell/fatal_report.h"
 
 _layerdatenbank layerdatenbank;
 

@@ -1,8 +1,8 @@
-#include "game/random_numbers.h"
+#include "base/fatal_report.h"
+#include "base/random_numbers.h"
 #include "graphics/graphics_store.h"
 #include "graphics/picture_numbers.h"
 #include "layers/layer.h"
-#include "shell/fatal_report.h"
 
 _layerdaten::~_layerdaten() {
     for (Ereigniss*& e : ereigniss) {
@@ -18,7 +18,7 @@ void _layerdaten::platzfuellen(int n, std::int32_t bild, std::int32_t x, std::in
     p.bild = bild;
     p.x = x;
     p.y = y;
-    p.rechteck = Rechteck{};
+    p.rechteck = platform::Rect{};
     p.blitx = p.blity = -1;
     p.actualframe = 0;
     p.verzoegerung = grafikdatenbank->grafikdaten[bild]->verzoegerung;
@@ -40,7 +40,7 @@ bool _layerdaten::addbild(std::int32_t bild, std::int32_t x, std::int32_t y) {
     const grafikdaten* p = grafikdatenbank->grafikdaten[bild];
     if (p->animiert && (bild == kBildWedelRechts || bild == kBildWedelVorne || bild == kBildWedelUntenLinks ||
                         bild == kBildBrandung || bild == kBildWedelLinks || bild == kBildWedelOben))
-        bilder[n].actualframe = zufallszahl() % p->frames;
+        bilder[n].actualframe = zufall(p->frames);
     ++bilderanzahl;
     return false;
 }

@@ -1,14 +1,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "game/random_numbers.h"
+#include "base/fatal_report.h"
+#include "base/random_numbers.h"
 #include "graphics/graphics_store.h"
 #include "graphics/picture_numbers.h"
 #include "layers/layer.h"
 #include "layers/layer_numbers.h"
 #include "layers/sound_requests.h"
 #include "platform/fault_injection.h"
-#include "shell/fatal_report.h"
 #include "sound/sound_numbers.h"
 
 std::int32_t schwenkrichtung = 0;
@@ -21,7 +21,7 @@ namespace {
 std::int32_t abschneiden(double wert) { return std::int32_t(wert); }
 
 // A random 0 or 1: the arcs wobble sideways by it.
-std::int32_t wackeln() { return zufallszahl() % 2; }
+std::int32_t wackeln() { return zufall(2); }
 
 // One step of one object: its life, the straight moves, arcs and paths, the
 // water and the world's edge, in that order. An object that has ended finishes

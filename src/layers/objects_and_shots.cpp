@@ -1,8 +1,8 @@
-#include "game/random_numbers.h"
+#include "base/fatal_report.h"
+#include "base/random_numbers.h"
 #include "graphics/picture_numbers.h"
 #include "layers/layer_database.h"
 #include "layers/layer_numbers.h"
-#include "shell/fatal_report.h"
 
 namespace {
 
@@ -28,8 +28,8 @@ bool _layerdatenbank::schiessen(_grafikdatenbank* datenbank, std::int32_t x, std
     // the two draws go in this order.
     std::int32_t block[kParameter] = {};
     block[rechts] = 4;
-    block[hoch] = zufallszahl() % 3 + 1;
-    block[lebensdauer] = zufallszahl() % 10 + 30;
+    block[hoch] = zufall(3) + 1;
+    block[lebensdauer] = zufall(10) + 30;
     addobject(block, kLayerHuelsen, kBildHuelse, 380, 480);
 
     // Topped up to the full jolt: a second shot before the first has settled

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "platform/fault_injection.h"
@@ -13,8 +14,7 @@
 namespace platform {
 
 struct DirectSound::Impl {
-    SDL_AudioDeviceID device = 0;
-    SDL_AudioSpec spec{};
+    int rate = 0, channels = 0;  // what the output took
     Mixer mixer;
     std::vector<DirectSoundBuffer*> buffers;  // not yet released
 };
@@ -36,28 +36,21 @@ HRESULT take_failure(SoundStep step) {
     // A failed play is a lost buffer, the one failure the game looks for.
     if (CallFails(Operation(int(Operation::SoundCreate) + int(step))))
         return step == SoundStep::Play ? DSERR_BUFFERLOST : DSERR_NODRIVER;
-    const HRESULT code = g_fail[int(step)];
-    g_fail[int(step)] = DS_OK;
-    return code;
+    return std::exchange(g_fail[int(step)], DS_OK);
 }
 
-// The callback thread reads voices while the game starts and stops them:
-// every change of a voice happens under this lock.
+// The output pulls frames while the game starts and stops voices: every
+// change of a voice happens under this lock.
 class AudioLock {
 public:
-    explicit AudioLock(SDL_AudioDeviceID device) : device_(device) { SDL_LockAudioDevice(device_); }
-    ~AudioLock() { SDL_UnlockAudioDevice(device_); }
+    AudioLock() { internal::LockAudioOutput(); }
+    ~AudioLock() { internal::UnlockAudioOutput(); }
     AudioLock(const AudioLock&) = delete;
     AudioLock& operator=(const AudioLock&) = delete;
-
-private:
-    SDL_AudioDeviceID device_;
 };
 
-void SDLCALL mix(void* userdata, Uint8* stream, int len) {
-    auto* device = static_cast<DirectSound::Impl*>(userdata);
-    const int frame = int(sizeof(std::int16_t)) * device->mixer.channels();
-    device->mixer.Mix(reinterpret_cast<std::int16_t*>(stream), std::size_t(len / frame));
+void mix(void* userdata, std::int16_t* out, std::size_t frames) {
+    static_cast<DirectSound::Impl*>(userdata)->mixer.Mix(out, frames);
 }
 
 bool playable(const WAVEFORMATEX& f) {
@@ -73,19 +66,19 @@ void FailNextSoundStep(SoundStep step, HRESULT code) { g_fail[int(step)] = code;
 namespace internal {
 
 void SetAudioActive(bool active) {
-    if (g_device) SDL_PauseAudioDevice(g_device->device, active ? 0 : 1);
+    if (g_device) PauseAudioOutput(!active);
 }
 
 }  // namespace internal
 
-bool AudioPaused() { return g_device && SDL_GetAudioDeviceStatus(g_device->device) == SDL_AUDIO_PAUSED; }
-int AudioRate() { return g_device ? g_device->spec.freq : 0; }
-int AudioChannels() { return g_device ? g_device->spec.channels : 0; }
+bool AudioPaused() { return g_device && internal::AudioOutputPaused(); }
+int AudioRate() { return g_device ? g_device->rate : 0; }
+int AudioChannels() { return g_device ? g_device->channels : 0; }
 
 void MixAudioForTest(std::int16_t* out, std::size_t frames) {
     if (!g_device) return;
-    SDL_PauseAudioDevice(g_device->device, 1);
-    AudioLock lock(g_device->device);
+    internal::PauseAudioOutput(true);
+    AudioLock lock;
     g_device->mixer.Mix(out, frames);
 }
 
@@ -94,31 +87,17 @@ HRESULT DirectSoundCreate(DirectSound** out) {
     *out = nullptr;
     if (const HRESULT code = take_failure(SoundStep::Create)) return code;
     if (g_device) return DSERR_ALLOCATED;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return DSERR_NODRIVER;
-
     auto* impl = new DirectSound::Impl;
-    SDL_AudioSpec want{};
-    want.freq = 44100;
-    want.format = AUDIO_S16SYS;
-    want.channels = 2;
-    // About 23 ms: a shot is heard with the frame that fired it.
-    want.samples = 1024;
-    want.callback = mix;
-    want.userdata = impl;
-    // The mixer adds 16-bit stereo; SDL turns that into whatever the card
-    // wants, but the rate may be the card's own, for less resampling.
-    impl->device = SDL_OpenAudioDevice(nullptr, 0, &want, &impl->spec, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
-    if (impl->device == 0) {
+    if (!internal::OpenAudioOutput(mix, impl, &impl->rate, &impl->channels)) {
         delete impl;
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return DSERR_NODRIVER;
     }
-    impl->mixer = Mixer(impl->spec.channels);
+    impl->mixer = Mixer(impl->channels);
     g_device = impl;
-    // Devices open paused; a program started in the background stays silent
+    // Outputs open paused; a program started in the background stays silent
     // until it comes to the front.
     const Window* window = internal::CurrentWindow();
-    SDL_PauseAudioDevice(impl->device, window && !window->active ? 1 : 0);
+    internal::PauseAudioOutput(window && !IsWindowActive(window));
     *out = new DirectSound(impl);
     return DS_OK;
 }
@@ -145,8 +124,8 @@ HRESULT DirectSound::CreateSoundBuffer(const DSBUFFERDESC* desc, DirectSoundBuff
     if (format.nSamplesPerSec < kLowestSampleRate || format.nSamplesPerSec > kHighestSampleRate)
         return DSERR_BADFORMAT;
     const std::uint64_t frames = ConvertedFrames(desc->dwBufferBytes / format.nBlockAlign, format.nSamplesPerSec,
-                                                 std::uint32_t(impl_->spec.freq));
-    if (frames * std::uint64_t(impl_->spec.channels) * sizeof(std::int16_t) > std::uint64_t(INT_MAX))
+                                                 std::uint32_t(impl_->rate));
+    if (frames * std::uint64_t(impl_->channels) * sizeof(std::int16_t) > std::uint64_t(INT_MAX))
         return DSERR_OUTOFMEMORY;
 
     auto* impl = new DirectSoundBuffer::Impl;
@@ -156,7 +135,7 @@ HRESULT DirectSound::CreateSoundBuffer(const DSBUFFERDESC* desc, DirectSoundBuff
     // Silence until filled: 0x80 is the midpoint of unsigned 8-bit samples.
     impl->bytes.assign(desc->dwBufferBytes, format.wBitsPerSample == 8 ? 0x80 : 0);
     {
-        AudioLock lock(impl_->device);
+        AudioLock lock;
         impl->voice = impl_->mixer.Attach(nullptr, 0);
     }
     if (impl->voice < 0) {
@@ -169,10 +148,9 @@ HRESULT DirectSound::CreateSoundBuffer(const DSBUFFERDESC* desc, DirectSoundBuff
 }
 
 unsigned long DirectSound::Release() {
-    SDL_CloseAudioDevice(impl_->device);
+    internal::CloseAudioOutput();
     for (DirectSoundBuffer* buffer : impl_->buffers) buffer->impl_->owner = nullptr;
     if (g_device == impl_) g_device = nullptr;
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
     delete this;
     return 0;
 }
@@ -185,8 +163,8 @@ HRESULT DirectSoundBuffer::SetCurrentPosition(std::uint32_t position) {
     if (position >= impl_->bytes.size()) return DSERR_INVALIDPARAM;
     // From the file's frames to the device's, which run at another rate.
     const std::uint64_t frame = position / impl_->format.nBlockAlign;
-    const std::uint64_t device_frame = frame * std::uint64_t(owner->spec.freq) / impl_->format.nSamplesPerSec;
-    AudioLock lock(owner->device);
+    const std::uint64_t device_frame = frame * std::uint64_t(owner->rate) / impl_->format.nSamplesPerSec;
+    AudioLock lock;
     owner->mixer.SetPosition(impl_->voice, std::size_t(device_frame));
     return DS_OK;
 }
@@ -195,7 +173,7 @@ HRESULT DirectSoundBuffer::Play(std::uint32_t flags) {
     DirectSound::Impl* owner = impl_->owner;
     if (!owner) return DSERR_NODRIVER;
     if (const HRESULT code = take_failure(SoundStep::Play)) return code;
-    AudioLock lock(owner->device);
+    AudioLock lock;
     owner->mixer.Play(impl_->voice, (flags & DSBPLAY_LOOPING) != 0);
     return DS_OK;
 }
@@ -203,7 +181,7 @@ HRESULT DirectSoundBuffer::Play(std::uint32_t flags) {
 HRESULT DirectSoundBuffer::Stop() {
     DirectSound::Impl* owner = impl_->owner;
     if (!owner) return DS_OK;  // silent already
-    AudioLock lock(owner->device);
+    AudioLock lock;
     owner->mixer.Stop(impl_->voice);
     return DS_OK;
 }
@@ -213,7 +191,7 @@ HRESULT DirectSoundBuffer::GetStatus(std::uint32_t* status) {
     *status = 0;
     DirectSound::Impl* owner = impl_->owner;
     if (!owner) return DS_OK;
-    AudioLock lock(owner->device);
+    AudioLock lock;
     if (owner->mixer.Playing(impl_->voice)) *status = DSBSTATUS_PLAYING;
     if (owner->mixer.Looping(impl_->voice)) *status |= DSBSTATUS_LOOPING;
     return DS_OK;
@@ -249,12 +227,12 @@ HRESULT DirectSoundBuffer::Unlock(void* part1, std::uint32_t, void*, std::uint32
     DirectSound::Impl* owner = impl_->owner;
     if (!owner) return DSERR_NODRIVER;
     std::vector<std::int16_t> samples = ConvertSamples(impl_->bytes.data(), impl_->bytes.size(), impl_->format,
-                                                       std::uint32_t(owner->spec.freq), owner->spec.channels);
+                                                       std::uint32_t(owner->rate), owner->channels);
     // The mixer may be reading the old samples: swap under the lock, free
     // them after it.
     const std::size_t frames = samples.size() / std::size_t(owner->mixer.channels());
     {
-        AudioLock lock(owner->device);
+        AudioLock lock;
         impl_->samples.swap(samples);
         owner->mixer.Replace(impl_->voice, impl_->samples.data(), frames);
     }
@@ -269,7 +247,7 @@ HRESULT DirectSoundBuffer::Restore() {
 unsigned long DirectSoundBuffer::Release() {
     if (DirectSound::Impl* owner = impl_->owner) {
         {
-            AudioLock lock(owner->device);
+            AudioLock lock;
             owner->mixer.Detach(impl_->voice);
         }
         auto& list = owner->buffers;

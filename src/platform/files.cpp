@@ -1,6 +1,5 @@
 #include "platform/files.h"
 
-#include <SDL.h>
 #include <strings.h>
 #include <unistd.h>
 
@@ -42,13 +41,9 @@ std::string CurrentDirectory() {
 bool ChangeDirectory(const std::string& path) { return chdir(path.c_str()) == 0; }
 
 std::string ExecutableDirectory() {
-    std::string dir;
-    if (char* base = SDL_GetBasePath()) {
-        dir = base;
-        SDL_free(base);
-    }
-    while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
-    return dir;
+    std::error_code ec;
+    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string() : program.parent_path().string();
 }
 
 std::FILE* OpenFile(const std::string& path, const char* mode) {

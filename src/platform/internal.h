@@ -1,39 +1,58 @@
 // State shared by the platform's own files; nothing outside src/platform
-// includes this.
+// includes this. Free of any backend: the desktop's SDL backend and the
+// browser's share it.
 #pragma once
-#include <SDL.h>
-
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <vector>
 
+#include "platform/bitmap.h"
 #include "platform/frame_pacing.h"
 #include "platform/palette_object.h"
 #include "platform/presentation.h"
+#include "platform/resources.h"
 #include "platform/surface.h"
 #include "platform/window.h"
 
 namespace platform {
 
-class Window {
+// Pixels of one byte each. Rows start at multiples of four bytes, so a
+// four-byte read at any row's first pixel stays inside the image.
+struct IndexedImage {
+    int w = 0, h = 0, pitch = 0;
+    std::unique_ptr<std::uint8_t[]> pixels;
+    std::uint8_t* row(int y) { return pixels.get() + std::size_t(y) * std::size_t(pitch); }
+    const std::uint8_t* row(int y) const { return pixels.get() + std::size_t(y) * std::size_t(pitch); }
+};
+
+// A zero-filled image; null when out of memory.
+std::unique_ptr<IndexedImage> NewIndexedImage(int w, int h);
+
+// A bitmap read from a BMP file, rows top-down: a colour table with one
+// index per pixel, or a colour per pixel.
+class Bitmap {
 public:
-    SDL_Window* sdl = nullptr;
-    SDL_Cursor* cursor = nullptr;
-    SDL_Surface* icon = nullptr;
-    bool active = false;
+    int w = 0, h = 0, bits = 0;
+    std::vector<Rgb8> colours;          // paletted only
+    std::vector<std::uint8_t> indices;  // paletted only
+    std::vector<Rgb8> rgb;              // otherwise
+    bool paletted() const { return bits <= 8; }
 };
 
 struct Surface::Impl {
-    SDL_Surface* plain = nullptr;  // the pixels; blits read and write them directly
-    std::uint8_t key = 0;          // the colour a keyed blit leaves out
+    std::unique_ptr<IndexedImage> plain;  // the pixels; blits read and write them directly
+    std::uint8_t key = 0;                 // the colour a keyed blit leaves out
     bool primary = false;
-    Surface* back = nullptr;       // primary only: its back buffer
+    Surface* back = nullptr;              // primary only: its back buffer
 };
 
 namespace internal {
 
 // One palette shared by every surface, so that blits between them copy
-// indices unchanged.
-SDL_Palette* SharedPalette();
+// indices unchanged. A grey ramp until the game sets its own.
+const std::array<PALETTEENTRY, 256>& SharedColours();
 void SetSharedColours(const std::array<PALETTEENTRY, 256>& entries);
 
 // The window the display works on, and its primary surface (null if none).
@@ -46,7 +65,6 @@ void ReleasePrimary(Surface* primary);
 // The display's view of the window: leaving full-screen for a message box,
 // the Alt+Enter toggle and the pointer's confinement to the image.
 void LeaveFullscreen();
-bool EnterFullscreen(SDL_Window* window);  // false when refused
 void ToggleFullscreen();
 void UpdatePointerConfinement();
 
@@ -56,12 +74,29 @@ void WindowToImage(int wx, int wy, int* ix, int* iy);
 // drawn again with the next frame.
 void InvalidateBars();
 
+// The sound card's stream of 16-bit frames, which it pulls from fill, on a
+// thread of its own or between frames. It opens paused, at about 44.1 kHz
+// in stereo; rate and channels say what it took. False: no output.
+bool OpenAudioOutput(void (*fill)(void* user, std::int16_t* out, std::size_t frames), void* user, int* rate,
+                     int* channels);
+void CloseAudioOutput();
+void PauseAudioOutput(bool paused);
+bool AudioOutputPaused();
+// While locked, fill is not running and does not start.
+void LockAudioOutput();
+void UnlockAudioOutput();
+
 // Called when the program stops being the active one.
 void OnDeactivate();
 // Sound pauses while the program is in the background, and goes on after.
 void SetAudioActive(bool active);
 
-SDL_Surface* LoadBmpBytes(const std::uint8_t* data, std::size_t size);
+// A BMP file's bytes, decoded; null when they are not a usable BMP.
+Bitmap* DecodeBmp(const std::uint8_t* data, std::size_t size);
+
+// A cursor or icon resource (an 8-bit bitmap keyed by its top-left pixel) as
+// 0xAARRGGBB pixels, row after row, the key see-through; false if unusable.
+bool KeyedArgb(const char* name, ResourceType type, std::vector<std::uint32_t>* pixels, int* w, int* h);
 
 }  // namespace internal
 }  // namespace platform

@@ -19,6 +19,8 @@ constexpr int VK_F12 = 0x7B;
 
 // The top bit (0x8000) is set while the key is down.
 std::int16_t GetAsyncKeyState(int vk);
+// The same, as a yes or no.
+inline bool IsKeyDown(int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
 
 // Tests answer "is it down" themselves; null restores the keyboard.
 void SetKeyStateSource(bool (*is_down)(int vk));

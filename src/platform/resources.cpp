@@ -1,6 +1,6 @@
 #include "platform/resources.h"
 
-#include <SDL.h>
+#include <strings.h>
 
 #include <cstring>
 
@@ -22,7 +22,7 @@ const Resource* FindResource(const char* name, ResourceType type) {
     const int count = g_table ? g_count : kBuiltInResourceCount;
     if (!name) return nullptr;
     for (int i = 0; i < count; ++i)
-        if (table[i].type == type && SDL_strcasecmp(table[i].name, name) == 0) return &table[i];
+        if (table[i].type == type && strcasecmp(table[i].name, name) == 0) return &table[i];
     return nullptr;
 }
 
@@ -35,9 +35,9 @@ std::vector<std::uint8_t> ResourceAsBmpFile(const Resource& resource) {
     std::uint32_t offset = 14;
     if (resource.size >= 40) {
         const unsigned char* h = resource.data;
-        std::uint32_t header = std::uint32_t(h[0] | h[1] << 8 | h[2] << 16 | std::uint32_t(h[3]) << 24);
-        std::uint16_t bits = std::uint16_t(h[14] | h[15] << 8);
-        std::uint32_t used = std::uint32_t(h[32] | h[33] << 8 | h[34] << 16 | std::uint32_t(h[35]) << 24);
+        const std::uint32_t header = std::uint32_t(h[0] | h[1] << 8 | h[2] << 16 | std::uint32_t(h[3]) << 24);
+        const std::uint16_t bits = std::uint16_t(h[14] | h[15] << 8);
+        const std::uint32_t used = std::uint32_t(h[32] | h[33] << 8 | h[34] << 16 | std::uint32_t(h[35]) << 24);
         std::uint32_t colours = bits <= 8 ? (used ? used : 1u << bits) : 0;
         offset += header + 4 * colours;
     }

@@ -1,31 +1,38 @@
+#include <new>
+
 #include "platform/internal.h"
 
-namespace platform::internal {
+namespace platform {
+
+std::unique_ptr<IndexedImage> NewIndexedImage(int w, int h) {
+    auto image = std::unique_ptr<IndexedImage>(new (std::nothrow) IndexedImage);
+    if (!image || w <= 0 || h <= 0) return nullptr;
+    image->w = w;
+    image->h = h;
+    image->pitch = (w + 3) & ~3;
+    image->pixels.reset(new (std::nothrow) std::uint8_t[std::size_t(image->pitch) * std::size_t(h)]());
+    return image->pixels ? std::move(image) : nullptr;
+}
+
+namespace internal {
 namespace {
 
-SDL_Palette* g_palette = nullptr;
+std::array<PALETTEENTRY, 256> grey_ramp() {
+    std::array<PALETTEENTRY, 256> grey{};
+    for (int i = 0; i < 256; ++i) grey[i] = {std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0};
+    return grey;
+}
+
+std::array<PALETTEENTRY, 256> g_colours = grey_ramp();
 Window* g_window = nullptr;
 
 }  // namespace
 
-SDL_Palette* SharedPalette() {
-    if (!g_palette) {
-        // Until the game's palette is set, a grey ramp keeps blits 1:1.
-        g_palette = SDL_AllocPalette(256);
-        SDL_Color grey[256];
-        for (int i = 0; i < 256; ++i) grey[i] = {Uint8(i), Uint8(i), Uint8(i), 255};
-        SDL_SetPaletteColors(g_palette, grey, 0, 256);
-    }
-    return g_palette;
-}
-
-void SetSharedColours(const std::array<PALETTEENTRY, 256>& entries) {
-    SDL_Color colours[256];
-    for (int i = 0; i < 256; ++i) colours[i] = {entries[i].peRed, entries[i].peGreen, entries[i].peBlue, 255};
-    SDL_SetPaletteColors(SharedPalette(), colours, 0, 256);
-}
+const std::array<PALETTEENTRY, 256>& SharedColours() { return g_colours; }
+void SetSharedColours(const std::array<PALETTEENTRY, 256>& entries) { g_colours = entries; }
 
 Window* CurrentWindow() { return g_window; }
 void SetCurrentWindow(Window* window) { g_window = window; }
 
-}  // namespace platform::internal
+}  // namespace internal
+}  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/surface.h"
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "platform/fault_injection.h"
@@ -56,9 +57,7 @@ Surface::Surface(std::unique_ptr<Impl> impl)
       width_(impl_->plain ? impl_->plain->w : kImageWidth),
       height_(impl_->plain ? impl_->plain->h : kImageHeight) {}
 
-Surface::~Surface() {
-    if (impl_->plain) SDL_FreeSurface(impl_->plain);
-}
+Surface::~Surface() = default;
 
 namespace {
 HRESULT g_fail_anywhere[int(SurfaceOp::Count)] = {};
@@ -70,9 +69,7 @@ void Surface::FailNextAnywhere(SurfaceOp op, HRESULT code) { g_fail_anywhere[int
 HRESULT Surface::TakeFailure(SurfaceOp op) {
     if (fail_[int(op)] == DD_OK && g_fail_anywhere[int(op)] == DD_OK) return DD_OK;
     HRESULT& slot = fail_[int(op)] != DD_OK ? fail_[int(op)] : g_fail_anywhere[int(op)];
-    HRESULT r = slot;
-    slot = DD_OK;
-    return r;
+    return std::exchange(slot, DD_OK);
 }
 
 HRESULT Surface::BltFast(int x, int y, Surface* src, const Rect* srcrect, std::uint32_t flags) {
@@ -87,19 +84,19 @@ HRESULT Surface::BltFast(int x, int y, Surface* src, const Rect* srcrect, std::u
     const int w = r.right - r.left, h = r.bottom - r.top;
     if (w == 0 || h == 0) return DD_OK;
     const bool keyed = (flags & DDBLTFAST_SRCCOLORKEY) != 0;
-    const SDL_Surface* from = src->impl_->plain;
-    SDL_Surface* to = impl_->plain;
-    const std::uint8_t* in = static_cast<const std::uint8_t*>(from->pixels) + r.top * from->pitch + r.left;
-    std::uint8_t* out = static_cast<std::uint8_t*>(to->pixels) + y * to->pitch + x;
+    const IndexedImage& from = *src->impl_->plain;
+    IndexedImage& to = *impl_->plain;
+    const std::uint8_t* in = from.row(r.top) + r.left;
+    std::uint8_t* out = to.row(y) + x;
     const bool overlap = src == this && r.left < dst.right && dst.left < r.right && r.top < dst.bottom &&
                          dst.top < r.bottom;
     if (overlap) {
         // A surface copied onto itself: the source is taken as it was before.
         std::vector<std::uint8_t> before(std::size_t(w) * h);
-        copy_rows(before.data(), w, in, from->pitch, w, h, false, 0);
-        copy_rows(out, to->pitch, before.data(), w, w, h, keyed, src->impl_->key);
+        copy_rows(before.data(), w, in, from.pitch, w, h, false, 0);
+        copy_rows(out, to.pitch, before.data(), w, w, h, keyed, src->impl_->key);
     } else {
-        copy_rows(out, to->pitch, in, from->pitch, w, h, keyed, src->impl_->key);
+        copy_rows(out, to.pitch, in, from.pitch, w, h, keyed, src->impl_->key);
     }
     return DD_OK;
 }
@@ -110,12 +107,11 @@ HRESULT Surface::ColorFill(std::uint8_t index) {
     if (!impl_->plain) return DDERR_GENERIC;
     // A byte per pixel: the fill is a memset per row, or one for the whole
     // surface when its rows lie end to end.
-    SDL_Surface* s = impl_->plain;
-    std::uint8_t* row = static_cast<std::uint8_t*>(s->pixels);
-    if (s->pitch == s->w) {
-        std::memset(row, index, std::size_t(s->pitch) * s->h);
+    IndexedImage& s = *impl_->plain;
+    if (s.pitch == s.w) {
+        std::memset(s.row(0), index, std::size_t(s.pitch) * std::size_t(s.h));
     } else {
-        for (int y = 0; y < s->h; ++y, row += s->pitch) std::memset(row, index, std::size_t(s->w));
+        for (int y = 0; y < s.h; ++y) std::memset(s.row(y), index, std::size_t(s.w));
     }
     return DD_OK;
 }
@@ -129,13 +125,11 @@ HRESULT Surface::Lock(const Rect* rect, SurfaceDesc* desc) {
     desc->width = width();
     desc->height = height();
     desc->pitch = impl_->plain->pitch;
-    desc->surface = static_cast<std::uint8_t*>(impl_->plain->pixels) + r.top * impl_->plain->pitch + r.left;
+    desc->surface = impl_->plain->row(r.top) + r.left;
     return DD_OK;
 }
 
-HRESULT Surface::Unlock() {
-    return DD_OK;
-}
+HRESULT Surface::Unlock() { return DD_OK; }
 
 HRESULT Surface::SetColorKey(std::uint8_t key) {
     if (CallFails(Operation::SetColorKey)) return DDERR_GENERIC;

@@ -1,11 +1,6 @@
-// The fatal error report, and the flag that tells everyone the program is ending.
+// Ties the fatal report to the display and sound objects the shell sets up.
 #pragma once
 
-// Set by the fatal report: from then on no start-up step, frame, message,
-// logo or sound touches the display or sound objects, which are released.
-extern bool programmendet;
-
-// Shows the text in a box captioned "Fehlermeldung ", releases everything
-// (once), and asks the message loop to end. Returns 0 to its caller, which
-// abandons what it was doing.
-int fehlerbox(const char* text);
+// From now on a fatal report leaves full screen before its box and releases
+// every display and sound object after it, as long as a display exists.
+void fehlerberichtanbinden();

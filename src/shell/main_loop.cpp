@@ -1,9 +1,9 @@
 #include "shell/main_loop.h"
 
+#include "base/fatal_report.h"
 #include "game/game_flow.h"
 #include "platform/clock.h"
 #include "platform/display_device.h"
-#include "shell/fatal_report.h"
 
 using namespace platform;
 

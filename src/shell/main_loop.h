@@ -2,13 +2,13 @@
 #pragma once
 #include <cstdint>
 
+#include "game/game_flow.h"
+#include "layers/mouse_position.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 
 extern platform::Window* hauptfenster;
 extern int programmaktiv;             // non-zero while the program is the active one
-extern int mausx, mausy;              // last mouse position in the image
-extern int klickx, klicky;            // position of the last accepted left click
 extern int linkssperre, rechtssperre; // 1 = a press was taken and not yet released
 extern bool beendigunglaeuft;         // the shut-down path has begun
 

@@ -1,6 +1,6 @@
+#include "graphics/display.h"
 #include "graphics/graphics_store.h"
 #include "layers/layer_database.h"
-#include "shell/display.h"
 #include "shell/main_loop.h"
 #include "sound/sound_slots.h"
 #include "text/highscore_table.h"

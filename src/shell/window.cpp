@@ -1,7 +1,8 @@
+#include "base/fatal_report.h"
 #include "game/game_flow.h"
+#include "graphics/display.h"
 #include "platform/debug_output.h"
 #include "platform/window.h"
-#include "shell/display.h"
 #include "shell/fatal_report.h"
 #include "shell/main_loop.h"
 #include "sound/sound_slots.h"
@@ -21,6 +22,7 @@ int anzeigefehler(const char* schritt) {
 }  // namespace
 
 int initfenster() {
+    fehlerberichtanbinden();
     if (!platform::StartVideo()) return anzeigefehler("Fehler bei DirectDrawInit->DirectDrawCreate");
     platform::Cursor* cursor = platform::LoadCursor("cursor");
     platform::Icon* icon = platform::LoadIcon("iconi");
@@ -31,7 +33,7 @@ int initfenster() {
     programmaktiv = platform::IsWindowActive(hauptfenster) ? 1 : 0;
 
     if (initdirectdraw(hauptfenster) != 0) fehlerbox("Fehler bei DirectDrawInit (id:00)");
-    if (!programmendet && initdirectsound() != 0) fehlerbox("Fehler bei DirectSoundInit (id:01)");
+    if (!programmendet && initdirectsound(hauptfenster) != 0) fehlerbox("Fehler bei DirectSoundInit (id:01)");
     if (!programmendet) spielstart();
     return 1;
 }

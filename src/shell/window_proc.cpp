@@ -1,8 +1,8 @@
+#include "base/fatal_report.h"
 #include "game/game_flow.h"
+#include "graphics/display.h"
 #include "platform/debug_output.h"
 #include "platform/keys.h"
-#include "shell/display.h"
-#include "shell/fatal_report.h"
 #include "shell/main_loop.h"
 #include "text/highscore_table.h"
 
@@ -11,8 +11,6 @@
 using namespace platform;
 
 int programmaktiv = 0;
-int mausx = 0, mausy = 0;
-int klickx = 0, klicky = 0;
 int linkssperre = 0, rechtssperre = 0;
 
 bool beendigunglaeuft = false;
@@ -26,7 +24,8 @@ std::intptr_t fensterproc(Window* fenster, std::uint32_t nachricht, std::uintptr
     switch (nachricht) {
         case WM_ACTIVATEAPP:
             programmaktiv = int(wparam);
-            if (programmaktiv && lpddsprimary && lpddsprimary->IsLost() == DDERR_SURFACELOST) wiederherstellen();
+            if (programmaktiv && lpddsprimary && lpddsprimary->IsLost() == DDERR_SURFACELOST && wiederherstellen())
+                uhrneustart();
             break;
         case WM_MOUSEMOVE:
             mausx = LoWord(lparam);

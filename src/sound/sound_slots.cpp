@@ -2,10 +2,9 @@
 
 #include <cstdio>
 
+#include "base/data_paths.h"
+#include "base/fatal_report.h"
 #include "platform/debug_output.h"
-#include "shell/data_paths.h"
-#include "shell/fatal_report.h"
-#include "shell/main_loop.h"
 #include "sound/wave.h"
 
 using namespace platform;
@@ -40,21 +39,21 @@ bool starten(DirectSoundBuffer* puffer, std::uint32_t flags) {
 
 }  // namespace
 
-int initdirectsound() {
+int initdirectsound(Window* fenster) {
     if (FAILED(DirectSoundCreate(&soundgeraet))) return 1;
-    if (FAILED(soundgeraet->SetCooperativeLevel(hauptfenster, DSSCL_PRIORITY))) {
+    if (FAILED(soundgeraet->SetCooperativeLevel(fenster, DSSCL_PRIORITY))) {
         OutputDebugString("Soundfehler CooperativeLevel ");
         return 1;
     }
     return 0;
 }
 
-void soundsetladen() {
+void soundsetladen(const char* ordner) {
     if (programmendet) return;
     for (int n = 0; n < kSoundslots; ++n) {
         if (n == kSoundOhneDatei) continue;
         char pfad[kPfadlaenge + 16];
-        std::snprintf(pfad, sizeof pfad, "%s/s%d.wav", datenordner, n);
+        std::snprintf(pfad, sizeof pfad, "%s/s%d.wav", ordner, n);
         if (n == 0) OutputDebugString(pfad);
         // Loading twice gives the earlier buffer back rather than losing it.
         if (soundpuffer[n]) soundpuffer[n]->Release();

@@ -11,12 +11,13 @@
 extern platform::DirectSound* soundgeraet;
 extern platform::DirectSoundBuffer* soundpuffer[kSoundslots];
 
-// Opens the sound device; 0 = ready, 1 = failed (the window set-up reports it).
-int initdirectsound();
+// Opens the sound device for the window; 0 = ready, 1 = failed (the window
+// set-up reports it).
+int initdirectsound(platform::Window* fenster);
 
-// Loads every slot from the data folder. A file that does not load leaves
-// its slot empty and the game goes on without that sound.
-void soundsetladen();
+// Loads every slot from the folder's "s<slot>.wav" files. A file that does
+// not load leaves its slot empty and the game goes on without that sound.
+void soundsetladen(const char* ordner);
 
 // One WAV file in a new buffer, or null (with debug lines saying why).
 platform::DirectSoundBuffer* soundladen(const char* pfad);

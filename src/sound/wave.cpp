@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/byte_order.h"
 #include "platform/fault_injection.h"
 #include "platform/files.h"
 
@@ -11,14 +12,7 @@ using platform::WAVEFORMATEX;
 
 namespace {
 
-constexpr std::uint32_t kennung(const char (&text)[5]) {
-    return std::uint32_t(std::uint8_t(text[0])) | std::uint32_t(std::uint8_t(text[1])) << 8 |
-           std::uint32_t(std::uint8_t(text[2])) << 16 | std::uint32_t(std::uint8_t(text[3])) << 24;
-}
-
-std::uint32_t le32(const std::uint8_t* b) {
-    return std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 | std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24;
-}
+std::uint32_t kennung(const char (&text)[5]) { return le32(reinterpret_cast<const std::uint8_t*>(text)); }
 
 bool lesen(std::FILE* datei, void* ziel, std::size_t anzahl) {
     return platform::ReadFile(ziel, anzahl, datei) == anzahl;
@@ -79,7 +73,7 @@ int formatlesen(std::FILE* datei, const MMCKINFO& riffchunk, WAVEFORMATEX** form
     if (pcm.wFormatTag != platform::WAVE_FORMAT_PCM) {
         std::uint8_t wort[2];
         if (fmtchunk.cksize < 18 || !lesen(datei, wort, sizeof wort)) return WAVEFEHLER_FORMATLESEN;
-        zusatz = std::uint16_t(wort[0] | wort[1] << 8);
+        zusatz = le16(wort);
         if (std::uint32_t(zusatz) > fmtchunk.cksize - 18) return WAVEFEHLER_FORMAT;
     }
 

@@ -12,9 +12,9 @@
 #include <filesystem>
 #include <string>
 
+#include "base/data_paths.h"
 #include "platform/debug_output.h"
 #include "platform/files.h"
-#include "shell/data_paths.h"
 #include "text/highscore_table.h"
 
 using namespace platform;

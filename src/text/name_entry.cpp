@@ -15,9 +15,7 @@ namespace {
 
 constexpr std::uint8_t kLoeschen = 64;  // Backspace; never asked for as a key
 
-bool gedrueckt(int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
-
-bool nochgedrueckt(std::uint8_t taste) { return taste != kKeineTaste && taste != kLoeschen && gedrueckt(taste); }
+bool nochgedrueckt(std::uint8_t taste) { return taste != kKeineTaste && taste != kLoeschen && IsKeyDown(taste); }
 
 }  // namespace
 
@@ -36,7 +34,7 @@ std::uint8_t _highscore::nameneingabe() {
     if (++eingabezaehler <= 3) return 0;
     eingabezaehler = 0;
 
-    if (gedrueckt(VK_RETURN)) {
+    if (IsKeyDown(VK_RETURN)) {
         if (std::strlen(name) < 2) std::strcpy(name, "nobody");
         std::memcpy(namen[kSpieler], name, std::strlen(name) + 1);
         return 1;
@@ -45,9 +43,9 @@ std::uint8_t _highscore::nameneingabe() {
     for (int v = 'A'; v <= 'Z'; ++v) {
         // Space wins over Backspace, and Backspace over the letter.
         std::uint8_t taste = kKeineTaste;
-        if (gedrueckt(v)) taste = std::uint8_t(v);
-        if (gedrueckt(VK_BACK)) taste = kLoeschen;
-        if (gedrueckt(VK_SPACE)) taste = ' ';
+        if (IsKeyDown(v)) taste = std::uint8_t(v);
+        if (IsKeyDown(VK_BACK)) taste = kLoeschen;
+        if (IsKeyDown(VK_SPACE)) taste = ' ';
         if (taste == kKeineTaste && !nochgedrueckt(letztetaste)) letztetaste = kKeineTaste;
         // A key that stays down is taken once.
         if (taste == letztetaste) taste = kKeineTaste;

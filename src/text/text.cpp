@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "base/fatal_report.h"
 #include "graphics/graphics_store.h"
 #include "graphics/palette_colours.h"
+#include "graphics/view_clipping.h"
 #include "platform/debug_output.h"
-#include "platform/presentation.h"
-#include "shell/fatal_report.h"
 
 using namespace platform;
 
@@ -50,7 +50,6 @@ void _text::init(DirectDraw* dd, Surface* primary, Surface* back, std::int32_t b
     surface = nullptr;
     bildx = bildy = 0;
     transparent = 1;
-    merker = 0;
     sichtx = sichty = 0;
     posx = 10;
     posy = 430;
@@ -81,10 +80,10 @@ Surface* _text::erzeugesurface(Surface*, std::int32_t breite, std::int32_t hoehe
     neu->ColorFill(kLeerfarbe);
     if (transparent != 0) {
         // The key is whatever the fill left in the first pixel.
-        std::uint32_t wort = 0;
+        std::uint8_t key = 0;
         SurfaceDesc desc;
         if (neu->Lock(nullptr, &desc) == DD_OK) {
-            std::memcpy(&wort, desc.surface, sizeof wort);
+            key = desc.surface[0];
         } else {
             fehlerbox("_text::surface-Lock liefert falschen Wert");
             // The shut-down has released every other surface; this one,
@@ -93,7 +92,7 @@ Surface* _text::erzeugesurface(Surface*, std::int32_t breite, std::int32_t hoehe
             return nullptr;
         }
         neu->Unlock();
-        neu->SetColorKey(std::uint8_t(wort & 0xFF));
+        neu->SetColorKey(key);
     }
     return neu;
 }
@@ -168,22 +167,10 @@ std::int32_t _text::zeichnen() {
         fehlerbox("_layerdaten::zeichnen-lpddsback zeigt auf NULL");
         return 1;
     }
-    if (posx >= sichtx + kImageWidth || posx + bildx <= sichtx || posy >= sichty + kImageHeight || posy + bildy <= sichty)
-        return 0;
-
-    std::int32_t blitx = posx - sichtx;
-    std::int32_t blity = posy - sichty;
-    Rect rechteck{0, 0, bildx, bildy};
-    if (posx < sichtx) {
-        blitx = 0;
-        rechteck.left = sichtx - posx;
-    }
-    if (posx + bildx > sichtx + kImageWidth) rechteck.right = sichtx + kImageWidth - posx;
-    if (posy < sichty) {
-        blity = 0;
-        rechteck.top = sichty - posy;
-    }
-    if (posy + bildy > sichty + kImageHeight) rechteck.bottom = sichty + kImageHeight - posy;
+    Ausschnitt a;
+    if (!sichtausschnitt(posx, posy, bildx, bildy, sichtx, sichty, &a)) return 0;
+    const std::int32_t blitx = a.blitx, blity = a.blity;
+    const Rect& rechteck = a.quelle;
 
     if (!surface) {
         fehlerbox("_layerdaten::zeichnen-Surface zeigt auf NULL");

@@ -26,7 +26,6 @@ public:
     std::int32_t posx = 0;
     std::int32_t posy = 0;
     std::int32_t transparent = 0;
-    std::int32_t merker = 0;
     platform::Surface* surface = nullptr;
 
     void init(platform::DirectDraw* dd, platform::Surface* primary, platform::Surface* back, std::int32_t bild);

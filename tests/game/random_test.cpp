@@ -1,4 +1,4 @@
-#include "game/random_numbers.h"
+#include "base/random_numbers.h"
 #include "game/random_spawner.h"
 #include "layers/layer_fixture.h"
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "game/random_numbers.h"
+#include "base/random_numbers.h"
 #include "layers/sound_requests.h"
 #include "support/shell_fixture.h"
 

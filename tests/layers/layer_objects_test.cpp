@@ -1,7 +1,7 @@
 #include <functional>
 
+#include "game/scene.h"
 #include "layers/layer_fixture.h"
-#include "layers/scene.h"
 
 using ObjectTest = LayerTest;
 

@@ -1,5 +1,5 @@
+#include "game/scene.h"
 #include "layers/layer_fixture.h"
-#include "layers/scene.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The window-surface path, on SDL's dummy video driver: the picture doubled
 // into a 1920 x 1080 output between black bars, then only changed rows
 // converted again, until the window is uncovered or resized.
-#include "platform/screen_output.h"
+#include "platform/sdl/screen_output.h"
 
 #include <gtest/gtest.h>
 
@@ -19,21 +19,20 @@ protected:
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0);
         window_ = SDL_CreateWindow("test", 0, 0, 1920, 1080, SDL_WINDOW_HIDDEN);
         ASSERT_NE(window_, nullptr);
-        image_ = SDL_CreateRGBSurfaceWithFormat(0, kImageWidth, kImageHeight, 8, SDL_PIXELFORMAT_INDEX8);
+        image_ = NewIndexedImage(kImageWidth, kImageHeight);
         ASSERT_NE(image_, nullptr);
         for (int i = 0; i < 256; ++i) colours_[i] = {std::uint8_t(i), std::uint8_t(255 - i), 7, 0};
     }
     void TearDown() override {
         output_.Close();
-        SDL_FreeSurface(image_);
         SDL_DestroyWindow(window_);
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
     void Fill(int y0, int y1, std::uint8_t index) {
-        for (int y = y0; y < y1; ++y) std::memset(static_cast<std::uint8_t*>(image_->pixels) + y * image_->pitch, index, kImageWidth);
+        for (int y = y0; y < y1; ++y) std::memset(image_->row(y), index, kImageWidth);
     }
     void Show() {
-        ASSERT_TRUE(output_.Convert(image_));
+        ASSERT_TRUE(output_.Convert(*image_));
         ASSERT_TRUE(output_.Present());
     }
     // The window surface's pixel as red, green, blue.
@@ -52,7 +51,7 @@ protected:
     static std::uint32_t Colour(int i) { return std::uint32_t(i) << 16 | std::uint32_t(255 - i) << 8 | 7; }
 
     SDL_Window* window_ = nullptr;
-    SDL_Surface* image_ = nullptr;
+    std::unique_ptr<IndexedImage> image_;
     std::array<PALETTEENTRY, 256> colours_{};
     ScreenOutput output_;
 };

@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "platform/audio_device.h"
 #include "layers/sound_requests.h"
+#include "platform/audio_device.h"
 #include "sound/riff_bytes.h"
 #include "sound/sound_slots.h"
 #include "support/shell_fixture.h"
@@ -45,8 +45,8 @@ TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
     copy_generated();
     fs::copy_file(path("s0.wav"), path("s12.wav"));
     fs::remove(path("s5.wav"));
-    ASSERT_EQ(initdirectsound(), 0);
-    soundsetladen();
+    ASSERT_EQ(initdirectsound(hauptfenster), 0);
+    soundsetladen(datenordner);
 
     for (int n = 0; n < kSoundslots; ++n) EXPECT_EQ(soundpuffer[n] == nullptr, n == kSoundOhneDatei || n == 5)
             << "slot " << n;
@@ -68,7 +68,7 @@ TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
 
 TEST_F(SoundSlotTest, FilesOfOtherToolsLoadAndPlayAtTheirLengthAndLevel) {
     if (!sox_present()) GTEST_SKIP() << "sox is not installed";
-    ASSERT_EQ(initdirectsound(), 0);
+    ASSERT_EQ(initdirectsound(hauptfenster), 0);
     const int channels = AudioChannels();
     ASSERT_GE(channels, 2);
     for (auto [rate, bits, kanaele] : {std::tuple{8000, 8, 1}, {8000, 16, 2}, {11025, 8, 2}, {16000, 16, 1},
@@ -128,7 +128,7 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
         {"rate0.wav", wav(format(1, 1, 0, 16), samples), kBuffer},
         {"empty.wav", wav(format(1, 1, 22050, 16), {}), kBuffer},
     };
-    ASSERT_EQ(initdirectsound(), 0);
+    ASSERT_EQ(initdirectsound(hauptfenster), 0);
     const auto files_before = std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
     for (const auto& c : cases) {
         riff::write(path(c.name), c.bytes);
@@ -147,14 +147,14 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
     EXPECT_TRUE(fakes::DebugLineContains("Fehler bei Soundpuffer->Lock"));
     EXPECT_EQ(std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator()), files_before);
     copy_generated();
-    soundsetladen();
+    soundsetladen(datenordner);
     for (int n = 0; n < kSoundslots; ++n) EXPECT_EQ(soundpuffer[n] == nullptr, n == kSoundOhneDatei) << "slot " << n;
 }
 
 TEST_F(SoundSlotTest, EngineRunsWhileABoatIsSeenAndEmptySlotsAreSilent) {
     copy_generated();
-    ASSERT_EQ(initdirectsound(), 0);
-    soundsetladen();
+    ASSERT_EQ(initdirectsound(hauptfenster), 0);
+    soundsetladen(datenordner);
     DirectSoundBuffer* motor = soundpuffer[kSoundMotor];
     ASSERT_NE(motor, nullptr);
 

@@ -10,14 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "base/data_paths.h"
+#include "base/fatal_report.h"
 #include "game/game_flow.h"
 #include "graphics/catalogue.h"
+#include "graphics/display.h"
 #include "graphics/graphics_store.h"
 #include "layers/layer_database.h"
 #include "platform/messages.h"
 #include "platform/window.h"
-#include "shell/data_paths.h"
-#include "shell/display.h"
 #include "shell/fatal_report.h"
 #include "shell/main_loop.h"
 #include "sound/sound_numbers.h"
@@ -105,6 +106,7 @@ protected:
         aufraeumen();
         if (hauptfenster) platform::DestroyWindow(hauptfenster);
         hauptfenster = platform::CreateWindow("test", nullptr, nullptr);
+        fehlerberichtanbinden();
         return hauptfenster && initdirectdraw(hauptfenster) == 0;
     }
 

@@ -1,4 +1,4 @@
-#include "platform/screen_output.h"
+#include "platform/sdl/screen_output.h"
 
 #include <cstring>
 #include <filesystem>
@@ -129,14 +129,14 @@ void ScreenOutput::OutputSize(int* w, int* h) const {
     else if (window_) SDL_GetWindowSizeInPixels(window_, w, h);
 }
 
-bool ScreenOutput::Convert(const SDL_Surface* image) {
-    const auto* pixels = static_cast<const std::uint8_t*>(image->pixels);
+bool ScreenOutput::Convert(const IndexedImage& image) {
+    const std::uint8_t* pixels = image.row(0);
     if (renderer_) {
         void* texels = nullptr;
         int pitch = 0;
         if (!texture_ || !texture_format_ || SDL_LockTexture(texture_, nullptr, &texels, &pitch) != 0) return false;
         rebuild_lut(texture_format_);
-        ConvertScaled(pixels, image->pitch, lut_.data(), {static_cast<std::uint8_t*>(texels), pitch, 4},
+        ConvertScaled(pixels, image.pitch, lut_.data(), {static_cast<std::uint8_t*>(texels), pitch, 4},
                       {0, 0, kImageWidth, kImageHeight});
         SDL_UnlockTexture(texture_);
         return true;
@@ -160,12 +160,12 @@ bool ScreenOutput::Convert(const SDL_Surface* image) {
     }
     const PixelTarget target{static_cast<std::uint8_t*>(out->pixels), out->pitch, out->format->BytesPerPixel};
     if (whole_update_ || new_colours || !IsWholeFactorView(target, view_)) {
-        ConvertScaled(pixels, image->pitch, lut_.data(), target, view_);
+        ConvertScaled(pixels, image.pitch, lut_.data(), target, view_);
         for (int y = 0; y < kImageHeight; ++y)
-            std::memcpy(&shown_[std::size_t(y) * kImageWidth], pixels + std::size_t(y) * image->pitch, kImageWidth);
+            std::memcpy(&shown_[std::size_t(y) * kImageWidth], pixels + std::size_t(y) * image.pitch, kImageWidth);
         bands_.assign(1, SDL_Rect{view_.x, view_.y, view_.w, view_.h});
     } else {
-        convert_changed_rows(pixels, image->pitch, target);
+        convert_changed_rows(pixels, image.pitch, target);
     }
     if (SDL_MUSTLOCK(out)) SDL_UnlockSurface(out);
     return true;

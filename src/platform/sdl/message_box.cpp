@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/internal.h"
+#include "platform/sdl/sdl_internal.h"
 
 namespace platform {
 namespace {

@@ -1,11 +1,10 @@
-#include "shell/display.h"
+#include "graphics/display.h"
 
-#include "game/game_flow.h"
+#include "base/fatal_report.h"
 #include "graphics/bitmap_loading.h"
 #include "graphics/graphics_store.h"
 #include "platform/debug_output.h"
 #include "platform/presentation.h"
-#include "shell/fatal_report.h"
 
 using namespace platform;
 
@@ -54,15 +53,15 @@ void flaecheloeschen(Surface* surface, std::uint8_t farbe) {
     surface->ColorFill(farbe);
 }
 
-void wiederherstellen() {
-    if (programmendet || !lpddsprimary) return;
+bool wiederherstellen() {
+    if (programmendet || !lpddsprimary) return false;
     if (lpddsprimary->IsLost() == DDERR_SURFACELOST) {
         if (lpddsprimary->Restore() != DD_OK) {
             OutputDebugString("Fehler bei Restore Id 0x3d");
             fehlerbox("fehler bei Restore");
-            return;
+            return false;
         }
     }
     grafikdatenbank.loadgrafikdaten();
-    uhrneustart();
+    return true;
 }

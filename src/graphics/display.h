@@ -15,6 +15,6 @@ int initdirectdraw(platform::Window* fenster);
 void seitenumschaltung();
 // Fills the whole surface with one palette index.
 void flaecheloeschen(platform::Surface* surface, std::uint8_t farbe);
-// After re-activation: restores the lost primary, reloads every picture and
-// re-bases the game clock.
-void wiederherstellen();
+// After re-activation: restores the lost primary and reloads every picture;
+// true when done, so the caller re-bases the game clock.
+bool wiederherstellen();

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/internal.h"
 #include "platform/palette_object.h"
 #include "platform/presentation.h"
 #include "platform/scaled_conversion.h"
@@ -29,7 +30,7 @@ public:
     // The colours the next conversion uses; null for a grey ramp. Entries 0
     // and 255 stay black and white whatever the palette says.
     void SetColours(const std::array<PALETTEENTRY, 256>* entries);
-    bool Convert(const SDL_Surface* image);
+    bool Convert(const IndexedImage& image);
     bool Present();
 
     // Bars around the picture are drawn again with the next frame (after the

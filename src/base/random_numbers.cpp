@@ -1,4 +1,4 @@
-#include "game/random_numbers.h"
+#include "base/random_numbers.h"
 
 namespace {
 // Unsigned, so the step wraps modulo 2^32 as it is meant to.

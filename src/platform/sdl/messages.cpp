@@ -1,6 +1,6 @@
 #include "platform/messages.h"
 
-#include "platform/internal.h"
+#include "platform/sdl/sdl_internal.h"
 #include "platform/keys.h"
 
 namespace platform {

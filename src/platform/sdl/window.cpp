@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "platform/fault_injection.h"
-#include "platform/internal.h"
+#include "platform/sdl/sdl_internal.h"
 #include "platform/resources.h"
 
 namespace platform {
@@ -35,15 +35,13 @@ namespace {
 // Cursor and icon resources are 8-bit bitmaps keyed by their top-left pixel;
 // the key becomes see-through.
 SDL_Surface* keyed_rgba(const char* name, ResourceType type) {
-    const Resource* res = FindResource(name, type);
-    if (!res) return nullptr;
-    std::vector<std::uint8_t> bytes = ResourceAsBmpFile(*res);
-    SDL_Surface* indexed = internal::LoadBmpBytes(bytes.data(), bytes.size());
-    if (!indexed) return nullptr;
-    if (indexed->format->BitsPerPixel == 8)
-        SDL_SetColorKey(indexed, SDL_TRUE, static_cast<Uint8*>(indexed->pixels)[0]);
-    SDL_Surface* rgba = SDL_ConvertSurfaceFormat(indexed, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(indexed);
+    std::vector<std::uint32_t> pixels;
+    int w = 0, h = 0;
+    if (!internal::KeyedArgb(name, type, &pixels, &w, &h)) return nullptr;
+    SDL_Surface* rgba = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!rgba) return nullptr;
+    for (int y = 0; y < h; ++y)
+        std::memcpy(static_cast<std::uint8_t*>(rgba->pixels) + y * rgba->pitch, &pixels[std::size_t(y) * w], 4 * std::size_t(w));
     return rgba;
 }
 

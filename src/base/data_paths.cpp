@@ -1,4 +1,4 @@
-#include "shell/data_paths.h"
+#include "base/data_paths.h"
 
 #include <cstring>
 #include <cstdlib>

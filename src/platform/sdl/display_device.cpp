@@ -2,12 +2,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 #include "platform/clock.h"
 #include "platform/fault_injection.h"
-#include "platform/internal.h"
+#include "platform/sdl/sdl_internal.h"
 #include "platform/presentation.h"
-#include "platform/screen_output.h"
+#include "platform/sdl/screen_output.h"
 
 namespace platform {
 
@@ -29,9 +30,7 @@ unsigned long g_frames = 0;
 
 bool take_failure(DisplayStep step) {
     if (CallFails(Operation(int(Operation::DisplayCreate) + int(step)))) return true;
-    bool fail = g_fail[int(step)];
-    g_fail[int(step)] = false;
-    return fail;
+    return std::exchange(g_fail[int(step)], false);
 }
 
 void log_frame() {
@@ -184,11 +183,9 @@ HRESULT DirectDraw::CreateOffscreenSurface(int width, int height, Surface** surf
     *surface = nullptr;
     if (take_failure(DisplayStep::OffscreenSurface)) return DDERR_GENERIC;
     if (width <= 0 || height <= 0) return DDERR_INVALIDPARAMS;
-    SDL_Surface* plain = SDL_CreateRGBSurfaceWithFormat(0, width, height, 8, SDL_PIXELFORMAT_INDEX8);
-    if (!plain) return DDERR_GENERIC;
-    SDL_SetSurfacePalette(plain, internal::SharedPalette());
     auto impl = std::make_unique<Surface::Impl>();
-    impl->plain = plain;
+    impl->plain = NewIndexedImage(width, height);
+    if (!impl->plain) return DDERR_GENERIC;
     *surface = new Surface(std::move(impl));
     return DD_OK;
 }
@@ -230,13 +227,13 @@ HRESULT Surface::SetPalette(Palette* palette) {
 
 HRESULT ConvertBackBuffer() {
     if (!g_primary || !g_primary->impl()->back || !g_display) return DDERR_GENERIC;
-    return g_display->output.Convert(g_primary->impl()->back->impl()->plain) ? DD_OK : DDERR_GENERIC;
+    return g_display->output.Convert(*g_primary->impl()->back->impl()->plain) ? DD_OK : DDERR_GENERIC;
 }
 
 HRESULT Surface::Flip() {
     if (!impl_->primary || !impl_->back || !g_display) return DDERR_GENERIC;
     if (take_failure(DisplayStep::Flip)) return DDERR_GENERIC;
-    if (!g_display->output.Convert(impl_->back->impl()->plain)) return DDERR_GENERIC;
+    if (!g_display->output.Convert(*impl_->back->impl()->plain)) return DDERR_GENERIC;
     if (!g_display->output.Present()) return DDERR_GENERIC;
     g_pacer.Wait();
     log_frame();

@@ -8,3 +8,6 @@ void zufallsstart(std::uint32_t saat);
 
 // The next value, 0 to 32767.
 std::int32_t zufallszahl();
+
+// A draw from 0 to modulo - 1, as the game takes most of them.
+inline std::int32_t zufall(std::int32_t modulo) { return zufallszahl() % modulo; }

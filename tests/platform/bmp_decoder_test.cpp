@@ -1,0 +1,78 @@
+// Our BMP reader against hand-made files of every depth it takes, and the
+// files it must refuse.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "platform/internal.h"
+
+using namespace platform;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void put(Bytes& b, std::uint32_t v, int n) {
+    for (int i = 0; i < n; ++i) b.push_back(std::uint8_t(v >> (8 * i)));
+}
+
+// A 2 x 2 file: 40-byte header (or 12), a colour table, then rows padded
+// to four bytes, bottom row first unless the height is negative.
+Bytes bmp(int bits, int height, const Bytes& table, const Bytes& rows, std::uint32_t compression = 0,
+          std::uint32_t header = 40) {
+    Bytes b{'B', 'M'};
+    put(b, 0, 4), put(b, 0, 4);
+    put(b, std::uint32_t(14 + header + table.size()), 4);
+    put(b, header, 4);
+    if (header == 12) put(b, 2, 2), put(b, std::uint32_t(height), 2), put(b, 1, 2), put(b, std::uint32_t(bits), 2);
+    else put(b, 2, 4), put(b, std::uint32_t(height), 4), put(b, 1, 2), put(b, std::uint32_t(bits), 2),
+         put(b, compression, 4), put(b, 0, 12), put(b, bits <= 8 ? std::uint32_t(table.size() / 4) : 0, 4),
+         put(b, 0, 4);
+    b.insert(b.end(), table.begin(), table.end());
+    b.insert(b.end(), rows.begin(), rows.end());
+    return b;
+}
+
+std::vector<Rgb8> decode(const Bytes& file) {
+    std::unique_ptr<Bitmap> b(internal::DecodeBmp(file.data(), file.size()));
+    std::vector<Rgb8> out;
+    if (!b) return out;
+    for (int i = 0; i < b->w * b->h; ++i)
+        out.push_back(b->paletted() ? b->colours[b->indices[std::size_t(i)]] : b->rgb[std::size_t(i)]);
+    return out;
+}
+
+std::string text(const std::vector<Rgb8>& c) {
+    std::string s;
+    for (const Rgb8& p : c) s += std::to_string(p.r) + "," + std::to_string(p.g) + "," + std::to_string(p.b) + " ";
+    return s;
+}
+
+}  // namespace
+
+TEST(BmpDecoderTest, EveryDepthReadsTheSamePictureAndBrokenFilesAreRefused) {
+    // Top row red, blue; bottom row green, white.
+    const std::string want = "255,0,0 0,0,255 0,255,0 255,255,255 ";
+    const Bytes table4{0, 0, 255, 0, 255, 0, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0};  // red blue green white
+    EXPECT_EQ(text(decode(bmp(8, 2, table4, {2, 3, 0, 0, 0, 1, 0, 0}))), want);
+    EXPECT_EQ(text(decode(bmp(8, -2, table4, {0, 1, 0, 0, 2, 3, 0, 0}))), want) << "top-down";
+    EXPECT_EQ(text(decode(bmp(4, 2, table4, {0x23, 0, 0, 0, 0x01, 0, 0, 0}))), want);
+    EXPECT_EQ(text(decode(bmp(24, 2, {}, {0, 255, 0, 255, 255, 255, 0, 0, 0, 0, 255, 255, 0, 0, 0, 0}))), want);
+    EXPECT_EQ(text(decode(bmp(32, 2, {}, {0, 255, 0, 0, 255, 255, 255, 0, 0, 0, 255, 0, 255, 0, 0, 0}))), want);
+    // 16 bits, 5-6-5 fields given after the header.
+    const Bytes masks{0, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0};
+    EXPECT_EQ(text(decode(bmp(16, 2, masks, {0xE0, 0x07, 0xFF, 0xFF, 0, 0xF8, 0x1F, 0}, 3))), want);
+    EXPECT_EQ(text(decode(bmp(24, 2, {}, {0, 255, 0, 255, 255, 255, 0, 0, 0, 0, 255, 255, 0, 0, 0, 0}, 0, 12))), want)
+        << "core header";
+    // 1 bit: black and white.
+    EXPECT_EQ(text(decode(bmp(1, 2, {0, 0, 0, 0, 255, 255, 255, 0}, {0x40, 0, 0, 0, 0x80, 0, 0, 0}))),
+              "255,255,255 0,0,0 0,0,0 255,255,255 ");
+
+    EXPECT_TRUE(decode(bmp(8, 2, table4, {2, 3, 0, 0, 0, 9, 0, 0})).empty()) << "pixel beyond the table";
+    EXPECT_TRUE(decode(bmp(8, 2, table4, {2, 3, 0, 0}, 1)).empty()) << "run-length compressed";
+    EXPECT_TRUE(decode(bmp(8, 2, table4, {2, 3, 0, 0})).empty()) << "rows cut short";
+    EXPECT_TRUE(decode(bmp(8, 0, table4, {})).empty()) << "no rows";
+    EXPECT_TRUE(decode(bmp(7, 2, table4, {2, 3, 0, 0, 0, 1, 0, 0})).empty()) << "no such depth";
+    EXPECT_TRUE(decode({'B', 'M', 0, 0}).empty());
+}

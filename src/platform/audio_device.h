@@ -101,6 +101,10 @@ private:
 // second), DSERR_NODRIVER when there is none to be had.
 HRESULT DirectSoundCreate(DirectSound** out);
 
+// Silent: the next device is SDL's driver that plays into nothing, so that
+// the game runs on a machine without a sound card.
+void SetSilentSound(bool silent);
+
 // The open device's output, and whether it is paused (the program inactive);
 // false and zeros without a device.
 bool AudioPaused();

@@ -68,6 +68,11 @@ void LeaveFullscreen();
 void ToggleFullscreen();
 void UpdatePointerConfinement();
 
+// Enter, pressed with Alt, switched the display: it does not count as down
+// until it is seen up, or pressed again on its own.
+void EnterSwitchedDisplay();
+void EnterPressedAlone();
+
 // A window point mapped onto the image, clamped.
 void WindowToImage(int wx, int wy, int* ix, int* iy);
 // The window was uncovered or resized: the bars around the picture are
@@ -76,9 +81,10 @@ void InvalidateBars();
 
 // The sound card's stream of 16-bit frames, which it pulls from fill, on a
 // thread of its own or between frames. It opens paused, at about 44.1 kHz
-// in stereo; rate and channels say what it took. False: no output.
-bool OpenAudioOutput(void (*fill)(void* user, std::int16_t* out, std::size_t frames), void* user, int* rate,
-                     int* channels);
+// in stereo; rate and channels say what it took. Silent: an output that
+// plays nowhere, for machines without sound. False: no output.
+bool OpenAudioOutput(void (*fill)(void* user, std::int16_t* out, std::size_t frames), void* user, bool silent,
+                     int* rate, int* channels);
 void CloseAudioOutput();
 void PauseAudioOutput(bool paused);
 bool AudioOutputPaused();

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/audio_device.h"
 #include "platform/window.h"
 
 #ifndef FERROW_VERSION
@@ -10,13 +11,14 @@
 
 namespace {
 
-constexpr char kAufruf[] = "Aufruf: ferrow [--windowed] [--help] [--version]\n";
+constexpr char kAufruf[] = "Aufruf: ferrow [--windowed] [--nosound] [--help] [--version]\n";
 
 constexpr char kHilfe[] =
     "Eine Schießbude über sonnigem Meer: Schweine, Wolken und Boote ziehen vorbei.\n"
     "Zielen mit der Maus, schießen mit der linken, nachladen mit der rechten Taste.\n"
     "\n"
     "  --windowed  im Fenster starten statt bildschirmfüllend (Alt+Eingabe wechselt)\n"
+    "  --nosound   ohne Ton spielen, etwa auf einem Rechner ohne Soundkarte\n"
     "  --help      diese Hilfe zeigen\n"
     "  --version   die Versionsnummer zeigen\n"
     "\n"
@@ -26,10 +28,12 @@ constexpr char kHilfe[] =
 }  // namespace
 
 int befehlszeile(int argc, const char* const* argv, std::FILE* ausgabe, std::FILE* fehler) {
-    bool fenster = false;
+    bool fenster = false, stumm = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--windowed") == 0) {
             fenster = true;
+        } else if (std::strcmp(argv[i], "--nosound") == 0) {
+            stumm = true;
         } else if (std::strcmp(argv[i], "--help") == 0) {
             std::fputs(kAufruf, ausgabe);
             std::fputs(kHilfe, ausgabe);
@@ -45,5 +49,6 @@ int befehlszeile(int argc, const char* const* argv, std::FILE* ausgabe, std::FIL
         }
     }
     platform::SetWindowedStart(fenster);
+    platform::SetSilentSound(stumm);
     return kSpielen;
 }

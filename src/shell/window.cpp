@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include "base/fatal_report.h"
 #include "game/game_flow.h"
 #include "graphics/display.h"
@@ -33,7 +35,11 @@ int initfenster() {
     programmaktiv = platform::IsWindowActive(hauptfenster) ? 1 : 0;
 
     if (initdirectdraw(hauptfenster) != 0) fehlerbox("Fehler bei DirectDrawInit (id:00)");
-    if (!programmendet && initdirectsound(hauptfenster) != 0) fehlerbox("Fehler bei DirectSoundInit (id:01)");
+    if (!programmendet && initdirectsound(hauptfenster) != 0) {
+        fehlerbox("Fehler bei DirectSoundInit (id:01)");
+        // The report names the step that failed; this says what helps.
+        std::fputs("ferrow: Ohne Tongerät läuft das Spiel mit der Option --nosound (stumm).\n", stderr);
+    }
     if (!programmendet) spielstart();
     return 1;
 }

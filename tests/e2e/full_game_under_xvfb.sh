@@ -7,7 +7,7 @@ set -u
 game=$1
 source "$(dirname "$0")/xvfb.sh"
 need_tools Xvfb xdotool import
-start_xvfb 700 800x600
+start_xvfb 800x600
 shots=${FERROW_SHOTS_DIR:-$work}
 
 # The game started from a folder of its own, with a copy of the data.

@@ -9,7 +9,7 @@ game=$1
 close_window=$2
 source "$(dirname "$0")/xvfb.sh"
 need_tools Xvfb xdotool convert
-start_xvfb 200 1024x768
+start_xvfb 1024x768
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }

@@ -2,7 +2,8 @@
 # The installed game: `cmake --install` into a fresh prefix puts the program,
 # its data, the desktop entry, the icons and the manual page in their places;
 # the game, started from /tmp with its data folder read-only, plays under a
-# real X server and keeps its table in $XDG_DATA_HOME/ferrow/.
+# real X server and keeps its table in $XDG_DATA_HOME/ferrow/. It plays with
+# --nosound where the sound driver named is not there at all.
 # Usage: installed_game_under_xvfb.sh BUILD_DIR
 set -u
 build=$1
@@ -17,7 +18,7 @@ if [ "$(id -u)" = 0 ]; then
 fi
 
 on_exit='chmod -R u+w "$work"'
-start_xvfb 300 800x600 -ac
+start_xvfb 800x600 -ac
 chmod 755 "$work"
 
 failures=0
@@ -27,7 +28,7 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: install"; exit 1; }
 for f in bin/ferrow share/ferrow/data/set0/absturz256.bmp share/ferrow/data/set0/s0.wav share/applications/ferrow.desktop \
          share/icons/hicolor/32x32/apps/ferrow.png share/icons/hicolor/64x64/apps/ferrow.png \
-         share/man/man6/ferrow.6; do
+         share/man/man6/ferrow.6 share/metainfo/io.github.ferrow.ferrow.metainfo.xml; do
   [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
 [ -e "$prefix/share/ferrow/data/set0/hight.dat" ] && fail "a table of the build was installed"
@@ -44,8 +45,8 @@ mkdir -p "$xdg"
 
 cd /tmp
 log=$xdg/frames  # where the player may write
-env XDG_DATA_HOME="$xdg" HOME="$xdg" FERROW_FRAME_LOG="$log" "${as_player[@]}" "$prefix/bin/ferrow" --windowed \
-  2>"$work/stderr" &
+env XDG_DATA_HOME="$xdg" HOME="$xdg" FERROW_FRAME_LOG="$log" SDL_AUDIODRIVER=keiner "${as_player[@]}" \
+  "$prefix/bin/ferrow" --windowed --nosound 2>"$work/stderr" &
 pid=$!
 window=$(xdotool search --sync --limit 1 --name '^ferrow$')
 wait_for_frames "$log" 2  # past the five-second logo

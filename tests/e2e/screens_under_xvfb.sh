@@ -10,7 +10,7 @@ game=$1
 tests=$2
 source "$(dirname "$0")/xvfb.sh"
 need_tools Xvfb xdotool convert compare
-start_xvfb 300 1920x1080
+start_xvfb 1920x1080
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }

@@ -8,19 +8,23 @@ need_tools() {
   done
 }
 
-# start_xvfb BASE SIZE [XVFB-OPTION...]: a scratch folder $work and an X
-# server of SIZE (e.g. 800x600) on a display numbered from BASE; both go at
+# start_xvfb SIZE [XVFB-OPTION...]: a scratch folder $work and an X server
+# of SIZE (e.g. 800x600) on the first free display number; both go at
 # exit, after whatever $on_exit says. There is no sound card either: the game
 # needs a device to start, so it gets SDL's silent one unless the caller chose
 # another.
 start_xvfb() {
-  local base=$1 size=$2
-  shift 2
+  local size=$1
+  shift
   work=$(mktemp -d)
-  export DISPLAY=":$((base + $$ % 100))" SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
-  Xvfb "$DISPLAY" -screen 0 "${size}x24" -nolisten tcp "$@" >/dev/null 2>&1 &
+  export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+  # The server picks the number and names it, so that runs side by side
+  # never talk to each other's server.
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp "$@" 3>"$work/display" >/dev/null 2>&1 &
   xvfb=$!
   trap 'eval "${on_exit:-}"; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+  for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+  export DISPLAY=":$(head -n 1 "$work/display")"
   for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 }
 

@@ -12,8 +12,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
-#include <fstream>
-#include <functional>
 #include <map>
 #include <set>
 #include <sstream>
@@ -96,34 +94,23 @@ bool naechste(Message* msg) {
     return true;
 }
 bool warten(Message* msg) {
-    while (!naechste(msg)) {
-    }
+    while (!naechste(msg)) continue;
     return true;
 }
 const MessageSource kDrehbuch = {naechste, warten};
 
 // The table in place before every run: seven players, and "AL" last.
 std::string AlteTabelle() {
-    std::string roh;
-    for (int zeile = 0; zeile < 15; ++zeile) {
-        char name[30] = {};
-        if (zeile < 7) std::snprintf(name, sizeof name, "Spieler%c", 'A' + zeile);
-        if (zeile == _highscore::kEingabe) std::snprintf(name, sizeof name, "AL");
-        roh.append(name, sizeof name);
-        const std::uint32_t punkte = zeile < 7 ? 700u - 100u * std::uint32_t(zeile) : 0u;
-        for (int b = 0; b < 4; ++b) roh += char(punkte >> (8 * b));
-    }
     std::string datei;
-    for (char c : roh) {
-        if (c == '\n') datei += '\r';
-        datei += c;
+    for (int zeile = 0; zeile < 15; ++zeile) {
+        char feld[34] = {};
+        if (zeile < 7) std::snprintf(feld, 30, "Spieler%c", 'A' + zeile);
+        if (zeile == _highscore::kEingabe) std::snprintf(feld, 30, "AL");
+        const std::uint32_t punkte = zeile < 7 ? 700u - 100u * std::uint32_t(zeile) : 0u;
+        for (int b = 0; b < 4; ++b) feld[30 + b] = char(punkte >> (8 * b));
+        for (char c : feld) datei += c == '\n' ? std::string("\r\n") : std::string(1, c);
     }
     return datei;
-}
-
-std::string Lesen(const fs::path& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
 }
 
 // --- One run, in a child process.
@@ -147,7 +134,7 @@ struct Lauf {
     fs::create_directories(daten);
     for (const auto& e : fs::directory_iterator(FERROW_DATA_DIR))
         if (e.path().filename() != "hight.dat") fs::create_symlink(e.path(), daten / e.path().filename());
-    if (!lauf.tabelle.empty()) std::ofstream(daten / "hight.dat", std::ios::binary) << lauf.tabelle;
+    if (!lauf.tabelle.empty()) anlegen(daten / "hight.dat", lauf.tabelle);
     fs::current_path(lauf.ordner);
 
     DrehbuchSchreiben();
@@ -159,52 +146,38 @@ struct Lauf {
     const int status = WinMain();
 
     std::ofstream aus(lauf.ordner / "ergebnis", std::ios::binary);
-    aus << "status " << status << "\ncalls " << CallsCounted() << "\nfailed " << OperationName(FailedOperation())
-        << "\nescape " << escape_erreicht << "\n";
-    for (const auto& b : fakes::boxes) aus << "box " << b.text << "|" << b.caption << "\n";
+    aus << status << " " << CallsCounted() << " " << escape_erreicht << " " << int(FailedOperation()) << "\n"
+        << aufrufe << "\n";
+    for (const auto& b : fakes::boxes) aus << "b " << b.text << "|" << b.caption << "\n";
     for (const auto& d : fakes::debug_lines)
-        if (d.rfind("Fehler bei DirectDrawInit->", 0) == 0) aus << "step " << d << "\n";
-    if (lauf.aufzeichnen) aus << "ops " << aufrufe << "\n";
+        if (d.rfind("Fehler bei DirectDrawInit->", 0) == 0) aus << "s " << d << "\n";
     aus.close();
     std::exit(status);
 }
 
 struct Ergebnis {
-    unsigned long k = 0;
-    std::string fehler;  // empty when the run was as it should be
-    int status = -1;
-    unsigned long calls = 0;
-    std::string failed, ops, tabelle;
+    unsigned long k = 0, calls = 0;
+    int status = -1, failed = -1;
     bool escape = false;
+    std::string fehler, ops, tabelle;  // fehler empty when the run was as it should be
     std::vector<std::string> boxes, steps;
 };
 
 Ergebnis Auswerten(const Lauf& lauf, int wstatus) {
     Ergebnis e;
     e.k = lauf.k;
-    const std::string err = Lesen(lauf.ordner / "stderr");
+    const std::string err = lesen(lauf.ordner / "stderr");
     if (WIFSIGNALED(wstatus) && WTERMSIG(wstatus) == SIGALRM) e.fehler = "hung";
     else if (WIFSIGNALED(wstatus)) e.fehler = "crashed with signal " + std::to_string(WTERMSIG(wstatus));
     if (err.find("Sanitizer") != std::string::npos || err.find("runtime error") != std::string::npos)
         e.fehler += " sanitizer report:\n" + err.substr(0, 4000);
-    std::istringstream in(Lesen(lauf.ordner / "ergebnis"));
-    std::string zeile;
-    bool gelesen = false;
-    while (std::getline(in, zeile)) {
-        const std::size_t leer = zeile.find(' ');
-        const std::string art = zeile.substr(0, leer), wert = leer == std::string::npos ? "" : zeile.substr(leer + 1);
-        if (art == "status") e.status = std::stoi(wert), gelesen = true;
-        else if (art == "calls") e.calls = std::stoul(wert);
-        else if (art == "failed") e.failed = wert;
-        else if (art == "escape") e.escape = wert == "1";
-        else if (art == "box") e.boxes.push_back(wert);
-        else if (art == "step") e.steps.push_back(wert);
-        else if (art == "ops") e.ops = wert;
-    }
+    std::istringstream in(lesen(lauf.ordner / "ergebnis"));
+    const bool gelesen = in >> e.status >> e.calls >> e.escape >> e.failed && std::getline(in.ignore(), e.ops);
+    for (std::string z; std::getline(in, z);) (z[0] == 'b' ? e.boxes : e.steps).push_back(z.substr(2));
     if (e.fehler.empty() && !gelesen) e.fehler = "no result written";
     if (e.fehler.empty() && WIFEXITED(wstatus) && WEXITSTATUS(wstatus) != e.status)
         e.fehler = "exit status " + std::to_string(WEXITSTATUS(wstatus)) + " after the game's " + std::to_string(e.status);
-    e.tabelle = Lesen(lauf.ordner / "data" / "set0" / "hight.dat");
+    e.tabelle = lesen(lauf.ordner / "data" / "set0" / "hight.dat");
     return e;
 }
 
@@ -380,8 +353,8 @@ TEST_F(FaultInjectionTest, EveryCountedCallFailingEndsWithItsReportOrCarriesOn) 
     for (const Ergebnis& e : ergebnisse) {
         const Operation op = Operation(ohne.ops[e.k - 1] - 'A');
         std::string fehler = e.fehler;
-        if (fehler.empty() && e.failed != OperationName(op))
-            fehler = "call " + std::to_string(e.k) + " was " + e.failed + ", not " + OperationName(op);
+        if (fehler.empty() && e.failed != int(op))
+            fehler = "call was " + std::string(OperationName(Operation(e.failed))) + ", not " + OperationName(op);
         if (fehler.empty()) fehler = Berichte(op, e);
         // The table as it was, or as this session saves it; a table that could
         // not be read at the start is replaced by what the game makes instead.
@@ -393,17 +366,9 @@ TEST_F(FaultInjectionTest, EveryCountedCallFailingEndsWithItsReportOrCarriesOn) 
     }
     EXPECT_EQ(fehlschlaege, 0);
 
-    // What was run, kind by kind.
-    std::map<char, std::pair<std::size_t, std::size_t>> zahl;
-    for (char c : ohne.ops) ++zahl[c].first;
-    for (unsigned long k : ks) ++zahl[ohne.ops[k - 1]].second;
-    std::printf("N = %lu counted calls; %zu runs (every call of a kind, or %zu of it spread evenly from its first "
-                "to its last), %.1f s\n",
-                n, ks.size(), je,
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count());
-    for (const auto& [art, z] : zahl)
-        std::printf("  %-34s %6zu calls, %4zu run\n", OperationName(Operation(art - 'A')), z.first, z.second);
-    std::printf("k run:");
-    for (unsigned long k : ks) std::printf(" %lu", k);
+    // What was run.
+    std::printf("N = %lu counted calls; %zu runs (every call of a kind, or %zu of it spread evenly), %.1f s\nk run:", n,
+                ks.size(), je, std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count());
+    for (unsigned long k : ks) std::printf(" %lu %s", k, OperationName(Operation(ohne.ops[k - 1] - 'A')));
     std::printf("\n");
 }

@@ -6,8 +6,6 @@
 #include <random>
 #include <set>
 
-#include "support/seed.h"
-
 #include "layers/digit_displays.h"
 #include "platform/keys.h"
 #include "support/game_fixture.h"
@@ -103,9 +101,8 @@ TEST_F(SoakTest, ManyGamesOfRandomPlayKeepTheLayersAndTheScoreInOrder) {
             else if (chance(15000)) fakes::keys_down = {VK_F2};
         }
 
-        // Half the shots aim at an object on view whose picture was not seen to
-        // cost points, so some games score well. A shot changes the score by
-        // what its hit showed rising.
+        // Half the shots aim at an object on view not seen to cost points, so some games score well;
+        // a shot changes the score by what its hit showed rising.
         fensterproc(hauptfenster, WM_MOUSEMOVE, 0, MakeLParam(zahl(639), zahl(479)));
         if (chance(8)) {
             const std::int32_t punkte_vorher = punkte, schuesse_vorher = schuesse;
@@ -140,9 +137,8 @@ TEST_F(SoakTest, ManyGamesOfRandomPlayKeepTheLayersAndTheScoreInOrder) {
             fensterproc(hauptfenster, WM_RBUTTONUP, 0, 0);
         }
 
-        // A frame changes the score only by starting a new game. At game over a
-        // score above the worst kept one (of equals the later) takes its row,
-        // under the name entered or F2's; the other rows stay.
+        // A frame changes the score only by starting a new game. At game over a score above the worst kept
+        // one (of equals the later) takes its row, under the name entered or F2's; the other rows stay.
         const std::int32_t punkte_vorher = punkte;
         const bool eingabe = eingabefertig == 0, eintrag = spielendeerledigt == 0;
         const bool f2 = spiellaeuft == 1 && fakes::keys_down.count(VK_F2);

@@ -47,23 +47,13 @@ Bytes dib(std::uint32_t header_size, std::uint16_t bits, std::uint32_t used, int
     return v;
 }
 
-class BitmapLoadingTest : public ShellTest {
+class BitmapLoadingTest : public DisplayTest {
 protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        ASSERT_TRUE(OpenDisplay());
-    }
     void TearDown() override {
-        for (Surface* s : surfaces_) s->Release();
         for (Palette* p : palettes_)
             if (p) p->Release();
         SetResourceTable(nullptr, 0);
-        ShellTest::TearDown();
-    }
-
-    Surface* Make(int w, int h) {
-        EXPECT_EQ(lpdd->CreateOffscreenSurface(w, h, &surfaces_.emplace_back()), DD_OK);
-        return surfaces_.back();
+        DisplayTest::TearDown();
     }
 
     Palette* Load(const char* name) { return palettes_.emplace_back(loadbitmappalette(lpdd, name)); }
@@ -73,7 +63,6 @@ protected:
         return Load("testpal");  // names match without regard to case
     }
 
-    std::vector<Surface*> surfaces_;
     std::vector<Palette*> palettes_;
     Resource resource_{};
 };
@@ -97,7 +86,7 @@ TEST_F(BitmapLoadingTest, FileColoursMapOntoTheGamePaletteAndTheSourceRectangleI
     const std::vector<Rgb8> table = {{20, 144, 240}, {0, 0, 0}, {252, 80, 80}, {22, 140, 236}};
     Bitmap* b = LoadBitmapFile(picture("map.bmp", 4, 1, {0, 1, 2, 3}, table).c_str());
     ASSERT_NE(b, nullptr);
-    Surface* s = Make(4, 1);
+    Surface* s = NewSurface(4, 1);
     EXPECT_EQ(ddcopybitmap(s, b, 0, 0, 0, 0), DD_OK);
     for (int x = 0; x < 4; ++x) EXPECT_EQ(pixel(s, x, 0), (std::vector<int>{192, 0, 1, 192}[x])) << x;
     DeleteBitmap(b);
@@ -105,12 +94,12 @@ TEST_F(BitmapLoadingTest, FileColoursMapOntoTheGamePaletteAndTheSourceRectangleI
     // A 4 x 2 bitmap, its top row black, sky, black, sky; the bottom row sky.
     b = LoadBitmapFile(picture("stretch.bmp", 4, 2, {1, 0, 1, 0, 0, 0, 0, 0}, table).c_str());
     ASSERT_NE(b, nullptr);
-    Surface* big = Make(8, 4);
+    Surface* big = NewSurface(8, 4);
     EXPECT_EQ(ddcopybitmap(big, b, 0, 0, 0, 0), DD_OK);
     for (int x = 0; x < 8; ++x)
         for (int y = 0; y < 4; ++y) EXPECT_EQ(pixel(big, x, y), y < 2 && x % 4 < 2 ? 0 : 192) << x << "," << y;  // doubled
     // A one-pixel source rectangle fills the whole surface.
-    Surface* one = Make(3, 3);
+    Surface* one = NewSurface(3, 3);
     EXPECT_EQ(ddcopybitmap(one, b, 1, 0, 1, 1), DD_OK);
     for (int y = 0; y < 3; ++y)
         for (int x = 0; x < 3; ++x) EXPECT_EQ(pixel(one, x, y), 192);

@@ -14,7 +14,7 @@ std::string text(const ViewRect& r) {
 
 }  // namespace
 
-TEST(PresentationTest, ImageScalesByWholeFactorsCentredOrShrinksKeepingFourToThree) {
+TEST(PresentationTest, ImageScalesByWholeFactorsCentredOrShrinksAndPointsClampAtTheBars) {
     // A high-density window reports its size in units of two pixels.
     const struct {
         int win_w, win_h, out_w, out_h;
@@ -35,11 +35,8 @@ TEST(PresentationTest, ImageScalesByWholeFactorsCentredOrShrinksKeepingFourToThr
         EXPECT_EQ(text(OutputRect(s.out_w, s.out_h)), text(s.picture));
         EXPECT_EQ(text(ImageRectInWindow(s.win_w, s.win_h, s.out_w, s.out_h)), text(s.pointer));
     }
-}
 
-TEST(PresentationTest, PointsMapOntoImagePixelsAndClampAtTheBars) {
-    // On the bars and off the window: clamped to the image's edge, so edge
-    // scrolling works with the pointer on a bar.
+    // Points on the bars and off the window clamp to the image's edge, so edge scrolling works there.
     const struct {
         int win_w, win_h, out_w, out_h, wx, wy, ix, iy;
     } points[] = {

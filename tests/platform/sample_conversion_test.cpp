@@ -26,7 +26,7 @@ TEST(SampleConversion, EightBitMonoDoubledToStereoKeepsItsValuesAndInterpolatesB
     EXPECT_EQ(ConvertedFrames(11025, 48000, 44100), 10130u);
 }
 
-TEST(SampleConversion, SixteenBitStereoMixedDownAndATonesPitchKept) {
+TEST(SampleConversion, SixteenBitStereoMixedDownATonesPitchKeptAndUnknownFormatsRefused) {
     // 1000 and -3000, then the start of a frame the file does not finish.
     const std::vector<std::uint8_t> pair = {0xE8, 0x03, 0x48, 0xF4, 0x7F};
     EXPECT_EQ(ConvertSamples(pair.data(), pair.size(), format(16, 2, 44100), 44100, 1),
@@ -50,9 +50,8 @@ TEST(SampleConversion, SixteenBitStereoMixedDownAndATonesPitchKept) {
     }
     EXPECT_NEAR(rises, 440, 1);
     EXPECT_NEAR(peak, 20000, 200);
-}
 
-TEST(SampleConversion, UnknownFormatsAndRatesGiveNothing) {
+    // Unknown formats and rates give nothing.
     const std::vector<std::uint8_t> bytes(64, 0x80);
     EXPECT_TRUE(ConvertSamples(bytes.data(), bytes.size(), format(24, 1, 22050), 44100, 2).empty());
     EXPECT_TRUE(ConvertSamples(bytes.data(), bytes.size(), format(8, 3, 22050), 44100, 2).empty());

@@ -10,8 +10,7 @@ using namespace platform;
 
 namespace {
 
-// An image where neighbouring pixels differ, and a table that makes each
-// index a distinct colour with all four bytes in use.
+// Neighbouring pixels differ; each index is a distinct colour with all four bytes in use.
 std::vector<std::uint8_t> Image() {
     std::vector<std::uint8_t> image(std::size_t(kImageWidth) * kImageHeight);
     for (int y = 0; y < kImageHeight; ++y)
@@ -21,9 +20,8 @@ std::vector<std::uint8_t> Image() {
 
 std::uint32_t Colour(int index) { return 0x80000000u | std::uint32_t(index) * 0x010307u; }
 
-// An output with a border that must stay untouched, a pitch wider than its
-// rows, converted; then every pixel checked against the image pixel whose
-// area holds the output pixel's centre.
+// Converted into rows wider than the picture, every pixel checked against the image pixel whose area
+// holds its centre, and the border and padding left untouched.
 void CheckOutput(int out_w, int out_h, int bpp) {
     SCOPED_TRACE(testing::Message() << out_w << "x" << out_h << " at " << bpp << " bytes a pixel");
     const std::vector<std::uint8_t> image = Image();
@@ -58,15 +56,12 @@ void CheckOutput(int out_w, int out_h, int bpp) {
 
 }  // namespace
 
-TEST(ScaledConversionTest, WholeFactorsMatchThePixelByPixelReference) {
+TEST(ScaledConversionTest, WholeFactorsOtherSizesAndPixelWidthsMatchTheNearestPixelReference) {
     CheckOutput(640, 480, 4);    // a window of the image's size
     CheckOutput(1920, 1080, 4);  // 2x with bars on every side
     CheckOutput(2000, 1500, 4);  // 3x
     CheckOutput(2600, 1950, 4);  // 4x
-}
-
-TEST(ScaledConversionTest, OtherSizesAndPixelWidthsPickTheNearestPixel) {
-    CheckOutput(500, 301, 4);  // a window smaller than the image, odd sizes
+    CheckOutput(500, 301, 4);    // a window smaller than the image, odd sizes
     CheckOutput(1920, 1080, 2);
     CheckOutput(1280, 960, 3);
 }

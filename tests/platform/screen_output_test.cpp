@@ -67,14 +67,11 @@ TEST_F(ScreenOutputTest, OnlyChangedRowsAreConvertedUntilTheWindowNeedsAll) {
 
     Fill(0, kImageHeight, 40);
     Show();
-    EXPECT_EQ(At(0, 0), 0u) << "bar";
-    EXPECT_EQ(At(319, 500), 0u) << "bar";
-    EXPECT_EQ(At(1600, 1079), 0u) << "bar";
+    for (auto [x, y] : {std::pair{0, 0}, {319, 500}, {1600, 1079}}) EXPECT_EQ(At(x, y), 0u) << "bar at " << x << "," << y;
     EXPECT_EQ(At(320, 60), Colour(40));
     EXPECT_EQ(At(1599, 1019), Colour(40));
 
-    // Image row 100 changes; output rows 260 and 261 show it. A scribble on
-    // an unchanged row stays: that row is not converted again.
+    // Image row 100 changes; output rows 260 and 261 show it. A scribble on an unchanged row stays.
     Fill(100, 101, 90);
     Scribble(400, 262);
     Show();

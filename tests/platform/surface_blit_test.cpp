@@ -8,8 +8,7 @@ using namespace platform;
 
 namespace {
 
-// A pattern in which roughly every third pixel is the key (0), with runs of
-// it long enough to cover whole blocks.
+// Roughly every third pixel the key (0), in runs long enough to cover whole blocks.
 void fill_pattern(Surface* s, int seed) {
     SurfaceDesc d;
     ASSERT_EQ(s->Lock(nullptr, &d), DD_OK);
@@ -33,18 +32,10 @@ void reference_blit(Pixels& to, int x, int y, const Pixels& from, const Rect& r,
 class SurfaceBlitTest : public DisplayTest {
 protected:
     Surface* make(int w, int h, int seed) {
-        Surface* s = nullptr;
-        EXPECT_EQ(lpdd->CreateOffscreenSurface(w, h, &s), DD_OK);
+        Surface* s = NewSurface(w, h);
         if (s) fill_pattern(s, seed);
-        made_.push_back(s);
         return s;
     }
-    void TearDown() override {
-        for (Surface* s : made_)
-            if (s) s->Release();
-        DisplayTest::TearDown();
-    }
-    std::vector<Surface*> made_;
 };
 
 TEST_F(SurfaceBlitTest, OpaqueAndKeyedCopiesMatchThePixelByPixelReference) {

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "platform/audio_device.h"
+#include "platform/display_device.h"
 #include "platform/fault_injection.h"
 #include "sound/sound_slots.h"
 #include "support/scoped_env.h"
@@ -62,43 +63,65 @@ INSTANTIATE_TEST_SUITE_P(Cases, NoPictureTest, testing::ValuesIn(kBrokenData));
 
 namespace {
 
-// Left to itself, SDL falls back on a driver that shows nothing; that is no
-// display either.
-struct NoDisplay {
+// No display: left to itself, SDL falls back on a driver that shows nothing, which is none either.
+struct SetUpFailure {
     const char* name;
     const char* driver;     // null: whatever SDL finds
     unsigned long refused;  // the counted call refused: 3 is the switch to full screen
-    const char* step;
-} const kNoDisplay[] = {{"X server not there", "x11", 0, "Fehler bei DirectDrawInit->DirectDrawCreate"},
-                        {"nothing found", nullptr, 0, "Fehler bei DirectDrawInit->DirectDrawCreate"},
-                        {"full screen refused", "dummy", 3, "Fehler bei DirectDrawInit->SetDisplayMode"}};
+    int step;               // the display step that fails, or -1
+    const char* line;       // the first debug line; null: the step reports with a box of its own
+    const char* first_box;
+} const kSetUpFailures[] = {
+    {"X server not there", "x11", 0, -1, "Fehler bei DirectDrawInit->DirectDrawCreate", nullptr},
+    {"nothing found", nullptr, 0, -1, "Fehler bei DirectDrawInit->DirectDrawCreate", nullptr},
+    {"full screen refused", "dummy", 3, -1, "Fehler bei DirectDrawInit->SetDisplayMode", nullptr},
+    {"create", "dummy", 0, int(platform::DisplayStep::Create), "Fehler bei DirectDrawInit->DirectDrawCreate", nullptr},
+    {"cooperative level", "dummy", 0, int(platform::DisplayStep::CooperativeLevel),
+     "Fehler bei DirectDrawInit->SetCooperativeLevel", nullptr},
+    {"display mode", "dummy", 0, int(platform::DisplayStep::DisplayMode), "Fehler bei DirectDrawInit->SetDisplayMode",
+     nullptr},
+    {"primary", "dummy", 0, int(platform::DisplayStep::PrimarySurface),
+     "Fehler bei DirectDrawInit->CreatePrimarySurface", nullptr},
+    {"back buffer", "dummy", 0, int(platform::DisplayStep::BackBuffer), "Fehler bei DirectDrawInit->CreateBackPuffer",
+     nullptr},
+    {"palette", "dummy", 0, int(platform::DisplayStep::Palette), nullptr, "Palette konnte nicht geladen werden"},
+};
 
-void PrintTo(const NoDisplay& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SetUpFailure& c, std::ostream* os) { *os << c.name; }
 
-class NoDisplayTest : public ShellTest, public testing::WithParamInterface<NoDisplay> {};
+class DisplaySetUpTest : public ShellTest, public testing::WithParamInterface<SetUpFailure> {};
 
 }  // namespace
 
-TEST_P(NoDisplayTest, NoDisplayOrNoFullScreenIsReportedAsAFailedDisplaySetUp) {
-    const NoDisplay& c = GetParam();
+TEST_P(DisplaySetUpTest, EachFailureNamesItsStepThenTheInitReportAndStartUpGoesNoFurther) {
+    const SetUpFailure& c = GetParam();
     ScopedEnv env;
     env.Set("DISPLAY", nullptr);
     env.Set("WAYLAND_DISPLAY", nullptr);
     env.Set("SDL_VIDEODRIVER", c.driver);
-    platform::SetWindowedStart(false);
+    if (c.step >= 0) platform::FailNextDisplayStep(platform::DisplayStep(c.step));
+    platform::SetWindowedStart(c.step >= 0);  // the failed steps in a window, the missing displays full screen
     platform::FailCall(c.refused);
     EXPECT_EQ(WinMain(), 1);
     if (c.refused) {
         EXPECT_EQ(platform::FailedOperation(), platform::Operation::EnterFullscreen);
     }
     platform::FailCall(0);
-    EXPECT_EQ(fakes::debug_lines.at(0), c.step);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Fehler bei DirectDrawInit (id:00)"});
+    const std::vector<std::string> texte = BoxTexts();
+    ASSERT_EQ(texte.size(), c.first_box ? 2u : 1u);
+    EXPECT_EQ(texte.front(), c.first_box ? c.first_box : texte.back());
+    EXPECT_EQ(texte.back(), "Fehler bei DirectDrawInit (id:00)");
     EXPECT_EQ(fakes::boxes.at(0).caption, "Fehlermeldung ");
-    EXPECT_EQ(hauptfenster, nullptr);
+    if (c.line) {
+        EXPECT_EQ(fakes::debug_lines.at(0), c.line);
+    }
+    EXPECT_TRUE(programmendet && lpdd == nullptr && lpddsprimary == nullptr && hauptfenster == nullptr);
+    EXPECT_EQ(basisordner[0], 0) << "start-up went on after the report";
+    platform::Message msg;
+    EXPECT_TRUE(platform::PeekMessage(&msg) && msg.message == platform::WM_QUIT);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, NoDisplayTest, testing::ValuesIn(kNoDisplay));
+INSTANTIATE_TEST_SUITE_P(Cases, DisplaySetUpTest, testing::ValuesIn(kSetUpFailures));
 
 // No driver at all (false), or a device that will not be shared (true).
 class NoAudioTest : public ShellTest, public testing::WithParamInterface<bool> {};
@@ -119,3 +142,17 @@ TEST_P(NoAudioTest, NoAudioDeviceIsReportedBeforeTheGameStarts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(DriverOrDevice, NoAudioTest, testing::Bool());
+
+// --nosound: the same start-up on SDL's silent driver, whatever the machine has.
+TEST_F(ShellTest, WithNoSoundTheGameStartsWhereThereIsNoAudioDevice) {
+    ScopedEnv env;
+    env.Set("SDL_AUDIODRIVER", "keiner");
+    platform::SetWindowedStart(true);
+    platform::SetSilentSound(true);
+    EXPECT_EQ(initfenster(), 1);
+    platform::SetSilentSound(false);
+    EXPECT_TRUE(BoxTexts().empty()) << BoxTexts().at(0);
+    EXPECT_FALSE(programmendet);
+    EXPECT_NE(soundgeraet, nullptr);
+    EXPECT_GT(platform::AudioRate(), 0);
+}

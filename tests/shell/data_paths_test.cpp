@@ -8,7 +8,7 @@ namespace fs = std::filesystem;
 
 using DataPathsTest = ShellTest;
 
-TEST_F(DataPathsTest, DataFolderLiesBelowTheStartFolderAndBecomesCurrent) {
+TEST_F(DataPathsTest, DataFolderLiesBelowTheStartFolderAndHighscoresStayThereWhileItIsWritable) {
     TempFolder folder;
     const fs::path start = folder.path / "F";
     fs::create_directories(start / "data" / "set0");
@@ -25,11 +25,21 @@ TEST_F(DataPathsTest, DataFolderLiesBelowTheStartFolderAndBecomesCurrent) {
     // Files are found as written, else without regard to case.
     EXPECT_EQ(platform::ResolveFileName("wasser256.bmp"), "Wasser256.BMP");
     EXPECT_EQ(platform::ResolveFileName("fehlt.bmp"), "fehlt.bmp");
+
+    // Highscores stay in a writable data folder, else go to the user's.
+    EXPECT_EQ(highscoreordner(), "");
+    ScopedEnv env;
+    env.Set("XDG_DATA_HOME", (folder.path / "xdg").c_str());
+    EXPECT_EQ(benutzerordner(), (folder.path / "xdg" / "ferrow").string() + "/");
+    EXPECT_TRUE(fs::is_directory(folder.path / "xdg" / "ferrow"));
+    // A relative XDG_DATA_HOME is to be ignored; HOME then decides.
+    env.Set("XDG_DATA_HOME", "relativ");
+    env.Set("HOME", folder.path.c_str());
+    EXPECT_EQ(benutzerordner(), (folder.path / ".local/share/ferrow").string() + "/");
 }
 
 TEST_F(DataPathsTest, WithoutDataBelowTheStartFolderTheProgramsOwnIsUsed) {
-    // Data sets of the test's own, beside this program and where an installed
-    // program keeps its data.
+    // Data sets of the test's own, beside this program and where an installed one keeps its data.
     TempFolder folder;
     const fs::path exe = platform::ExecutableDirectory();
     const std::string beside_set = "beside-" + std::to_string(::getpid());
@@ -47,19 +57,4 @@ TEST_F(DataPathsTest, WithoutDataBelowTheStartFolderTheProgramsOwnIsUsed) {
     EXPECT_EQ(fs::current_path(), fs::canonical(installed));
     fs::remove_all(beside);
     fs::remove_all(installed);
-}
-
-TEST_F(DataPathsTest, HighscoresStayInAWritableDataFolderElseGoToTheUsersFolder) {
-    TempFolder folder;
-    fs::current_path(folder.path);
-    EXPECT_EQ(highscoreordner(), "");
-
-    ScopedEnv env;
-    env.Set("XDG_DATA_HOME", (folder.path / "xdg").c_str());
-    EXPECT_EQ(benutzerordner(), (folder.path / "xdg" / "ferrow").string() + "/");
-    EXPECT_TRUE(fs::is_directory(folder.path / "xdg" / "ferrow"));
-    // A relative XDG_DATA_HOME is to be ignored; HOME then decides.
-    env.Set("XDG_DATA_HOME", "relativ");
-    env.Set("HOME", folder.path.c_str());
-    EXPECT_EQ(benutzerordner(), (folder.path / ".local/share/ferrow").string() + "/");
 }

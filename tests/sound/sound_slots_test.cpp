@@ -56,8 +56,7 @@ TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
     EXPECT_EQ(*(open_failed + 1), path("s5.wav"));
     EXPECT_FALSE(fakes::DebugLineContains("s12.wav"));
 
-    // A shot on an empty magazine is silent (its slot is empty) and changes
-    // nothing; the reload and the shot are heard.
+    // A shot on an empty magazine is silent (its slot is empty) and changes nothing; reload and shot are heard.
     schuesse = 0;
     schuss();
     EXPECT_EQ(schuesse, 0);
@@ -72,11 +71,10 @@ TEST_F(SoundSlotTest, FilesOfOtherToolsLoadAndPlayAtTheirLengthAndLevel) {
     ASSERT_EQ(initdirectsound(hauptfenster), 0);
     const int channels = AudioChannels();
     ASSERT_GE(channels, 2);
-    // Rate, bits, channels.
     for (auto [rate, bits, kanaele] : {std::tuple{8000, 8, 1}, {8000, 16, 2}, {11025, 8, 2}, {16000, 16, 1},
                                        {22050, 16, 2}, {44100, 8, 1}, {44100, 16, 2}, {48000, 16, 1}, {48000, 8, 2}}) {
-        const std::string art = std::to_string(rate) + " -b " + std::to_string(bits) + " -c " + std::to_string(kanaele);
-        const std::string name = path("sox.wav");
+        const std::string art = std::to_string(rate) + " -b " + std::to_string(bits) + " -c " + std::to_string(kanaele),
+                          name = path("sox.wav");
         // A quarter second of a half-scale tone, on the left only when stereo.
         const std::string befehl = "sox -D -n -r " + art + " " + name + " synth 0.25 sine 440 vol 0.5" +
                                    (kanaele == 2 ? " remix 1 0" : "");

@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -35,6 +37,14 @@ struct TempFolder {
         std::filesystem::remove_all(path);
     }
 };
+
+inline std::string lesen(const std::filesystem::path& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+inline void anlegen(const std::filesystem::path& pfad, const std::string& bytes) {
+    std::ofstream(pfad, std::ios::binary | std::ios::trunc) << bytes;
+}
 
 inline std::uint8_t pixel(platform::Surface* s, int x, int y) {
     platform::SurfaceDesc d;
@@ -110,11 +120,24 @@ protected:
     }
 };
 
-// With the display open from the start.
+// With the display open from the start; surfaces made by NewSurface are released at the end.
 class DisplayTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
         ASSERT_TRUE(OpenDisplay());
     }
+    void TearDown() override {
+        for (platform::Surface* s : made_)
+            if (s) s->Release();
+        ShellTest::TearDown();
+    }
+    platform::Surface* NewSurface(int w, int h) {
+        platform::Surface* s = nullptr;
+        EXPECT_EQ(lpdd->CreateOffscreenSurface(w, h, &s), platform::DD_OK);
+        return made_.emplace_back(s);
+    }
+
+private:
+    std::vector<platform::Surface*> made_;
 };

@@ -10,8 +10,7 @@
 
 namespace {
 
-// The first start's table as the file holds it: 15 rows of a 30-byte name
-// field and a little-endian score, every 0x0A stored as 0x0D 0x0A.
+// The first start's table: 15 rows of a 30-byte name and a little-endian score, 0x0A stored as 0x0D 0x0A.
 const std::string kErststart = [](std::istringstream in) {
     std::string bytes;
     for (unsigned b; in >> std::hex >> b;) bytes += char(b);
@@ -62,8 +61,7 @@ TEST_F(HighscoreFileTest, FirstStartWritesTheBuiltInTableAndLoadsItBack) {
 TEST_F(HighscoreFileTest, EveryByteSurvivesASaveAndALoad) {
     highscore.eingerichtet = true;
     highscore.ruecksetztabelle();
-    // Line feeds and carriage returns in every place a score can put them,
-    // and bytes left behind a shorter name.
+    // Line feeds and carriage returns wherever a score can put them; bytes left behind a shorter name.
     const std::int32_t punkte[] = {0x0A0A0A0A, -246, 13, 0x0A0D, 0x0D0A, 0x0D0D0A0A, 0x7FFFFFFF, INT32_MIN};
     for (int i = 0; i < 8; ++i) highscore.tabellenpunkte[i] = punkte[i];
     std::strcpy(highscore.namen[3], "AB\nC");
@@ -94,9 +92,7 @@ TEST_F(HighscoreFileTest, ShortAndOverlongContentIsReadSafely) {
     EXPECT_STREQ(highscore.namen[6], "Rudi");
     EXPECT_EQ(highscore.tabellenpunkte[6], 50);
 
-    // A file ending inside a field: the bytes read land in it, the rest of
-    // the field keeps what it had. First inside row 5's name, then inside
-    // its score, whose low bytes come first.
+    // A file ending inside row 5's name, then inside its score: the bytes read land, the rest is kept.
     std::strcpy(highscore.namen[5], "Flinki-Flinki-Flinki");
     highscore.tabellenpunkte[5] = 0x44332211;
     anlegen("hight.dat", kurz.substr(0, 185));
@@ -123,10 +119,9 @@ TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
     highscore.ruecksetztabelle();
 
     // Files may grow to 100 bytes only: the save breaks off midway.
-    rlimit alt;
+    rlimit alt, klein;
     getrlimit(RLIMIT_FSIZE, &alt);
-    rlimit klein = alt;
-    klein.rlim_cur = 100;
+    klein = {100, alt.rlim_max};
     auto* signal_alt = signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &klein);
     SaveFails();
@@ -144,12 +139,7 @@ TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
     if (!disk.Usable()) GTEST_SKIP() << "no tmpfs may be mounted here";
     std::filesystem::current_path(folder_.path / "daten");
     anlegen("hight.dat", kErststart);
-    {
-        std::ofstream fuell("fuellung", std::ios::binary);
-        const std::string block(4096, 'x');
-        while (fuell.write(block.data(), block.size())) {
-        }
-    }
+    for (std::ofstream fuell("fuellung", std::ios::binary); fuell << std::string(4096, 'x');) continue;
     highscore.eingerichtet = true;
     SaveFails();
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2) << "a half-written file was left";

@@ -5,9 +5,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <iterator>
-#include <map>
 #include <random>
 #include <thread>
 
@@ -28,11 +25,6 @@ void tabellesetzen(_highscore& t, int i) {
     if (i % 2 != 0) t.tabellenpunkte[0] = 1000 + i;
 }
 
-std::string lesen(const fs::path& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
-
 class KillWhileSavingTest : public ShellTest {
 protected:
     void SetUp() override {
@@ -44,23 +36,18 @@ protected:
     }
 
     // The file the game writes for save number i, made by the same code.
-    const std::string& Muster(int i) {
-        const int schluessel = i % 2 == 0 ? 0 : i;
-        auto it = muster_.find(schluessel);
-        if (it != muster_.end()) return it->second;
+    std::string Muster(int i) {
         fs::current_path(root_ / "muster");
         _highscore t;
         t.eingerichtet = true;
-        tabellesetzen(t, schluessel);
+        tabellesetzen(t, i);
         EXPECT_EQ(t.schreiben(), 0);
         fs::current_path(FERROW_BUILD_DIR);
-        return muster_[schluessel] = lesen(root_ / "muster" / "hight.dat");
+        return lesen(root_ / "muster" / "hight.dat");
     }
 
-    // The game starts once in a process of its own; for each round it forks
-    // a copy that saves as F2 does, frame after frame. The copy sends its
-    // process number, then the number of each finished save; once it is
-    // gone, the game sends kVorbei.
+    // The game starts once in a process of its own and forks, each round, a copy that saves as F2 does
+    // frame after frame, sending its process number, then each finished save's; the game then sends kVorbei.
     [[noreturn]] void Spielen(int auftraege, int melden) {
         fs::current_path(root_);
         if (initfenster() != 1 || programmendet) _exit(2);
@@ -93,7 +80,6 @@ protected:
     static constexpr int kVorbei = -2, kAbgebrochen = -3;
     TempFolder folder_;
     const fs::path root_ = folder_.path;
-    std::map<int, std::string> muster_;
 };
 
 }  // namespace
@@ -133,7 +119,7 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
     };
 
     for (int runde = 0; runde < kRunden; ++runde) {
-        std::ofstream(datei, std::ios::binary | std::ios::trunc) << Muster(-1);
+        anlegen(datei, Muster(-1));
         const char auftrag = 1;
         ASSERT_EQ(write(auftraege[1], &auftrag, 1), 1);
         const int kopie = naechste();

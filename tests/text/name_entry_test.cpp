@@ -31,7 +31,7 @@ TEST_F(NameEntryTest, EnterConfirmsBeforeAnyLetterAndShortNamesBecomeNobody) {
     }
 }
 
-TEST_F(NameEntryTest, HeldKeysAreTypedOnceAndNewPressesInKeyOrder) {
+TEST_F(NameEntryTest, HeldKeysAreTypedOnceNewPressesInKeyOrderUpToFourteen) {
     std::strcpy(highscore.namen[9], "");
     poll({'A'});
     poll({'A'});
@@ -52,9 +52,8 @@ TEST_F(NameEntryTest, HeldKeysAreTypedOnceAndNewPressesInKeyOrder) {
     poll({});
     poll({VK_BACK});
     EXPECT_EQ(name(), "ABABA");
-}
 
-TEST_F(NameEntryTest, NamesStopAtFourteenCharactersButCanBeShortened) {
+    // Names stop at fourteen characters but can be shortened.
     std::strcpy(highscore.namen[9], "ABCDEFGHIJKLMN");
     poll({'Z'});
     EXPECT_EQ(name(), "ABCDEFGHIJKLMN");

@@ -1,9 +1,6 @@
 // The display with every picture loaded, a fresh highscore table, and an
 // empty current folder for "hight.dat".
 #pragma once
-#include <fstream>
-#include <iterator>
-
 #include "support/shell_fixture.h"
 #include "text/highscore_table.h"
 
@@ -17,12 +14,6 @@ protected:
         eingabezaehler = 0;
         letztetaste = kKeineTaste;
     }
-
-    static std::string lesen(const char* name) {
-        std::ifstream f(name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
-    }
-    static void anlegen(const char* name, const std::string& bytes) { std::ofstream(name, std::ios::binary) << bytes; }
 
     TempFolder folder_;
 };

@@ -15,8 +15,13 @@ void SDLCALL pull(void*, Uint8* stream, int len) {
 
 }  // namespace
 
-bool OpenAudioOutput(void (*fill)(void*, std::int16_t*, std::size_t), void* user, int* rate, int* channels) {
-    if (g_device || SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+bool OpenAudioOutput(void (*fill)(void*, std::int16_t*, std::size_t), void* user, bool silent, int* rate,
+                     int* channels) {
+    if (g_device) return false;
+    // Over whatever SDL_AUDIODRIVER names; without it, that choice holds again.
+    if (silent) SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    else SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     SDL_AudioSpec want{}, got{};
     want.freq = 44100;
     want.format = AUDIO_S16SYS;

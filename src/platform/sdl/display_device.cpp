@@ -1,5 +1,6 @@
 #include "platform/display_device.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -84,9 +85,11 @@ void ToggleFullscreen() {
     Window* w = CurrentWindow();
     if (!w || !w->sdl) return;
     if (SDL_GetWindowFlags(w->sdl) & SDL_WINDOW_FULLSCREEN) {
+        // Back in the middle of the screen the game filled, not the first one.
+        const int display = std::max(SDL_GetWindowDisplayIndex(w->sdl), 0);
         SDL_SetWindowFullscreen(w->sdl, 0);
         SDL_SetWindowSize(w->sdl, kImageWidth, kImageHeight);
-        SDL_SetWindowPosition(w->sdl, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        SDL_SetWindowPosition(w->sdl, SDL_WINDOWPOS_CENTERED_DISPLAY(display), SDL_WINDOWPOS_CENTERED_DISPLAY(display));
     } else {
         EnterFullscreen(w->sdl);
     }

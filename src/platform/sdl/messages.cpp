@@ -65,8 +65,13 @@ bool translate(const SDL_Event& e, Message* msg) {
         case SDL_KEYDOWN: {
             if (e.key.repeat) return false;
             const SDL_Keycode key = e.key.keysym.sym;
-            if ((key == SDLK_RETURN || key == SDLK_KP_ENTER) && (e.key.keysym.mod & KMOD_ALT)) {
-                internal::ToggleFullscreen();
+            if (key == SDLK_RETURN || key == SDLK_KP_ENTER) {
+                if (e.key.keysym.mod & KMOD_ALT) {
+                    internal::EnterSwitchedDisplay();
+                    internal::ToggleFullscreen();
+                } else {
+                    internal::EnterPressedAlone();
+                }
                 return false;
             }
             if (key == SDLK_ESCAPE) msg->wparam = VK_ESCAPE;

@@ -20,11 +20,13 @@ std::int16_t g_buffer[kFrames * kChannels];
 
 // The page's sound output runs on the game's own thread, between its waits:
 // no fill can run while the game changes a slot, so the lock has nothing to do.
-bool OpenAudioOutput(void (*fill)(void*, std::int16_t*, std::size_t), void* user, int* rate, int* channels) {
+bool OpenAudioOutput(void (*fill)(void*, std::int16_t*, std::size_t), void* user, bool silent, int* rate,
+                     int* channels) {
     if (g_open) return false;
     g_fill = fill;
     g_user = user;
-    const int got = ferrow_audio_open(kChannels, g_buffer, kFrames);
+    // Silent: the slots work as ever, and nothing pulls from them.
+    const int got = silent ? 44100 : ferrow_audio_open(kChannels, g_buffer, kFrames);
     if (got <= 0) return false;
     g_open = true;
     g_paused = true;

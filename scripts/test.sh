@@ -2,8 +2,8 @@
 # Builds and runs every test (installing what is missing): once optimised,
 # once under AddressSanitizer and UndefinedBehaviorSanitizer; then the
 # browser build, played in headless Chromium; then a minute of fuzzing for
-# each fuzz target. The benchmarks are built with the
-# optimised tests, so that they keep compiling, but not run.
+# each fuzz target. The benchmarks are built with the optimised tests, so
+# that they keep compiling, but not run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh test

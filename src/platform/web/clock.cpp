@@ -2,7 +2,6 @@
 
 #include <emscripten.h>
 
-#include <cmath>
 #include <ctime>
 
 namespace platform {

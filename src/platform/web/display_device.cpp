@@ -2,12 +2,9 @@
 
 #include <emscripten.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
-#include "platform/clock.h"
 #include "platform/fault_injection.h"
 #include "platform/presentation.h"
 #include "platform/scaled_conversion.h"

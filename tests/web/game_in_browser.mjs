@@ -177,6 +177,8 @@ function printMeasures({ stats, navigation }) {
   const fps = recent.length > 1 ? (recent.length - 1) * 1000 / (last - recent[0]) : NaN;
   console.log(`measured: first frame ${(stats.firstFrame - navigation).toFixed(0)} ms after navigation, ` +
               `frame work median ${median.toFixed(2)} ms, ${fps.toFixed(1)} frames/s`);
+  // The pace is ours, not the page's refresh: sixty frames a second.
+  check(fps > 55 && fps < 65, 'the game runs at 60 frames a second');
 }
 
 async function storedTable(page) {

@@ -64,7 +64,7 @@ function check(ok, what) {
 // middle, the colours of the band above the bottom edge (one plain colour
 // behind the logo; sea, sand and palms in the scene), and where the score's
 // yellow digits are at the top right (clouds passing there are white); and
-// the red of the shells left in the magazine at the bottom right.
+// the shells left in the magazine at the bottom right.
 async function picture(page) {
   return page.evaluate(() => {
     const context = document.getElementById('ferrow-canvas').getContext('2d');
@@ -75,10 +75,15 @@ async function picture(page) {
     const band = context.getImageData(0, 430, 640, 40).data;
     const colours = new Set();
     for (let i = 0; i < band.length; i += 4) colours.add((band[i] << 16) | (band[i + 1] << 8) | band[i + 2]);
-    const magazine = context.getImageData(470, 430, 160, 50).data;
+    // The eight shells stand 15 pixels apart; a shell is there when the
+    // middle of its red body is.
     let shells = 0;
-    for (let i = 0; i < magazine.length; i += 4)
-      if (magazine[i] > 180 && magazine[i + 1] < 90 && magazine[i + 2] < 90) ++shells;
+    for (let k = 0; k < 8; ++k) {
+      const body = context.getImageData(492 + 15 * k, 454, 1, 9).data;
+      let red = true;
+      for (let i = 0; i < body.length; i += 4) red = red && body[i] > 180 && body[i + 1] < 90 && body[i + 2] < 90;
+      if (red) ++shells;
+    }
     const top = context.getImageData(508, 0, 132, 40).data;
     let digits = '';
     for (let i = 0; i < top.length; i += 4) digits += top[i] > 200 && top[i + 1] > 140 && top[i + 2] < 110 ? '1' : '0';
@@ -352,6 +357,8 @@ try {
 } catch (e) {
   console.log('FAIL: ' + e.message);
   status = 1;
+  const pages = browser ? await browser.pages().catch(() => []) : [];
+  if (shots && pages.length) await pages[0].screenshot({ path: join(shots, mode + '-failed.png') }).catch(() => {});
 }
 if (problems.length) {
   console.log('FAIL: the page reported problems:\n  ' + problems.join('\n  '));

@@ -29,9 +29,10 @@ start_xvfb() {
 }
 
 # wait_for_exit PID: the game's exit status. Ending shows the logo for five
-# seconds first; a game still running after ten is killed.
+# seconds first; a game still running after twenty is killed (a sanitizer
+# build on a busy machine has taken more than ten).
 wait_for_exit() {
-  for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
+  for _ in $(seq 200); do kill -0 "$1" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$1" 2>/dev/null; then
     echo "still running"
     kill -9 "$1"

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "platform/bitmap.h"
+#include "platform/clock.h"
 #include "platform/frame_pacing.h"
+#include "platform/messages.h"
 #include "platform/palette_object.h"
 #include "platform/presentation.h"
 #include "platform/resources.h"
@@ -62,6 +64,23 @@ Surface* CurrentPrimary();
 // The primary is going: forget it and free the palette attached to it.
 void ReleasePrimary(Surface* primary);
 
+// The backend's screen, where flipped pictures are shown. Open: null when
+// the window cannot show them. SetMode: the picture's size where the window
+// does not cover the screen. Prepare: ready for the flip chain. Colours:
+// null for the grey ramp. Convert then Present show a picture; FrameStarts
+// follows the frame pacing's wait.
+struct Screen;
+Screen* OpenScreen(Window* window);
+void CloseScreen(Screen* screen);
+void ScreenSetMode(Screen* screen);
+bool ScreenPrepare(Screen* screen);
+void ScreenSetColours(Screen* screen, const std::array<PALETTEENTRY, 256>* entries);
+bool ScreenConvert(Screen* screen, const IndexedImage& image);
+bool ScreenPresent(Screen* screen);
+void ScreenFrameStarts(Screen* screen);
+// The open display's screen, or null.
+Screen* CurrentScreen();
+
 // The display's view of the window: leaving full-screen for a message box,
 // the Alt+Enter toggle and the pointer's confinement to the image.
 void LeaveFullscreen();
@@ -91,6 +110,19 @@ bool AudioOutputPaused();
 // While locked, fill is not running and does not start.
 void LockAudioOutput();
 void UnlockAudioOutput();
+
+// The backend's events as messages: the next one without waiting (false:
+// none), and the next one however long it takes (false: none can come).
+bool PollEvent(Message* msg);
+bool WaitEvent(Message* msg);
+// A mouse message at a window point, mapped onto the image.
+void MouseMessage(Message* msg, std::uint32_t code, int wx, int wy);
+
+// The backend's time: ticks, fine and coarse monotonic time, calendar
+// seconds and sleep, for when no test has set a clock of its own.
+const Clock& RealClock();
+// The backend's modal box, out of full screen; false where it has none.
+bool ShowBox(const char* text, const char* caption);
 
 // Called when the program stops being the active one.
 void OnDeactivate();

@@ -1,12 +1,12 @@
-#include "platform/clock.h"
-
 #include <SDL.h>
 
 #include <chrono>
 #include <ctime>
 #include <thread>
 
-namespace platform {
+#include "platform/sdl/sdl_internal.h"
+
+namespace platform::internal {
 namespace {
 
 std::uint64_t real_ticks() { return SDL_GetTicks64(); }
@@ -26,17 +26,9 @@ std::int64_t real_calendar_seconds() { return std::int64_t(std::time(nullptr)); 
 void real_sleep(std::uint64_t us) { std::this_thread::sleep_for(std::chrono::microseconds(us)); }
 
 const Clock kRealClock = {real_ticks, real_micros, real_monotonic_seconds, real_calendar_seconds, real_sleep};
-const Clock* g_clock = &kRealClock;
 
 }  // namespace
 
-void SetClock(const Clock* clock) { g_clock = clock ? clock : &kRealClock; }
+const Clock& RealClock() { return kRealClock; }
 
-std::uint32_t GetTickCount() { return std::uint32_t(g_clock->ticks_ms()); }
-std::uint64_t Micros() { return g_clock->micros(); }
-std::int64_t MonotonicSeconds() { return g_clock->monotonic_seconds(); }
-std::int64_t CalendarSeconds() { return g_clock->calendar_seconds(); }
-void Sleep(std::uint32_t ms) { g_clock->sleep_micros(std::uint64_t(ms) * 1000); }
-void SleepMicros(std::uint64_t us) { g_clock->sleep_micros(us); }
-
-}  // namespace platform
+}  // namespace platform::internal

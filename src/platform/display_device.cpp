@@ -1,21 +1,18 @@
 #include "platform/display_device.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
 
 #include "platform/clock.h"
 #include "platform/fault_injection.h"
-#include "platform/sdl/sdl_internal.h"
-#include "platform/presentation.h"
-#include "platform/sdl/screen_output.h"
+#include "platform/internal.h"
 
 namespace platform {
 
 struct DirectDraw::Impl {
     Window* window = nullptr;
-    internal::ScreenOutput output;
+    internal::Screen* screen = nullptr;
 };
 
 namespace {
@@ -45,6 +42,10 @@ void log_frame() {
     if (g_frame_log) std::fprintf(g_frame_log, "%llu\n", (unsigned long long)Micros());
 }
 
+void set_colours(const Palette* palette) {
+    if (g_display) internal::ScreenSetColours(g_display->screen, palette ? &palette->entries() : nullptr);
+}
+
 }  // namespace
 
 void FailNextDisplayStep(DisplayStep step) { g_fail[int(step)] = true; }
@@ -60,13 +61,14 @@ void CloseFrameLog() {
 namespace internal {
 
 Surface* CurrentPrimary() { return g_primary; }
+Screen* CurrentScreen() { return g_display ? g_display->screen : nullptr; }
 
 void ReleasePrimary(Surface* primary) {
     if (primary != g_primary) return;
     g_primary = nullptr;
     if (g_primary_palette) g_primary_palette->Release();
     g_primary_palette = nullptr;
-    if (g_display) g_display->output.SetColours(nullptr);
+    set_colours(nullptr);
 }
 
 void OnDeactivate() {
@@ -75,74 +77,16 @@ void OnDeactivate() {
     if (g_primary) g_primary->MarkLost();
 }
 
-void LeaveFullscreen() {
-    Window* w = CurrentWindow();
-    if (w && w->sdl && (SDL_GetWindowFlags(w->sdl) & SDL_WINDOW_FULLSCREEN)) SDL_SetWindowFullscreen(w->sdl, 0);
-    if (w && w->sdl) SDL_SetWindowMouseRect(w->sdl, nullptr);
-}
-
-void ToggleFullscreen() {
-    Window* w = CurrentWindow();
-    if (!w || !w->sdl) return;
-    if (SDL_GetWindowFlags(w->sdl) & SDL_WINDOW_FULLSCREEN) {
-        // Back in the middle of the screen the game filled, not the first one.
-        const int display = std::max(SDL_GetWindowDisplayIndex(w->sdl), 0);
-        SDL_SetWindowFullscreen(w->sdl, 0);
-        SDL_SetWindowSize(w->sdl, kImageWidth, kImageHeight);
-        SDL_SetWindowPosition(w->sdl, SDL_WINDOWPOS_CENTERED_DISPLAY(display), SDL_WINDOWPOS_CENTERED_DISPLAY(display));
-    } else {
-        EnterFullscreen(w->sdl);
-    }
-    UpdatePointerConfinement();
-}
-
-void UpdatePointerConfinement() {
-    Window* w = CurrentWindow();
-    if (!w || !w->sdl || !g_display) return;
-    int ww = 0, wh = 0, ow = 0, oh = 0;
-    SDL_GetWindowSize(w->sdl, &ww, &wh);
-    g_display->output.OutputSize(&ow, &oh);
-    const ViewRect v = ImageRectInWindow(ww, wh, ow, oh);
-    SDL_Rect r{v.x, v.y, v.w, v.h};
-    SDL_SetWindowMouseRect(w->sdl, &r);
-}
-
-void WindowToImage(int wx, int wy, int* ix, int* iy) {
-    Window* w = CurrentWindow();
-    int ww = kImageWidth, wh = kImageHeight, ow = kImageWidth, oh = kImageHeight;
-    if (w && w->sdl) {
-        SDL_GetWindowSize(w->sdl, &ww, &wh);
-        ow = ww;
-        oh = wh;
-    }
-    if (g_display) g_display->output.OutputSize(&ow, &oh);
-    WindowPointToImage(ww, wh, ow, oh, wx, wy, ix, iy);
-}
-
-void InvalidateBars() {
-    if (g_display) g_display->output.InvalidateBars();
-}
-
 }  // namespace internal
 
 HRESULT DirectDrawCreate(Window* window, DirectDraw** out) {
     *out = nullptr;
-    if (take_failure(DisplayStep::Create) || !window || !window->sdl) return DDERR_GENERIC;
-    auto* impl = new DirectDraw::Impl;
-    impl->window = window;
-    if (!impl->output.Open(window->sdl)) {
-        delete impl;
-        return DDERR_GENERIC;
-    }
-    // A renderer may have made the window anew, and without a window manager
-    // the new one lies where the window was before it covered the screen.
-    if (impl->output.UsesRenderer() && (SDL_GetWindowFlags(window->sdl) & SDL_WINDOW_FULLSCREEN)) {
-        SDL_SetWindowFullscreen(window->sdl, 0);
-        internal::EnterFullscreen(window->sdl);
-    }
-    if (std::getenv("FERROW_VERBOSE")) std::fprintf(stderr, "ferrow: picture shown through %s\n", impl->output.Description().c_str());
-    g_display = impl;
-    *out = new DirectDraw(impl);
+    if (take_failure(DisplayStep::Create) || !window) return DDERR_GENERIC;
+    internal::Screen* screen = internal::OpenScreen(window);
+    if (!screen) return DDERR_GENERIC;
+    g_display = new DirectDraw::Impl{window, screen};
+    set_colours(nullptr);
+    *out = new DirectDraw(g_display);
     return DD_OK;
 }
 
@@ -157,8 +101,7 @@ HRESULT DirectDraw::SetCooperativeLevel(Window* window) {
 HRESULT DirectDraw::SetDisplayMode(int width, int height, int bits) {
     if (take_failure(DisplayStep::DisplayMode)) return DDERR_GENERIC;
     if (width != kImageWidth || height != kImageHeight || bits != 8) return DDERR_INVALIDPARAMS;
-    SDL_Window* w = impl_->window->sdl;
-    if (!(SDL_GetWindowFlags(w) & SDL_WINDOW_FULLSCREEN)) SDL_SetWindowSize(w, width, height);
+    internal::ScreenSetMode(impl_->screen);
     internal::UpdatePointerConfinement();
     return DD_OK;
 }
@@ -166,7 +109,7 @@ HRESULT DirectDraw::SetDisplayMode(int width, int height, int bits) {
 HRESULT DirectDraw::CreatePrimarySurface(Surface** primary) {
     *primary = nullptr;
     if (take_failure(DisplayStep::PrimarySurface) || g_primary) return DDERR_GENERIC;
-    if (!impl_->output.PrepareTarget()) return DDERR_GENERIC;
+    if (!internal::ScreenPrepare(impl_->screen)) return DDERR_GENERIC;
     auto p = std::make_unique<Surface::Impl>();
     p->primary = true;
     g_primary = new Surface(std::move(p));
@@ -176,7 +119,7 @@ HRESULT DirectDraw::CreatePrimarySurface(Surface** primary) {
         if (CreateOffscreenSurface(kImageWidth, kImageHeight, &back) != DD_OK) back = nullptr;
     }
     g_primary->impl()->back = back;
-    impl_->output.SetColours(g_primary_palette ? &g_primary_palette->entries() : nullptr);
+    set_colours(g_primary_palette);
     g_pacer.Reset();
     *primary = g_primary;
     return DD_OK;
@@ -206,7 +149,7 @@ HRESULT DirectDraw::FlipToGDISurface() {
 }
 
 unsigned long DirectDraw::Release() {
-    impl_->output.Close();
+    internal::CloseScreen(impl_->screen);
     if (g_display == impl_) g_display = nullptr;
     delete impl_;
     delete this;
@@ -224,22 +167,23 @@ HRESULT Surface::SetPalette(Palette* palette) {
     if (!impl_->primary) return DDERR_GENERIC;
     g_primary_palette = palette;
     if (palette) internal::SetSharedColours(palette->entries());
-    if (g_display) g_display->output.SetColours(palette ? &palette->entries() : nullptr);
+    set_colours(palette);
     return DD_OK;
 }
 
 HRESULT ConvertBackBuffer() {
     if (!g_primary || !g_primary->impl()->back || !g_display) return DDERR_GENERIC;
-    return g_display->output.Convert(*g_primary->impl()->back->impl()->plain) ? DD_OK : DDERR_GENERIC;
+    return internal::ScreenConvert(g_display->screen, *g_primary->impl()->back->impl()->plain) ? DD_OK : DDERR_GENERIC;
 }
 
 HRESULT Surface::Flip() {
     if (!impl_->primary || !impl_->back || !g_display) return DDERR_GENERIC;
     if (take_failure(DisplayStep::Flip)) return DDERR_GENERIC;
-    if (!g_display->output.Convert(*impl_->back->impl()->plain)) return DDERR_GENERIC;
-    if (!g_display->output.Present()) return DDERR_GENERIC;
+    if (!internal::ScreenConvert(g_display->screen, *impl_->back->impl()->plain)) return DDERR_GENERIC;
+    if (!internal::ScreenPresent(g_display->screen)) return DDERR_GENERIC;
     g_pacer.Wait();
     log_frame();
+    internal::ScreenFrameStarts(g_display->screen);
     return DD_OK;
 }
 

@@ -1,14 +1,10 @@
 #include "platform/messages.h"
 
-#include "platform/sdl/sdl_internal.h"
 #include "platform/keys.h"
+#include "platform/sdl/sdl_internal.h"
 
 namespace platform {
 namespace {
-
-const MessageSource* g_source = nullptr;
-bool g_quit_posted = false;
-int g_quit_code = 0;
 
 void set_active(Window* w, bool active, Message* msg) {
     if (w->active == active) return;
@@ -19,12 +15,6 @@ void set_active(Window* w, bool active, Message* msg) {
     msg->wparam = active ? 1 : 0;
 }
 
-void mouse(Message* msg, std::uint32_t code, int wx, int wy) {
-    int x = 0, y = 0;
-    internal::WindowToImage(wx, wy, &x, &y);
-    msg->message = code;
-    msg->lparam = MakeLParam(x, y);
-}
 
 // One SDL event as a message; false for events the game has no message for.
 bool translate(const SDL_Event& e, Message* msg) {
@@ -53,12 +43,12 @@ bool translate(const SDL_Event& e, Message* msg) {
                 default: break;
             }
             return msg->message != WM_NULL;
-        case SDL_MOUSEMOTION: mouse(msg, WM_MOUSEMOVE, e.motion.x, e.motion.y); return true;
+        case SDL_MOUSEMOTION: internal::MouseMessage(msg, WM_MOUSEMOVE, e.motion.x, e.motion.y); return true;
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP: {
             const bool down = e.type == SDL_MOUSEBUTTONDOWN;
-            if (e.button.button == SDL_BUTTON_LEFT) mouse(msg, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, e.button.x, e.button.y);
-            else if (e.button.button == SDL_BUTTON_RIGHT) mouse(msg, down ? WM_RBUTTONDOWN : WM_RBUTTONUP, e.button.x, e.button.y);
+            if (e.button.button == SDL_BUTTON_LEFT) internal::MouseMessage(msg, down ? WM_LBUTTONDOWN : WM_LBUTTONUP, e.button.x, e.button.y);
+            else if (e.button.button == SDL_BUTTON_RIGHT) internal::MouseMessage(msg, down ? WM_RBUTTONDOWN : WM_RBUTTONUP, e.button.x, e.button.y);
             else return false;
             return true;
         }
@@ -84,60 +74,25 @@ bool translate(const SDL_Event& e, Message* msg) {
     }
 }
 
-bool quit_message(Message* msg) {
-    if (!g_quit_posted) return false;
-    *msg = Message{};
-    msg->window = internal::CurrentWindow();
-    msg->message = WM_QUIT;
-    msg->wparam = std::uintptr_t(g_quit_code);
-    return true;
-}
+}  // namespace
 
-bool events_peek(Message* msg) {
+namespace internal {
+
+bool PollEvent(Message* msg) {
     SDL_Event e;
     while (SDL_PollEvent(&e))
         if (translate(e, msg)) return true;
     return false;
 }
 
-bool events_wait(Message* msg) {
+bool WaitEvent(Message* msg) {
     SDL_Event e;
     while (SDL_WaitEvent(&e))
         if (translate(e, msg)) return true;
     return false;
 }
 
-}  // namespace
-
-void SetMessageSource(const MessageSource* source) { g_source = source; }
-
-void ResetQuit() {
-    g_quit_posted = false;
-    g_quit_code = 0;
-}
-
-void PostQuitMessage(int code) {
-    if (g_quit_posted) return;
-    g_quit_posted = true;
-    g_quit_code = code;
-}
-
-bool PeekMessage(Message* msg) {
-    if (quit_message(msg)) return true;
-    return g_source ? g_source->peek(msg) : events_peek(msg);
-}
-
-bool GetMessage(Message* msg) {
-    if (quit_message(msg)) return false;
-    const bool got = g_source ? g_source->wait(msg) : events_wait(msg);
-    if (!got) {
-        // No more events can come (video gone): end as if asked to.
-        *msg = Message{};
-        msg->message = WM_QUIT;
-        return false;
-    }
-    return true;
-}
+}  // namespace internal
 
 void PumpEvents() {
     if (SDL_WasInit(SDL_INIT_VIDEO)) SDL_PumpEvents();

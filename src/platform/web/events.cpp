@@ -8,9 +8,6 @@
 namespace platform {
 namespace {
 
-const MessageSource* g_source = nullptr;
-bool g_quit_posted = false;
-int g_quit_code = 0;
 bool g_video_gone = false;
 
 void set_active(Window* w, bool active, Message* msg) {
@@ -22,12 +19,6 @@ void set_active(Window* w, bool active, Message* msg) {
     msg->wparam = active ? 1 : 0;
 }
 
-void mouse(Message* msg, std::uint32_t code, int x, int y) {
-    int ix = 0, iy = 0;
-    internal::WindowToImage(x, y, &ix, &iy);
-    msg->message = code;
-    msg->lparam = MakeLParam(ix, iy);
-}
 
 // One page event as a message; false for events the game has no message for.
 bool translate(const std::int32_t e[4], Message* msg) {
@@ -39,12 +30,12 @@ bool translate(const std::int32_t e[4], Message* msg) {
             if (!w) return false;
             set_active(w, e[1] != 0, msg);
             return msg->message != WM_NULL;
-        case internal::kPageMove: mouse(msg, WM_MOUSEMOVE, e[1], e[2]); return true;
+        case internal::kPageMove: internal::MouseMessage(msg, WM_MOUSEMOVE, e[1], e[2]); return true;
         case internal::kPageButtonDown:
-            mouse(msg, e[1] == 0 ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, e[2], e[3]);
+            internal::MouseMessage(msg, e[1] == 0 ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, e[2], e[3]);
             return true;
         case internal::kPageButtonUp:
-            mouse(msg, e[1] == 0 ? WM_LBUTTONUP : WM_RBUTTONUP, e[2], e[3]);
+            internal::MouseMessage(msg, e[1] == 0 ? WM_LBUTTONUP : WM_RBUTTONUP, e[2], e[3]);
             return true;
         case internal::kPageKeyDown:
             // The page sends no key repeats.
@@ -56,16 +47,11 @@ bool translate(const std::int32_t e[4], Message* msg) {
     }
 }
 
-bool quit_message(Message* msg) {
-    if (!g_quit_posted) return false;
-    *msg = Message{};
-    msg->window = internal::CurrentWindow();
-    msg->message = WM_QUIT;
-    msg->wparam = std::uintptr_t(g_quit_code);
-    return true;
-}
+}  // namespace
 
-bool events_peek(Message* msg) {
+namespace internal {
+
+bool PollEvent(Message* msg) {
     std::int32_t e[4];
     while (ferrow_page_next_event(e))
         if (translate(e, msg)) return true;
@@ -74,44 +60,15 @@ bool events_peek(Message* msg) {
 
 // Waiting is sleeping in short steps: the page's events arrive only while
 // the game gives it its turn.
-bool events_wait(Message* msg) {
+bool WaitEvent(Message* msg) {
     for (;;) {
         if (g_video_gone) return false;
-        if (events_peek(msg)) return true;
+        if (PollEvent(msg)) return true;
         emscripten_sleep(10);
     }
 }
 
-}  // namespace
-
-void SetMessageSource(const MessageSource* source) { g_source = source; }
-
-void ResetQuit() {
-    g_quit_posted = false;
-    g_quit_code = 0;
-}
-
-void PostQuitMessage(int code) {
-    if (g_quit_posted) return;
-    g_quit_posted = true;
-    g_quit_code = code;
-}
-
-bool PeekMessage(Message* msg) {
-    if (quit_message(msg)) return true;
-    return g_source ? g_source->peek(msg) : events_peek(msg);
-}
-
-bool GetMessage(Message* msg) {
-    if (quit_message(msg)) return false;
-    const bool got = g_source ? g_source->wait(msg) : events_wait(msg);
-    if (!got) {
-        *msg = Message{};
-        msg->message = WM_QUIT;
-        return false;
-    }
-    return true;
-}
+}  // namespace internal
 
 // Events stay queued on the page by themselves; the logo's hold sleeps, which
 // gives the page its turn.

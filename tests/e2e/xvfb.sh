@@ -23,9 +23,11 @@ start_xvfb() {
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp "$@" 3>"$work/display" >/dev/null 2>&1 &
   xvfb=$!
   trap 'eval "${on_exit:-}"; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-  for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+  # A loaded machine has taken more than five seconds to start the server.
+  for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
+  [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
   export DISPLAY=":$(head -n 1 "$work/display")"
-  for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+  for _ in $(seq 300); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
 # wait_for_exit PID: the game's exit status. Ending shows the logo for five

@@ -149,8 +149,7 @@ TEST_P(DrawingEndsTest, DrawingThatEndsTheProgramInTheCountdownOrAtGameOverGoesN
         std::swap(weg, grafikdatenbank.grafikdaten[kBildCountdown]->surface);
     }
     Frames(2);
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::zeichnen-Surface zeigt auf NULL");
+    EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"_layerdaten::zeichnen-Surface zeigt auf NULL"});
     EXPECT_EQ(layerdatenbank.anzahl, 0);
     weg->Release();
 }

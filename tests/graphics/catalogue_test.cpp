@@ -64,7 +64,6 @@ TEST_F(CatalogueTest, ARegistrationThatEndsTheProgramEndsTheCatalogue) {
     basisordnerholen();
     datenordnersetzen("set0");
     grafikkatalog();
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].text, "_grafikdatenbank::setgrafikdaten-Kein Platz fuer weitere Bilder");
+    EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"_grafikdatenbank::setgrafikdaten-Kein Platz fuer weitere Bilder"});
     EXPECT_EQ(grafikdatenbank.anzahl, 0);
 }

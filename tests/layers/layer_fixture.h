@@ -16,8 +16,7 @@ inline void fuellen(int n, int bild, int bis = 300) {
 
 // The one report of a layer that ran out of image slots, and the layers released.
 inline void expectEndedByAFullLayer() {
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
+    EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"_layerdaten::addbild-Bilderanzahl zu groß"});
     EXPECT_EQ(layerdatenbank.anzahl, 0);
 }
 

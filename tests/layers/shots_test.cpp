@@ -136,8 +136,7 @@ TEST_F(ShotTest, MaskReadsOnlyInsideThePictureAndReportsWhatFails) {
     grafikdatenbank.grafikdaten[kBildSauLinks]->surface->FailNext(platform::SurfaceOp::Lock, platform::DDERR_SURFACELOST);
     EXPECT_FALSE(layerdatenbank.schiessen(&grafikdatenbank, 10, 10));
     EXPECT_EQ(layerdatenbank.layerdaten[8], nullptr);
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::mask-surface->Lock-Surface konnte nicht gesperrt werden");
+    EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"_layerdaten::mask-surface->Lock-Surface konnte nicht gesperrt werden"});
 }
 
 TEST_F(ShotTest, PicturesReactAsTheirRowsSay) {

@@ -13,12 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<std::string> BoxTexts() {
-    std::vector<std::string> texts;
-    for (const auto& b : fakes::boxes) texts.push_back(b.text);
-    return texts;
-}
-
 struct BrokenData {
     const char* name;
     const char* picture;  // spoilt in a copy of the data; null: no data at all
@@ -54,7 +48,7 @@ TEST_P(NoPictureTest, NoDataFolderOrABrokenPictureIsReportedByThePicturesName) {
     datenordnersetzen("set0");
     grafikkatalog();
     const std::string picture = c.picture ? c.picture : "wasser256.bmp";
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Konnte Bild nicht laden : " + picture});
+    EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"Konnte Bild nicht laden : " + picture});
     EXPECT_TRUE(programmendet);
     EXPECT_EQ(lpdd, nullptr);
 }
@@ -103,18 +97,14 @@ TEST_P(DisplaySetUpTest, EachFailureNamesItsStepThenTheInitReportAndStartUpGoesN
     platform::SetWindowedStart(c.step >= 0);  // the failed steps in a window, the missing displays full screen
     platform::FailCall(c.refused);
     EXPECT_EQ(WinMain(), 1);
-    if (c.refused) {
-        EXPECT_EQ(platform::FailedOperation(), platform::Operation::EnterFullscreen);
-    }
+    EXPECT_TRUE(!c.refused || platform::FailedOperation() == platform::Operation::EnterFullscreen);
     platform::FailCall(0);
-    const std::vector<std::string> texte = BoxTexts();
+    const std::vector<std::string> texte = fakes::BoxTexts();
     ASSERT_EQ(texte.size(), c.first_box ? 2u : 1u);
     EXPECT_EQ(texte.front(), c.first_box ? c.first_box : texte.back());
     EXPECT_EQ(texte.back(), "Fehler bei DirectDrawInit (id:00)");
     EXPECT_EQ(fakes::boxes.at(0).caption, "Fehlermeldung ");
-    if (c.line) {
-        EXPECT_EQ(fakes::debug_lines.at(0), c.line);
-    }
+    EXPECT_TRUE(!c.line || fakes::debug_lines.at(0) == c.line) << fakes::debug_lines.at(0);
     EXPECT_TRUE(programmendet && lpdd == nullptr && lpddsprimary == nullptr && hauptfenster == nullptr);
     EXPECT_EQ(basisordner[0], 0) << "start-up went on after the report";
     platform::Message msg;
@@ -132,7 +122,7 @@ TEST_P(NoAudioTest, NoAudioDeviceIsReportedBeforeTheGameStarts) {
     else env.Set("SDL_AUDIODRIVER", "keiner");
     platform::SetWindowedStart(true);
     EXPECT_EQ(initfenster(), 1);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Fehler bei DirectSoundInit (id:01)"});
+    EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"Fehler bei DirectSoundInit (id:01)"});
     EXPECT_EQ(fakes::DebugLineContains("Soundfehler CooperativeLevel "), GetParam());
     EXPECT_TRUE(programmendet);
     EXPECT_EQ(basisordner[0], 0) << "start-up went on after the report";
@@ -151,7 +141,7 @@ TEST_F(ShellTest, WithNoSoundTheGameStartsWhereThereIsNoAudioDevice) {
     platform::SetSilentSound(true);
     EXPECT_EQ(initfenster(), 1);
     platform::SetSilentSound(false);
-    EXPECT_TRUE(BoxTexts().empty()) << BoxTexts().at(0);
+    EXPECT_TRUE(fakes::BoxTexts().empty()) << fakes::BoxTexts().at(0);
     EXPECT_FALSE(programmendet);
     EXPECT_NE(soundgeraet, nullptr);
     EXPECT_GT(platform::AudioRate(), 0);

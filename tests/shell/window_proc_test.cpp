@@ -103,7 +103,6 @@ TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryKeepsTheTimeLeftAndAFai
     lpddsprimary->FailNext(SurfaceOp::Restore, DDERR_GENERIC);
     send(WM_ACTIVATEAPP, 0, 1);
     EXPECT_TRUE(fakes::DebugLineContains("Fehler bei Restore Id 0x3d"));
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].text, "fehler bei Restore");
+    EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"fehler bei Restore"});
     EXPECT_EQ(lpdd, nullptr);
 }

@@ -92,9 +92,8 @@ TEST_P(HighscoreSetUpTest, ATextSurfaceThatFailsEndsTheSetUpWithOneReport) {
     if (GetParam()) platform::Surface::FailNextAnywhere(platform::SurfaceOp::Lock, platform::DDERR_GENERIC);
     else platform::FailNextDisplayStep(platform::DisplayStep::OffscreenSurface);
     highscore.init(lpdd, lpddsprimary, lpddsback);
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].text, GetParam() ? "_text::surface-Lock liefert falschen Wert"
-                                               : "Konnte Surface nicht erzeugen->Class Text ");
+    EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{GetParam() ? "_text::surface-Lock liefert falschen Wert"
+                                                          : "Konnte Surface nicht erzeugen->Class Text "});
     // No text keeps a surface made after the shut-down released the rest,
     // and the table's texts neither write, draw nor report any more.
     for (const _text& t : highscore.texte) EXPECT_EQ(t.surface, nullptr);

@@ -4,6 +4,10 @@
 #include "support/shell_fixture.h"
 #include "text/highscore_table.h"
 
+// Row i of a table: its name and score.
+using Zeile = std::pair<std::string, std::int32_t>;
+inline Zeile zeile(const _highscore& h, int i) { return {h.namen[i], h.tabellenpunkte[i]}; }
+
 class TextTest : public ShellTest {
 protected:
     void SetUp() override {

@@ -13,7 +13,6 @@
 #include <cstdlib>
 #include <deque>
 #include <map>
-#include <set>
 #include <sstream>
 
 #include "platform/fault_injection.h"

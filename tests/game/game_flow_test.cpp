@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cstring>
-#include <string>
 
 #include "layers/layer_fixture.h"
 #include "platform/clock.h"

@@ -1,5 +1,4 @@
 #include <cstring>
-#include <string>
 
 #include "platform/bitmap.h"
 #include "platform/files.h"

@@ -3,7 +3,6 @@
 #pragma once
 #include <initializer_list>
 #include <utility>
-#include <vector>
 
 #include "base/random_numbers.h"
 #include "layers/sound_requests.h"

@@ -53,8 +53,7 @@ TEST(SampleConversion, SixteenBitStereoMixedDownATonesPitchKeptAndUnknownFormats
 
     // Unknown formats and rates give nothing.
     const std::vector<std::uint8_t> bytes(64, 0x80);
-    EXPECT_TRUE(ConvertSamples(bytes.data(), bytes.size(), format(24, 1, 22050), 44100, 2).empty());
-    EXPECT_TRUE(ConvertSamples(bytes.data(), bytes.size(), format(8, 3, 22050), 44100, 2).empty());
-    EXPECT_TRUE(ConvertSamples(bytes.data(), bytes.size(), format(8, 1, 999), 44100, 2).empty());
-    EXPECT_TRUE(ConvertSamples(bytes.data(), bytes.size(), format(8, 1, 4000000000u), 44100, 2).empty());
+    for (WAVEFORMATEX f : {format(24, 1, 22050), format(8, 3, 22050), format(8, 1, 999), format(8, 1, 4000000000u)})
+        EXPECT_TRUE(ConvertSamples(bytes.data(), bytes.size(), f, 44100, 2).empty()) << f.wBitsPerSample << " bits "
+            << f.nChannels << " channels " << f.nSamplesPerSec << " Hz";
 }

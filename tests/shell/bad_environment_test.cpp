@@ -1,6 +1,5 @@
 // Start-up where the machine lacks what the game needs: each case ends with a
 // report that names what is missing, and never with a crash.
-#include <fstream>
 
 #include "platform/audio_device.h"
 #include "platform/display_device.h"

@@ -1,5 +1,3 @@
-#include <fstream>
-
 #include "platform/files.h"
 #include "support/scoped_env.h"
 #include "support/shell_fixture.h"

@@ -1,6 +1,5 @@
 // Pictures made in memory for layer tests.
 #pragma once
-#include <cstdint>
 
 #include "support/shell_fixture.h"
 

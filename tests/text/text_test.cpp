@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <vector>
 
 #include "platform/presentation.h"
 #include "text/text_fixture.h"

@@ -105,9 +105,8 @@ TEST_F(GameFlowTest, CountdownThenNinetySecondsEndInExactlyOneEntryAndReloadNeed
     EXPECT_EQ(restzeit, 0);  // game over: no more shots
     EXPECT_EQ(Ticks(), 5);  // at 4, 3, 2, 1 and 0
     Frames(30);
-    EXPECT_EQ(Entries("ZOE"), 1);
-    EXPECT_EQ(spielendeerledigt, 1);
-    EXPECT_EQ(Hud(kSlotHighscore).belegt, 1);
+    // One entry, the game over done and the table shown.
+    EXPECT_EQ(std::tuple(Entries("ZOE"), spielendeerledigt, Hud(kSlotHighscore).belegt), std::tuple(1, 1, 1));
 }
 
 TEST_F(GameFlowTest, GivingUpWithF1EntersNothing) {

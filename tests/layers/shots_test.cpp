@@ -183,8 +183,7 @@ TEST_F(ShotTest, PicturesReactAsTheirRowsSay) {
             continue;
         }
         ASSERT_FALSE(ziffern.empty());
-        EXPECT_EQ(platz(5, ziffern[0]).x, z.x);
-        EXPECT_EQ(platz(5, ziffern[0]).y, z.y - 5);
+        EXPECT_EQ(std::pair(platz(5, ziffern[0]).x, platz(5, ziffern[0]).y), std::pair(double(z.x), double(z.y - 5)));
         if (z.folge == -1) continue;
 
         std::vector<int> folge = lebende(5, z.folge);

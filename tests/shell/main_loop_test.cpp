@@ -35,12 +35,7 @@ bool wait(Message* msg) { return next(msg, true); }
 
 const MessageSource kScripted = {peek, wait};
 
-Message make(std::uint32_t message, std::uintptr_t wparam = 0) {
-    Message m;
-    m.message = message;
-    m.wparam = wparam;
-    return m;
-}
+Message make(std::uint32_t message, std::uintptr_t wparam = 0) { return Message{nullptr, message, wparam, 0}; }
 
 }  // namespace
 

@@ -37,9 +37,9 @@ inline Bytes file(const std::vector<Bytes>& chunks, const char* form = "WAVE", c
 
 // The 16 bytes of a format; the block alignment is worked out unless given.
 inline Bytes format(unsigned tag, unsigned channels, std::uint32_t rate, unsigned bits, int align = -1) {
-    const std::uint32_t block = align < 0 ? channels * bits / 8 : unsigned(align);
+    const unsigned block = align < 0 ? channels * bits / 8 : unsigned(align), per_second = rate * channels * bits / 8;
     Bytes b;
-    for (auto [v, n] : {std::pair{tag, 2}, {channels, 2}, {rate, 4}, {rate * channels * bits / 8, 4}, {block, 2}, {bits, 2}})
+    for (auto [v, n] : {std::pair{tag, 2}, {channels, 2}, {rate, 4}, {per_second, 4}, {block, 2}, {bits, 2}})
         put(b, v, n);
     return b;
 }

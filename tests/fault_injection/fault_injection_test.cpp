@@ -1,7 +1,6 @@
-// One scripted session of the whole game, run again with each counted
-// fallible call failing in turn, each in a process of its own: every run ends
-// with the report for that call (or carries on where the game only writes a
-// debug line), without crash, hang or sanitizer report, "hight.dat" whole.
+// One scripted session of the whole game, run again with each counted fallible call failing in turn, each in a process
+// of its own: every run ends with the report for that call (or carries on where the game only writes a debug line),
+// without crash, hang or sanitizer report, "hight.dat" whole.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -54,9 +53,8 @@ void Tippen(int vk) {
     Bilder(4);
 }
 
-// Start-up (in the table, the last player was "AL"), the name ZOE, the
-// countdown, a second of play with eight shots and a reload, game over,
-// Escape.
+// Start-up (in the table, the last player was "AL"), the name ZOE, the countdown, a second of play with eight shots and
+// a reload, game over, Escape.
 void DrehbuchSchreiben() {
     drehbuch.clear();
     drehbuch.push_back(Nachricht(WM_MOUSEMOVE, 0, MakeLParam(320, 240)));
@@ -180,8 +178,7 @@ Ergebnis Auswerten(const Lauf& lauf, int wstatus) {
     return e;
 }
 
-// Runs the given k, two at a time; a child still running after a minute is
-// ended by its alarm.
+// Runs the given k, two at a time; a child still running after a minute is ended by its alarm.
 std::vector<Ergebnis> Laufen(const std::vector<Lauf>& laeufe) {
     std::map<pid_t, const Lauf*> laufend;
     std::vector<Ergebnis> ergebnisse;
@@ -310,9 +307,8 @@ TEST_F(FaultInjectionTest, EveryCountedCallFailingEndsWithItsReportOrCarriesOn) 
     const std::string alt = AlteTabelle();
     const auto anfang = std::chrono::steady_clock::now();
 
-    // The session without a failure: the calls it makes, and the new table.
-    // Two more give the tables the game writes when it could not read the
-    // old one: not opened (the first-start table) or read as empty.
+    // The session without a failure: the calls it makes, and the new table. Two more give the tables the game writes
+    // when it could not read the old one: not opened (the first-start table) or read as empty.
     std::vector<Lauf> vorlaeufe(3);
     for (std::size_t i = 0; i < 3; ++i) vorlaeufe[i].ordner = wurzel / ("vor" + std::to_string(i));
     vorlaeufe[0].tabelle = alt;

@@ -6,8 +6,7 @@
 
 using CatalogueTest = ShellTest;
 
-// Every row of the catalogue, loaded through the game's own readers from the
-// files the generator made.
+// Every row of the catalogue, loaded through the game's own readers from the files the generator made.
 TEST_F(CatalogueTest, EveryPictureLoadsWithItsFrameLayoutAndKey) {
     ASSERT_TRUE(OpenDisplayWithPictures());
     ASSERT_EQ(grafikdatenbank.anzahl, 74);

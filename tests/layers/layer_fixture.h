@@ -1,5 +1,4 @@
-// The display, every picture, the scene's twenty empty layers, and the sounds
-// objects ask for recorded.
+// The display, every picture, the scene's twenty empty layers, and the sounds objects ask for recorded.
 #pragma once
 #include <initializer_list>
 #include <utility>

@@ -32,8 +32,7 @@ TEST(SampleConversion, SixteenBitStereoMixedDownATonesPitchKeptAndUnknownFormats
     EXPECT_EQ(ConvertSamples(pair.data(), pair.size(), format(16, 2, 44100), 44100, 1),
               (std::vector<std::int16_t>{-1000}));
 
-    // One second of 440 Hz at 11025 Hz, played at 48000 Hz: as many rises
-    // through zero, and the peak kept.
+    // One second of 440 Hz at 11025 Hz, played at 48000 Hz: as many rises through zero, and the peak kept.
     std::vector<std::uint8_t> tone;
     for (int i = 0; i < 11025; ++i) {
         const auto v = std::int16_t(std::lround(20000 * std::sin(2 * M_PI * 440 * i / 11025.0)));

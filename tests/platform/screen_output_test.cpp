@@ -1,6 +1,5 @@
-// The window-surface path, on SDL's dummy video driver: the picture doubled
-// into a 1920 x 1080 output between black bars, then only changed rows
-// converted again, until the window is uncovered or resized.
+// The window-surface path, on SDL's dummy video driver: the picture doubled into a 1920 x 1080 output between black
+// bars, then only changed rows converted again, until the window is uncovered or resized.
 #include "platform/sdl/screen_output.h"
 
 #include <gtest/gtest.h>

@@ -15,8 +15,7 @@ struct Script {
 };
 Script script;
 
-// Waiting never comes back empty-handed: it skips "none" entries. A dry
-// queue closes the window so the loop ends.
+// Waiting never comes back empty-handed: it skips "none" entries. A dry queue closes the window so the loop ends.
 bool next(Message* msg, bool waiting) {
     script.calls += waiting ? 'W' : 'P';
     while (waiting && !script.queue.empty() && script.queue.front().message == WM_NULL) script.queue.pop_front();

@@ -1,5 +1,4 @@
-// The sound through the whole start-up and the window procedure, on SDL's
-// dummy video and audio drivers.
+// The sound through the whole start-up and the window procedure, on SDL's dummy video and audio drivers.
 #include <SDL.h>
 
 #include <chrono>
@@ -16,8 +15,7 @@ namespace {
 
 class GameSoundTest : public GameTest {
 protected:
-    // Pushes a focus change as the window system would and lets the window
-    // procedure take it.
+    // Pushes a focus change as the window system would and lets the window procedure take it.
     void focus(bool gained) {
         SDL_Event e{};
         e.type = SDL_WINDOWEVENT;

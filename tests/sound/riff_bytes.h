@@ -19,8 +19,7 @@ inline Bytes plus(Bytes b, const Bytes& more) {
     return b;
 }
 
-// A chunk whose size field says `size` (its real length unless told
-// otherwise), padded to an even length.
+// A chunk whose size field says `size` (its real length unless told otherwise), padded to an even length.
 inline Bytes chunk(const char* id, const Bytes& body, long size = -1) {
     Bytes b(id, id + 4);
     put(b, size < 0 ? std::uint32_t(body.size()) : std::uint32_t(size), 4);

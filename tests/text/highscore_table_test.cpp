@@ -79,8 +79,7 @@ TEST_F(HighscoreTableTest, ResetSavesTheBuiltInTableAndShowsTheBestSeven) {
     EXPECT_TRUE(fakes::boxes.empty());
 }
 
-// A text surface that cannot be made or locked: false for the creation,
-// true for the lock.
+// A text surface that cannot be made or locked: false for the creation, true for the lock.
 class HighscoreSetUpTest : public TextTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(HighscoreSetUpTest, ATextSurfaceThatFailsEndsTheSetUpWithOneReport) {

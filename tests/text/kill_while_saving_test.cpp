@@ -1,6 +1,5 @@
-// The table survives the program being killed while it saves: F2 held saves
-// "hight.dat" every frame, and a kill at any moment leaves either the table
-// before that save or the one after it, byte for byte, never a mixture.
+// The table survives the program being killed while it saves: F2 held saves "hight.dat" every frame, and a kill at any
+// moment leaves either the table before that save or the one after it, byte for byte, never a mixture.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>

@@ -1,5 +1,4 @@
-// The display with every picture loaded, a fresh highscore table, and an
-// empty current folder for "hight.dat".
+// The display with every picture loaded, a fresh highscore table, and an empty current folder for "hight.dat".
 #pragma once
 #include "support/shell_fixture.h"
 #include "text/highscore_table.h"

@@ -356,7 +356,6 @@ TEST_F(FaultInjectionTest, EveryCountedCallFailingEndsWithItsReportOrCarriesOn) 
     }
     EXPECT_EQ(fehlschlaege, 0);
 
-    // What was run.
     std::printf("N = %lu counted calls; %zu runs (every call of a kind, or %zu of it spread evenly), %.1f s\nk run:", n,
                 ks.size(), je, std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count());
     for (unsigned long k : ks) std::printf(" %lu %s", k, OperationName(Operation(ohne.ops[k - 1] - 'A')));

@@ -197,6 +197,5 @@ TEST_F(SoundSlotTest, EngineRunsWhileABoatIsSeenAndEmptySlotsAreSilent) {
     EXPECT_TRUE(soundspielen(soundpuffer[kSoundSchuss]));
     motorgeraeusch(true);
     programmendet = false;
-    EXPECT_EQ(soundstatus(soundpuffer[kSoundSchuss]), 0u);
-    EXPECT_EQ(soundstatus(motor), 0u);
+    EXPECT_EQ(std::pair(soundstatus(soundpuffer[kSoundSchuss]), soundstatus(motor)), std::pair(0u, 0u));
 }

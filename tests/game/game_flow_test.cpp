@@ -102,8 +102,7 @@ TEST_F(GameFlowTest, CountdownThenNinetySecondsEndInExactlyOneEntryAndReloadNeed
     punkte = 4321;  // a score the table keeps
     played.clear();
     Seconds(90);
-    EXPECT_EQ(restzeit, 0);  // game over: no more shots
-    EXPECT_EQ(Ticks(), 5);  // at 4, 3, 2, 1 and 0
+    EXPECT_EQ(std::pair(restzeit, Ticks()), std::pair(0, 5));  // game over (no more shots), ticks at 4, 3, 2, 1 and 0
     Frames(30);
     // One entry, the game over done and the table shown.
     EXPECT_EQ(std::tuple(Entries("ZOE"), spielendeerledigt, Hud(kSlotHighscore).belegt), std::tuple(1, 1, 1));

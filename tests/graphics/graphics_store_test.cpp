@@ -70,8 +70,8 @@ TEST_F(GraphicsStoreTest, PicturesAreNumberedByRegistrationAndFilesWinOverResour
     // A second load builds every surface anew and reads the key again.
     write_picture("eins.bmp", 5, 3, 100, 7);
     ASSERT_EQ(store_.loadgrafikdaten(), 0);
-    EXPECT_EQ(store_.grafikdaten[0]->keyfarbe & 0xFF, 7u);
-    EXPECT_EQ(pixel(store_.grafikdaten[0]->surface, 0, 0), 7);
+    EXPECT_EQ(std::pair(store_.grafikdaten[0]->keyfarbe & 0xFF, unsigned(pixel(store_.grafikdaten[0]->surface, 0, 0))),
+              std::pair(7u, 7u));
 
     store_.freigeben();
     store_.freigeben();  // empty: nothing happens

@@ -37,8 +37,7 @@ const std::uint32_t kSchleife = DSBSTATUS_PLAYING | DSBSTATUS_LOOPING;
 
 TEST_F(GameSoundTest, StartsWithBothLoopsAndAShotIsHeardUntilTheProgramEnds) {
     ASSERT_NO_FATAL_FAILURE(StartGame());
-    EXPECT_EQ(soundstatus(soundpuffer[kSoundMeer]), kSchleife);
-    EXPECT_EQ(soundstatus(soundpuffer[kSoundMelodie]), kSchleife);
+    for (int n : {kSoundMeer, kSoundMelodie}) EXPECT_EQ(soundstatus(soundpuffer[n]), kSchleife) << n;
     for (int n : {kSoundSchuss, kSoundLeer, kSoundNachladen, kSoundMotor})
         EXPECT_EQ(soundstatus(soundpuffer[n]), 0u) << n;
 

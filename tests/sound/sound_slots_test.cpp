@@ -187,8 +187,7 @@ TEST_F(SoundSlotTest, EngineRunsWhileABoatIsSeenAndEmptySlotsAreSilent) {
     motorgeraeusch(false);
     EXPECT_EQ(soundstatus(nullptr), 0u);
     soundstoppen(nullptr);
-    EXPECT_TRUE(soundspielen(nullptr));
-    EXPECT_TRUE(soundschleife(nullptr));
+    EXPECT_TRUE(soundspielen(nullptr) && soundschleife(nullptr));
     soundpuffer[kSoundMotor] = motor;
 
     // Once the program is ending no sound starts.

@@ -17,8 +17,7 @@ TEST(Pictures, FontLettersFitTheirAdvanceTheSpaceIsBlankAndGenerationRepeatsByte
     for (const PictureFile& p : pictures) {
         EXPECT_TRUE(names.insert(p.name).second) << p.name << " twice";
         if (p.name != "font256.bmp" && p.name != "font1256.bmp") continue;
-        // Wider than the 15-pixel advance, a letter would overdraw its
-        // neighbour; cell 26 is the space.
+        // Wider than the 15-pixel advance, a letter would overdraw its neighbour; cell 26 is the space.
         for (int k = 0; k < 27; ++k) {
             int left = 19, right = -1;
             for (int y = 0; y < 20; ++y)

@@ -1,7 +1,6 @@
-// One scripted session of the whole game, run again with each counted
-// fallible call failing in turn, each in a process of its own: every run ends
-// with the report for that call (or carries on where the game only writes a
-// debug line), without crash, hang or sanitizer report, "hight.dat" whole.
+// One scripted session of the whole game, run again with each counted fallible call failing in turn, each in a process
+// of its own: every run ends with the report for that call (or carries on where the game only writes a debug line),
+// without crash, hang or sanitizer report, "hight.dat" whole.
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -13,7 +12,6 @@
 #include <cstdlib>
 #include <deque>
 #include <map>
-#include <set>
 #include <sstream>
 
 #include "platform/fault_injection.h"
@@ -55,9 +53,8 @@ void Tippen(int vk) {
     Bilder(4);
 }
 
-// Start-up (in the table, the last player was "AL"), the name ZOE, the
-// countdown, a second of play with eight shots and a reload, game over,
-// Escape.
+// Start-up (in the table, the last player was "AL"), the name ZOE, the countdown, a second of play with eight shots and
+// a reload, game over, Escape.
 void DrehbuchSchreiben() {
     drehbuch.clear();
     drehbuch.push_back(Nachricht(WM_MOUSEMOVE, 0, MakeLParam(320, 240)));
@@ -181,8 +178,7 @@ Ergebnis Auswerten(const Lauf& lauf, int wstatus) {
     return e;
 }
 
-// Runs the given k, two at a time; a child still running after a minute is
-// ended by its alarm.
+// Runs the given k, two at a time; a child still running after a minute is ended by its alarm.
 std::vector<Ergebnis> Laufen(const std::vector<Lauf>& laeufe) {
     std::map<pid_t, const Lauf*> laufend;
     std::vector<Ergebnis> ergebnisse;
@@ -217,7 +213,7 @@ std::string Box(const std::string& text) { return text + "|Fehlermeldung "; }
 
 // A failed step of the display set-up: its debug line, then the one report.
 bool Einrichtung(const Ergebnis& e, const char* schritt) {
-    return e.boxes == std::vector<std::string>{kId00} && e.steps == std::vector<std::string>{schritt};
+    return e.boxes == fakes::Lines{kId00} && e.steps == fakes::Lines{schritt};
 }
 
 bool EinerVon(const Ergebnis& e, std::initializer_list<const char*> texte) {
@@ -242,7 +238,7 @@ std::string Berichte(Operation op, const Ergebnis& e) {
         case Operation::PrimarySurface: gut = Einrichtung(e, "Fehler bei DirectDrawInit->CreatePrimarySurface"); break;
         case Operation::BackBuffer: gut = Einrichtung(e, "Fehler bei DirectDrawInit->CreateBackPuffer"); break;
         case Operation::CreatePalette:
-            gut = e.boxes == std::vector<std::string>{Box("Palette konnte nicht geladen werden"), kId00};
+            gut = e.boxes == fakes::Lines{Box("Palette konnte nicht geladen werden"), kId00};
             break;
         case Operation::OffscreenSurface:
             // The back buffer is one too, made with the primary.
@@ -253,7 +249,7 @@ std::string Berichte(Operation op, const Ergebnis& e) {
         case Operation::Blt:
             // A text's letter reports twice: the letter, then the text.
             gut = EinerVon(e, {"_layerdaten::zeichen-ddrval!=DD_OK", "_text::zeichen-ddrval!=DD_OK"}) ||
-                  e.boxes == std::vector<std::string>{Box("_text::schreiben->BltFast liefert nicht DD_OK"),
+                  e.boxes == fakes::Lines{Box("_text::schreiben->BltFast liefert nicht DD_OK"),
                                                       Box("_text::zeichen-ddrval!=DD_OK")};
             break;
         case Operation::SurfaceLock:
@@ -295,11 +291,8 @@ std::vector<unsigned long> Auswahl(const std::string& ops, std::size_t je) {
     for (std::size_t i = 0; i < ops.size(); ++i) nach_art[ops[i]].push_back(i + 1);
     std::vector<unsigned long> ks;
     for (const auto& [art, alle] : nach_art) {
-        if (alle.size() <= je) {
-            ks.insert(ks.end(), alle.begin(), alle.end());
-            continue;
-        }
-        for (std::size_t i = 0; i < je; ++i) ks.push_back(alle[i * (alle.size() - 1) / (je - 1)]);
+        if (alle.size() <= je) ks.insert(ks.end(), alle.begin(), alle.end());
+        else for (std::size_t i = 0; i < je; ++i) ks.push_back(alle[i * (alle.size() - 1) / (je - 1)]);
     }
     std::sort(ks.begin(), ks.end());
     return ks;
@@ -314,9 +307,8 @@ TEST_F(FaultInjectionTest, EveryCountedCallFailingEndsWithItsReportOrCarriesOn) 
     const std::string alt = AlteTabelle();
     const auto anfang = std::chrono::steady_clock::now();
 
-    // The session without a failure: the calls it makes, and the new table.
-    // Two more give the tables the game writes when it could not read the
-    // old one: not opened (the first-start table) or read as empty.
+    // The session without a failure: the calls it makes, and the new table. Two more give the tables the game writes
+    // when it could not read the old one: not opened (the first-start table) or read as empty.
     std::vector<Lauf> vorlaeufe(3);
     for (std::size_t i = 0; i < 3; ++i) vorlaeufe[i].ordner = wurzel / ("vor" + std::to_string(i));
     vorlaeufe[0].tabelle = alt;
@@ -325,9 +317,7 @@ TEST_F(FaultInjectionTest, EveryCountedCallFailingEndsWithItsReportOrCarriesOn) 
     std::vector<Ergebnis> vor = Laufen(vorlaeufe);
     std::sort(vor.begin(), vor.end(), [](const Ergebnis& a, const Ergebnis& b) { return a.ops.size() > b.ops.size(); });
     const Ergebnis& ohne = vor[0];
-    ASSERT_EQ(ohne.fehler, "");
-    ASSERT_EQ(ohne.status, 0);
-    ASSERT_TRUE(ohne.escape && ohne.boxes.empty());
+    ASSERT_EQ(std::tuple(ohne.fehler, ohne.status, ohne.escape, ohne.boxes.size()), std::tuple("", 0, true, 0u));
     ASSERT_NE(ohne.tabelle, alt) << "the session should save a new table";
     const unsigned long n = ohne.calls;
     ASSERT_EQ(ohne.ops.size(), n);
@@ -366,7 +356,6 @@ TEST_F(FaultInjectionTest, EveryCountedCallFailingEndsWithItsReportOrCarriesOn) 
     }
     EXPECT_EQ(fehlschlaege, 0);
 
-    // What was run.
     std::printf("N = %lu counted calls; %zu runs (every call of a kind, or %zu of it spread evenly), %.1f s\nk run:", n,
                 ks.size(), je, std::chrono::duration<double>(std::chrono::steady_clock::now() - anfang).count());
     for (unsigned long k : ks) std::printf(" %lu %s", k, OperationName(Operation(ohne.ops[k - 1] - 'A')));

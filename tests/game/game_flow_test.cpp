@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <cstring>
-#include <string>
 
 #include "layers/layer_fixture.h"
 #include "platform/clock.h"
@@ -103,12 +102,10 @@ TEST_F(GameFlowTest, CountdownThenNinetySecondsEndInExactlyOneEntryAndReloadNeed
     punkte = 4321;  // a score the table keeps
     played.clear();
     Seconds(90);
-    EXPECT_EQ(restzeit, 0);  // game over: no more shots
-    EXPECT_EQ(Ticks(), 5);  // at 4, 3, 2, 1 and 0
+    EXPECT_EQ(std::pair(restzeit, Ticks()), std::pair(0, 5));  // game over (no more shots), ticks at 4, 3, 2, 1 and 0
     Frames(30);
-    EXPECT_EQ(Entries("ZOE"), 1);
-    EXPECT_EQ(spielendeerledigt, 1);
-    EXPECT_EQ(Hud(kSlotHighscore).belegt, 1);
+    // One entry, the game over done and the table shown.
+    EXPECT_EQ(std::tuple(Entries("ZOE"), spielendeerledigt, Hud(kSlotHighscore).belegt), std::tuple(1, 1, 1));
 }
 
 TEST_F(GameFlowTest, GivingUpWithF1EntersNothing) {
@@ -149,8 +146,7 @@ TEST_P(DrawingEndsTest, DrawingThatEndsTheProgramInTheCountdownOrAtGameOverGoesN
         std::swap(weg, grafikdatenbank.grafikdaten[kBildCountdown]->surface);
     }
     Frames(2);
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::zeichnen-Surface zeigt auf NULL");
+    EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"_layerdaten::zeichnen-Surface zeigt auf NULL"});
     EXPECT_EQ(layerdatenbank.anzahl, 0);
     weg->Release();
 }

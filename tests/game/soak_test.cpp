@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <map>
 #include <random>
-#include <set>
 
 #include "layers/digit_displays.h"
 #include "platform/keys.h"

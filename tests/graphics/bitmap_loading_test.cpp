@@ -1,8 +1,6 @@
 // Bitmaps onto surfaces and the palettes of resources and files, against
 // files made here whose colour tables differ from the game palette.
 #include <cstring>
-#include <string>
-#include <vector>
 
 #include "bmp_writer.h"
 #include "graphics/bitmap_loading.h"
@@ -101,8 +99,7 @@ TEST_F(BitmapLoadingTest, FileColoursMapOntoTheGamePaletteAndTheSourceRectangleI
     // A one-pixel source rectangle fills the whole surface.
     Surface* one = NewSurface(3, 3);
     EXPECT_EQ(ddcopybitmap(one, b, 1, 0, 1, 1), DD_OK);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 3; ++x) EXPECT_EQ(pixel(one, x, y), 192);
+    EXPECT_EQ(pixels(one).p, std::vector<std::uint8_t>(9, 192));
     EXPECT_EQ(ddcopybitmap(nullptr, b, 0, 0, 0, 0), E_FAIL);
     EXPECT_EQ(ddcopybitmap(one, nullptr, 0, 0, 0, 0), E_FAIL);
     DeleteBitmap(b);

@@ -3,6 +3,8 @@
 #include "support/test_pictures.h"
 
 using testbilder::back_pixel;
+using testbilder::back_pixels;
+using Werte = std::vector<int>;
 
 namespace {
 
@@ -42,9 +44,7 @@ TEST_F(LayerDrawingTest, ClippingAtTheViewEdges) {
     EXPECT_TRUE(a.blitx == 0 && a.blity == 100 && a.rechteck.left == 10 && a.rechteck.right == 32);
     EXPECT_EQ(b.blitx, -1);
     EXPECT_TRUE(c.blitx == 639 && c.rechteck.right - c.rechteck.left == 1);
-    EXPECT_EQ(back_pixel(639, 0), 10);
-    EXPECT_EQ(back_pixel(21, 100), 10);
-    EXPECT_EQ(back_pixel(22, 100), 192);
+    EXPECT_EQ(back_pixels({{639, 0}, {21, 100}, {22, 100}}), (Werte{10, 10, 192}));
 
     // View at (100, 0): a 60-wide frame 2 at world x 80 and at 700.
     const int b60 = testbilder::add(store_, 60, 60, 3);
@@ -55,8 +55,7 @@ TEST_F(LayerDrawingTest, ClippingAtTheViewEdges) {
     layer_.zeichnen(&store_);
     EXPECT_TRUE(d.blitx == 0 && d.rechteck.left == 20);
     EXPECT_TRUE(e.blitx == 600 && e.rechteck.right == 40);
-    EXPECT_EQ(back_pixel(0, 0), 12);
-    EXPECT_EQ(back_pixel(639, 259), 12);
+    EXPECT_EQ(back_pixels({{0, 0}, {639, 259}}), (Werte{12, 12}));
 }
 
 TEST_F(LayerDrawingTest, KeyedPicturesLeaveTheirKeyOutAndAnimationHoldsEachFrameForDelayPlusOneDraws) {
@@ -69,22 +68,19 @@ TEST_F(LayerDrawingTest, KeyedPicturesLeaveTheirKeyOutAndAnimationHoldsEachFrame
         layer_.zeichnen(&store_);
         frames.push_back(10 * fast.actualframe + slow.actualframe);
     }
-    EXPECT_EQ(frames, (std::vector<int>{10, 20, 0, 11, 21, 1, 11, 22}));
-    EXPECT_EQ(back_pixel(10, 10), 10);   // opaque: its corner pixel too
-    EXPECT_EQ(back_pixel(20, 10), 192);  // keyed: the corner (the key) is left out
-    EXPECT_EQ(back_pixel(21, 10), 10);
-    EXPECT_EQ(back_pixel(23, 13), 10);
-    EXPECT_EQ(back_pixel(24, 13), 192);
+    EXPECT_EQ(frames, (Werte{10, 20, 0, 11, 21, 1, 11, 22}));
+    // The opaque picture's corner pixel is drawn; the keyed one's (the key) is left out.
+    EXPECT_EQ(back_pixels({{10, 10}, {20, 10}, {21, 10}, {23, 13}, {24, 13}}), (Werte{10, 192, 10, 10, 192}));
 }
 
 TEST_F(LayerDrawingTest, BoatsInViewRunTheEngine) {
     while (store_.anzahl < kBildMotorbootRechts) testbilder::add(store_, 1, 1, 1);
     Bildplatz& boat = Show(testbilder::add(store_, 92, 64, 6, true, 4), 100, 100);
     layer_.zeichnen(&store_);
-    EXPECT_EQ(layer_.motorlaeuft, 1);
+    const int imBild = layer_.motorlaeuft;
     boat.x = 2000;  // out of view
     layer_.zeichnen(&store_);
-    EXPECT_EQ(layer_.motorlaeuft, 0);
+    EXPECT_EQ(std::pair(imBild, layer_.motorlaeuft), std::pair(1, 0));
 }
 
 TEST_F(LayerDrawingTest, FailuresAreReportedAndOutOfRangeFramesAreClamped) {
@@ -98,8 +94,7 @@ TEST_F(LayerDrawingTest, FailuresAreReportedAndOutOfRangeFramesAreClamped) {
 
     lpddsback->FailNext(platform::SurfaceOp::Blt, platform::DDERR_SURFACELOST);
     EXPECT_TRUE(layer_.zeichnen(&store_));
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::zeichen-ddrval!=DD_OK");
+    EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"_layerdaten::zeichen-ddrval!=DD_OK"});
     EXPECT_TRUE(fakes::DebugLineContains("Fehler bei bild Nr.: 0"));
     EXPECT_TRUE(fakes::DebugLineContains("\nDDRVAL="));
 
@@ -134,9 +129,7 @@ TEST_F(LayerDatabaseTest, LayersAreMadeInOrderAndDrawnBackToFront) {
     db.addbild(2, red, 5, 5);
     lpddsback->ColorFill(192);
     EXPECT_FALSE(db.allezeichnen(&store));
-    EXPECT_EQ(back_pixel(0, 0), 11);  // layer 0 alone
-    EXPECT_EQ(back_pixel(5, 5), 10);  // layer 2 over layer 0
-    EXPECT_EQ(back_pixel(25, 25), 192);
+    EXPECT_EQ(back_pixels({{0, 0}, {5, 5}, {25, 25}}), (Werte{11, 10, 192}));  // layer 0 alone, layer 2 over it
 
     EXPECT_TRUE(db.zeichnen(&store, 3));
     EXPECT_EQ(fakes::boxes.back().text, "_layerdatenbank::zeichnen-layer inst nicht vorhanden");

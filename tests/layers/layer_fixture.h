@@ -1,9 +1,7 @@
-// The display, every picture, the scene's twenty empty layers, and the sounds
-// objects ask for recorded.
+// The display, every picture, the scene's twenty empty layers, and the sounds objects ask for recorded.
 #pragma once
 #include <initializer_list>
 #include <utility>
-#include <vector>
 
 #include "base/random_numbers.h"
 #include "layers/sound_requests.h"
@@ -16,8 +14,7 @@ inline void fuellen(int n, int bild, int bis = 300) {
 
 // The one report of a layer that ran out of image slots, and the layers released.
 inline void expectEndedByAFullLayer() {
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].text, "_layerdaten::addbild-Bilderanzahl zu groß");
+    EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"_layerdaten::addbild-Bilderanzahl zu groß"});
     EXPECT_EQ(layerdatenbank.anzahl, 0);
 }
 

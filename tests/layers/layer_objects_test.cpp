@@ -8,8 +8,7 @@ using ObjectTest = LayerTest;
 TEST_F(ObjectTest, LifeEndsTheObjectAndACasingLandsWithTwoSplashesAndOneSound) {
     const int huelse = neu(kLayerHuelsen, kBildHuelse, 100, 200, {{lebensdauer, 27}});
     schritte(kLayerHuelsen, 26);
-    EXPECT_TRUE(objekt(kLayerHuelsen, huelse).aktiv);
-    EXPECT_TRUE(sounds().empty());
+    EXPECT_TRUE(objekt(kLayerHuelsen, huelse).aktiv && sounds().empty());
     layer(kLayerHuelsen).bewegen();
     EXPECT_FALSE(objekt(kLayerHuelsen, huelse).aktiv);
     EXPECT_EQ(sounds(), std::vector<int>{kSoundHuelse});
@@ -62,8 +61,7 @@ TEST_F(ObjectTest, ArcsCirclesAndSwingsFollowTheirPaths) {
     // 12 frames: 30 degrees a turn, every third step; frame 8 at angle 0.
     const int k = neu(6, kBildSegelboot, 500, 300, {{bahn, 2}});
     schritte(6, 9);
-    EXPECT_EQ(platz(6, k).winkel, 90);
-    EXPECT_EQ(platz(6, k).actualframe, 11);
+    EXPECT_EQ(std::pair(platz(6, k).winkel, platz(6, k).actualframe), std::pair(90, 11));
 
     // 30 frames: 12 degrees a step; the 81st step turns every swing back.
     const int s = neu(7, kBildWolkeGross, 500, 0, {{bahn, 3}});
@@ -113,8 +111,7 @@ TEST_F(ObjectTest, TwoHundredObjectsFillALayerAndEndedRecordsAreReusedLowestFirs
     layer(4).beenden(7);
     layer(4).beenden(3);
     EXPECT_EQ(neu(4, kBildLeuchtturm, 5, 6), 3);
-    EXPECT_EQ(objekt(4, 3).instanz, 3);  // the lowest hidden slot
-    EXPECT_EQ(platz(4, 3).bild, kBildLeuchtturm);
+    EXPECT_EQ(std::pair(objekt(4, 3).instanz, platz(4, 3).bild), std::pair(3, kBildLeuchtturm));  // lowest hidden slot
     EXPECT_EQ(neu(4, kBildLeuchtturm, 5, 6), 7);
     EXPECT_EQ(neu(4, kBildLeuchtturm, 5, 6), -1);
 }

@@ -28,10 +28,8 @@ protected:
 TEST_F(SceneTest, TheFirstBuildPlacesEverythingAndARebuildRefillsTheSameLayersKeepingTheView) {
     ASSERT_EQ(layerdatenbank.anzahl, 20);
     // Objects, and still images (slots that show no object).
-    EXPECT_EQ(live_objects(kLayerInseln), 53);
-    EXPECT_EQ(layer(kLayerInseln).bilderanzahl, 53 + 4);
-    EXPECT_EQ(live_objects(kLayerInselnNah), 37);
-    EXPECT_EQ(layer(kLayerInselnNah).bilderanzahl, 37 + 2);
+    EXPECT_EQ(std::pair(live_objects(kLayerInseln), layer(kLayerInseln).bilderanzahl), std::pair(53, 53 + 4));
+    EXPECT_EQ(std::pair(live_objects(kLayerInselnNah), layer(kLayerInselnNah).bilderanzahl), std::pair(37, 37 + 2));
     ASSERT_EQ(layer(kLayerHud).bilderanzahl, 12);
     for (int slot = 0; slot < 12; ++slot) EXPECT_EQ(layer(kLayerHud).bilder[slot].belegt, slot == 2 ? 1 : 0) << slot;
     EXPECT_EQ(raft_frame(), 4);  // the middle view
@@ -45,8 +43,7 @@ TEST_F(SceneTest, TheFirstBuildPlacesEverythingAndARebuildRefillsTheSameLayersKe
     layerdatenbank.punkteinit = layerdatenbank.zeitinit = 1;
     layerdatenbank.neustart();
     // The score and time digits are made anew in the emptied digit layer.
-    EXPECT_EQ(layerdatenbank.punkteinit, 0);
-    EXPECT_EQ(layerdatenbank.zeitinit, 0);
+    EXPECT_EQ(std::pair(layerdatenbank.punkteinit, layerdatenbank.zeitinit), std::pair(0, 0));
     szeneaufbauen(1);
     EXPECT_EQ(&layer(kLayerInseln), inseln);
     EXPECT_EQ(inseln->scrollx, view);
@@ -64,17 +61,14 @@ TEST_F(SceneTest, ScrollingStopsAtTheReferenceLayersLimitsAndTurnsTheRaft) {
     EXPECT_EQ(raft_frame(), 0);               // turned as far as it goes
     const int counter = layer(kLayerFloss).drehzaehler;
     layerdatenbank.scrolllinks();  // at the limit the whole call does nothing
-    EXPECT_EQ(layer(kLayerInseln).scrollx, -1001);
-    EXPECT_EQ(layer(kLayerFloss).drehzaehler, counter);
+    EXPECT_EQ(std::pair(layer(kLayerInseln).scrollx, layer(kLayerFloss).drehzaehler), std::pair(-1001, counter));
 
     for (int i = 0; i < 300; ++i) layerdatenbank.scrollrechts();
-    EXPECT_EQ(layer(kLayerInseln).scrollx, 1507);
-    EXPECT_EQ(layer(kLayerLeuchtturm).scrollx, 2192);
+    EXPECT_EQ(std::pair(layer(kLayerInseln).scrollx, layer(kLayerLeuchtturm).scrollx), std::pair(1507, 2192));
     EXPECT_EQ(raft_frame(), 8);
 
     for (int i = 0; i < 100; ++i) layerdatenbank.scrollhoch();
-    EXPECT_EQ(layer(kLayerInseln).scrolly, -205);
-    EXPECT_EQ(layer(kLayerHud).scrolly, 0);
+    EXPECT_EQ(std::pair(layer(kLayerInseln).scrolly, layer(kLayerHud).scrolly), std::pair(-205, 0));
     for (int i = 0; i < 100; ++i) layerdatenbank.scrollrunter();
     EXPECT_EQ(layer(kLayerInseln).scrolly, 0);
     // A jolt above the rest position blocks scrolling down until it is gone.

@@ -1,5 +1,4 @@
-// Our BMP reader against hand-made files of every depth it takes, and the
-// files it must refuse.
+// Our BMP reader against hand-made files of every depth it takes, and the files it must refuse.
 #include <gtest/gtest.h>
 
 #include <memory>

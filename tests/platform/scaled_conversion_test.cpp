@@ -57,11 +57,8 @@ void CheckOutput(int out_w, int out_h, int bpp) {
 }  // namespace
 
 TEST(ScaledConversionTest, WholeFactorsOtherSizesAndPixelWidthsMatchTheNearestPixelReference) {
-    CheckOutput(640, 480, 4);    // a window of the image's size
-    CheckOutput(1920, 1080, 4);  // 2x with bars on every side
-    CheckOutput(2000, 1500, 4);  // 3x
-    CheckOutput(2600, 1950, 4);  // 4x
-    CheckOutput(500, 301, 4);    // a window smaller than the image, odd sizes
-    CheckOutput(1920, 1080, 2);
-    CheckOutput(1280, 960, 3);
+    // The image's size, 2x with bars all round, 3x, 4x, smaller at odd sizes; then narrower pixels.
+    for (auto [w, h, bpp] : {std::array{640, 480, 4}, {1920, 1080, 4}, {2000, 1500, 4}, {2600, 1950, 4}, {500, 301, 4},
+                             {1920, 1080, 2}, {1280, 960, 3}})
+        CheckOutput(w, h, bpp);
 }

@@ -1,6 +1,5 @@
-// The window-surface path, on SDL's dummy video driver: the picture doubled
-// into a 1920 x 1080 output between black bars, then only changed rows
-// converted again, until the window is uncovered or resized.
+// The window-surface path, on SDL's dummy video driver: the picture doubled into a 1920 x 1080 output between black
+// bars, then only changed rows converted again, until the window is uncovered or resized.
 #include "platform/sdl/screen_output.h"
 
 #include <gtest/gtest.h>
@@ -62,30 +61,25 @@ TEST_F(ScreenOutputTest, OnlyChangedRowsAreConvertedUntilTheWindowNeedsAll) {
     output_.SetColours(&colours_);
     int w = 0, h = 0;
     output_.OutputSize(&w, &h);
-    EXPECT_EQ(w, 1920);
-    EXPECT_EQ(h, 1080);
+    EXPECT_EQ(std::pair(w, h), std::pair(1920, 1080));
 
     Fill(0, kImageHeight, 40);
     Show();
     for (auto [x, y] : {std::pair{0, 0}, {319, 500}, {1600, 1079}}) EXPECT_EQ(At(x, y), 0u) << "bar at " << x << "," << y;
-    EXPECT_EQ(At(320, 60), Colour(40));
-    EXPECT_EQ(At(1599, 1019), Colour(40));
+    EXPECT_EQ(std::pair(At(320, 60), At(1599, 1019)), std::pair(Colour(40), Colour(40)));
 
     // Image row 100 changes; output rows 260 and 261 show it. A scribble on an unchanged row stays.
     Fill(100, 101, 90);
     Scribble(400, 262);
     Show();
-    EXPECT_EQ(At(321, 260), Colour(90));
-    EXPECT_EQ(At(1599, 261), Colour(90));
-    EXPECT_EQ(At(321, 259), Colour(40));
-    EXPECT_EQ(At(400, 262), 0x555555u);
+    EXPECT_EQ(std::pair(At(321, 260), At(1599, 261)), std::pair(Colour(90), Colour(90)));
+    EXPECT_EQ(std::pair(At(321, 259), At(400, 262)), std::pair(Colour(40), 0x555555u));
 
     // Uncovered: everything is drawn again, bars included.
     Scribble(5, 5);
     output_.InvalidateBars();
     Show();
-    EXPECT_EQ(At(400, 262), Colour(40));
-    EXPECT_EQ(At(5, 5), 0u);
+    EXPECT_EQ(std::pair(At(400, 262), At(5, 5)), std::pair(Colour(40), 0u));
 
     // New colours convert every row.
     colours_[40] = {1, 2, 3, 0};

@@ -1,7 +1,5 @@
 // Copies and fill against a pixel-by-pixel reference, where the fast paths'
 // blocks of sixteen and whole rows end: clipping, odd widths, overlap.
-#include <vector>
-
 #include "support/shell_fixture.h"
 
 using namespace platform;

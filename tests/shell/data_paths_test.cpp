@@ -1,5 +1,3 @@
-#include <fstream>
-
 #include "platform/files.h"
 #include "support/scoped_env.h"
 #include "support/shell_fixture.h"
@@ -46,8 +44,7 @@ TEST_F(DataPathsTest, WithoutDataBelowTheStartFolderTheProgramsOwnIsUsed) {
     const std::string installed_set = "installed-" + std::to_string(::getpid());
     const fs::path beside = exe / "data" / beside_set;
     const fs::path installed = exe / ".." / "share" / "ferrow" / "data" / installed_set;
-    fs::create_directories(beside);
-    fs::create_directories(installed);
+    for (const fs::path& p : {beside, installed}) fs::create_directories(p);
     fs::current_path(folder.path);
     basisordnerholen();
 
@@ -55,6 +52,5 @@ TEST_F(DataPathsTest, WithoutDataBelowTheStartFolderTheProgramsOwnIsUsed) {
     EXPECT_EQ(fs::current_path(), fs::canonical(beside));
     datenordnersetzen(installed_set.c_str());
     EXPECT_EQ(fs::current_path(), fs::canonical(installed));
-    fs::remove_all(beside);
-    fs::remove_all(installed);
+    for (const fs::path& p : {beside, installed}) fs::remove_all(p);
 }

@@ -10,9 +10,8 @@ TEST_F(FatalReportTest, AFailedFlipReleasesOnceAndNothingTouchesTheDisplayAfterw
     FailNextDisplayStep(DisplayStep::Flip);
     seitenumschaltung();
     const char* text = "Fehler bei Seitenumschaltung, Programm wird beendet!";
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].caption, "Fehlermeldung ");
-    EXPECT_EQ(fakes::boxes[0].text, text);
+    EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{text});
+    EXPECT_EQ(fakes::boxes.at(0).caption, "Fehlermeldung ");
     EXPECT_TRUE(fakes::DebugLineContains(text));
     EXPECT_TRUE(programmendet);
     EXPECT_TRUE(lpdd == nullptr && lpddsprimary == nullptr && lpddsback == nullptr);
@@ -28,9 +27,7 @@ TEST_F(FatalReportTest, AFailedFlipReleasesOnceAndNothingTouchesTheDisplayAfterw
     aufraeumen();
     programmaktiv = 0;
     fensterproc(hauptfenster, WM_ACTIVATEAPP, 1, 0);
-    EXPECT_EQ(programmaktiv, 0);
-    EXPECT_EQ(FramesPresented(), frames);
+    EXPECT_EQ(std::pair(programmaktiv, FramesPresented()), std::pair(0, frames));
     Message msg;
-    EXPECT_TRUE(PeekMessage(&msg));
-    EXPECT_EQ(msg.message, WM_QUIT);
+    EXPECT_TRUE(PeekMessage(&msg) && msg.message == WM_QUIT);
 }

@@ -15,8 +15,7 @@ struct Script {
 };
 Script script;
 
-// Waiting never comes back empty-handed: it skips "none" entries. A dry
-// queue closes the window so the loop ends.
+// Waiting never comes back empty-handed: it skips "none" entries. A dry queue closes the window so the loop ends.
 bool next(Message* msg, bool waiting) {
     script.calls += waiting ? 'W' : 'P';
     while (waiting && !script.queue.empty() && script.queue.front().message == WM_NULL) script.queue.pop_front();
@@ -35,12 +34,7 @@ bool wait(Message* msg) { return next(msg, true); }
 
 const MessageSource kScripted = {peek, wait};
 
-Message make(std::uint32_t message, std::uintptr_t wparam = 0) {
-    Message m;
-    m.message = message;
-    m.wparam = wparam;
-    return m;
-}
+Message make(std::uint32_t message, std::uintptr_t wparam = 0) { return Message{nullptr, message, wparam, 0}; }
 
 }  // namespace
 

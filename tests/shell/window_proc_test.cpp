@@ -40,8 +40,7 @@ TEST_F(WindowProcTest, EachPressShootsOnceWhileTimeIsLeftAndReloadsOnceEvenWitho
     EXPECT_EQ(schuesse, 6);
     send(WM_LBUTTONUP);
     send(WM_LBUTTONDOWN, MakeLParam(5, 6));
-    EXPECT_EQ(schuesse, 5);
-    EXPECT_EQ(huelsen.ereignissanzahl, 3);
+    EXPECT_EQ(std::pair(schuesse, huelsen.ereignissanzahl), std::pair(5, 3));
 
     restzeit = -1;
     schuesse = 0;
@@ -60,8 +59,7 @@ TEST_F(WindowProcTest, ShutDownRunsOnceForEscapeF12AndCloseAndOtherKeysDoNothing
     ASSERT_TRUE(OpenDisplay());
     send(WM_KEYDOWN, 0, VK_SPACE);
     send(WM_KEYDOWN, 0, 'A');
-    EXPECT_FALSE(beendigunglaeuft);
-    EXPECT_NE(lpdd, nullptr);
+    EXPECT_TRUE(!beendigunglaeuft && lpdd != nullptr);
 
     schuesse = 3;
     restzeit = 10;
@@ -96,14 +94,12 @@ TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryKeepsTheTimeLeftAndAFai
     EXPECT_TRUE(fakes::boxes.empty());
     EXPECT_EQ(lpddsprimary->IsLost(), DD_OK);
     EXPECT_NE(grafikdatenbank.grafikdaten[kBildLeuchtturm]->keyfarbe, 0u) << "pictures were not reloaded";
-    EXPECT_EQ(zeitlimit, 42);
-    EXPECT_EQ(startzeit, std::int32_t(platform::MonotonicSeconds()));
+    EXPECT_EQ(std::pair(zeitlimit, startzeit), std::pair(42, std::int32_t(platform::MonotonicSeconds())));
 
     lpddsprimary->MarkLost();
     lpddsprimary->FailNext(SurfaceOp::Restore, DDERR_GENERIC);
     send(WM_ACTIVATEAPP, 0, 1);
     EXPECT_TRUE(fakes::DebugLineContains("Fehler bei Restore Id 0x3d"));
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].text, "fehler bei Restore");
+    EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"fehler bei Restore"});
     EXPECT_EQ(lpdd, nullptr);
 }

@@ -1,5 +1,4 @@
-// The sound through the whole start-up and the window procedure, on SDL's
-// dummy video and audio drivers.
+// The sound through the whole start-up and the window procedure, on SDL's dummy video and audio drivers.
 #include <SDL.h>
 
 #include <chrono>
@@ -16,8 +15,7 @@ namespace {
 
 class GameSoundTest : public GameTest {
 protected:
-    // Pushes a focus change as the window system would and lets the window
-    // procedure take it.
+    // Pushes a focus change as the window system would and lets the window procedure take it.
     void focus(bool gained) {
         SDL_Event e{};
         e.type = SDL_WINDOWEVENT;
@@ -39,8 +37,7 @@ const std::uint32_t kSchleife = DSBSTATUS_PLAYING | DSBSTATUS_LOOPING;
 
 TEST_F(GameSoundTest, StartsWithBothLoopsAndAShotIsHeardUntilTheProgramEnds) {
     ASSERT_NO_FATAL_FAILURE(StartGame());
-    EXPECT_EQ(soundstatus(soundpuffer[kSoundMeer]), kSchleife);
-    EXPECT_EQ(soundstatus(soundpuffer[kSoundMelodie]), kSchleife);
+    for (int n : {kSoundMeer, kSoundMelodie}) EXPECT_EQ(soundstatus(soundpuffer[n]), kSchleife) << n;
     for (int n : {kSoundSchuss, kSoundLeer, kSoundNachladen, kSoundMotor})
         EXPECT_EQ(soundstatus(soundpuffer[n]), 0u) << n;
 

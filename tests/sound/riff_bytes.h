@@ -19,8 +19,7 @@ inline Bytes plus(Bytes b, const Bytes& more) {
     return b;
 }
 
-// A chunk whose size field says `size` (its real length unless told
-// otherwise), padded to an even length.
+// A chunk whose size field says `size` (its real length unless told otherwise), padded to an even length.
 inline Bytes chunk(const char* id, const Bytes& body, long size = -1) {
     Bytes b(id, id + 4);
     put(b, size < 0 ? std::uint32_t(body.size()) : std::uint32_t(size), 4);
@@ -37,13 +36,10 @@ inline Bytes file(const std::vector<Bytes>& chunks, const char* form = "WAVE", c
 
 // The 16 bytes of a format; the block alignment is worked out unless given.
 inline Bytes format(unsigned tag, unsigned channels, std::uint32_t rate, unsigned bits, int align = -1) {
+    const unsigned block = align < 0 ? channels * bits / 8 : unsigned(align), per_second = rate * channels * bits / 8;
     Bytes b;
-    put(b, tag, 2);
-    put(b, channels, 2);
-    put(b, rate, 4);
-    put(b, rate * channels * bits / 8, 4);
-    put(b, align < 0 ? channels * bits / 8 : unsigned(align), 2);
-    put(b, bits, 2);
+    for (auto [v, n] : {std::pair{tag, 2}, {channels, 2}, {rate, 4}, {per_second, 4}, {block, 2}, {bits, 2}})
+        put(b, v, n);
     return b;
 }
 

@@ -187,8 +187,7 @@ TEST_F(SoundSlotTest, EngineRunsWhileABoatIsSeenAndEmptySlotsAreSilent) {
     motorgeraeusch(false);
     EXPECT_EQ(soundstatus(nullptr), 0u);
     soundstoppen(nullptr);
-    EXPECT_TRUE(soundspielen(nullptr));
-    EXPECT_TRUE(soundschleife(nullptr));
+    EXPECT_TRUE(soundspielen(nullptr) && soundschleife(nullptr));
     soundpuffer[kSoundMotor] = motor;
 
     // Once the program is ending no sound starts.
@@ -197,6 +196,5 @@ TEST_F(SoundSlotTest, EngineRunsWhileABoatIsSeenAndEmptySlotsAreSilent) {
     EXPECT_TRUE(soundspielen(soundpuffer[kSoundSchuss]));
     motorgeraeusch(true);
     programmendet = false;
-    EXPECT_EQ(soundstatus(soundpuffer[kSoundSchuss]), 0u);
-    EXPECT_EQ(soundstatus(motor), 0u);
+    EXPECT_EQ(std::pair(soundstatus(soundpuffer[kSoundSchuss]), soundstatus(motor)), std::pair(0u, 0u));
 }

@@ -53,6 +53,15 @@ inline void Uninstall() {
     platform::SetKeyStateSource(nullptr);
 }
 
+using Lines = std::vector<std::string>;
+
+// The texts of the boxes shown, in order.
+inline Lines BoxTexts() {
+    Lines texts;
+    for (const Box& b : boxes) texts.push_back(b.text);
+    return texts;
+}
+
 inline bool DebugLineContains(const std::string& part) {
     for (const auto& line : debug_lines)
         if (line.find(part) != std::string::npos) return true;

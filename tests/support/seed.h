@@ -1,5 +1,4 @@
-// The seed of a random test: FERROW_SEED when set, so a failure can be run
-// again, else a fresh one; printed either way.
+// The seed of a random test: FERROW_SEED when set, so a failure can be run again, else a fresh one; printed either way.
 #pragma once
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,5 @@
 // Pictures made in memory for layer tests.
 #pragma once
-#include <cstdint>
 
 #include "support/shell_fixture.h"
 
@@ -34,5 +33,10 @@ inline int add(_grafikdatenbank& store, int fw, int fh, int frames, bool animier
 }
 
 inline std::uint8_t back_pixel(int x, int y) { return pixel(lpddsback, x, y); }
+inline std::vector<int> back_pixels(std::initializer_list<std::pair<int, int>> punkte) {
+    std::vector<int> p;
+    for (auto [x, y] : punkte) p.push_back(back_pixel(x, y));
+    return p;
+}
 
 }  // namespace testbilder

@@ -86,23 +86,19 @@ TEST_F(HighscoreFileTest, ShortAndOverlongContentIsReadSafely) {
     for (int zeile = 0; zeile < 6; ++zeile) kurz[std::size_t(34 * zeile + 29)] = 0;
     anlegen("hight.dat", kurz);
     ASSERT_EQ(highscore.laden(), 0);
-    EXPECT_STREQ(highscore.namen[5], std::string(29, 'k').c_str());
     EXPECT_EQ(highscore.tabellenpunkte[4], 0x6B6B6B6B);
-    EXPECT_EQ(highscore.tabellenpunkte[5], 10);
-    EXPECT_STREQ(highscore.namen[6], "Rudi");
-    EXPECT_EQ(highscore.tabellenpunkte[6], 50);
+    EXPECT_EQ(zeile(highscore, 5), Zeile(std::string(29, 'k'), 10));
+    EXPECT_EQ(zeile(highscore, 6), Zeile("Rudi", 50));
 
     // A file ending inside row 5's name, then inside its score: the bytes read land, the rest is kept.
     std::strcpy(highscore.namen[5], "Flinki-Flinki-Flinki");
     highscore.tabellenpunkte[5] = 0x44332211;
     anlegen("hight.dat", kurz.substr(0, 185));
     ASSERT_EQ(highscore.laden(), 0);
-    EXPECT_EQ(std::string(highscore.namen[5]), std::string(15, 'k') + "linki");
-    EXPECT_EQ(highscore.tabellenpunkte[5], 0x44332211);
+    EXPECT_EQ(zeile(highscore, 5), Zeile(std::string(15, 'k') + "linki", 0x44332211));
     anlegen("hight.dat", kurz + "\x01\x02");
     ASSERT_EQ(highscore.laden(), 0);
-    EXPECT_EQ(highscore.tabellenpunkte[5], 0x44330201);
-    EXPECT_STREQ(highscore.namen[6], "Rudi");
+    EXPECT_EQ(std::pair(highscore.tabellenpunkte[5], zeile(highscore, 6)), std::pair(0x44330201, Zeile("Rudi", 50)));
 
     // A name filling its whole field ends within it.
     std::string lang = kErststart;

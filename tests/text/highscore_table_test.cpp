@@ -25,17 +25,14 @@ TEST_F(HighscoreTableTest, ResultsAreRankedAndReplaceTheWorstEntry) {
     highscore.erststarttabelle();
     spielende(320, "ANNA");
     EXPECT_EQ(highscore.rang[7], 6);
-    EXPECT_STREQ(highscore.namen[5], "ANNA");
-    EXPECT_EQ(highscore.tabellenpunkte[5], 320);
+    EXPECT_EQ(zeile(highscore, 5), Zeile("ANNA", 320));
     EXPECT_STREQ(highscore.punktetext[5], "10");  // the texts show the table as it was
 
     // Of equal scores the earlier row ranks higher; the player below them all.
     const std::int32_t gleich[8] = {1, 2, 100, 3, 4, 100, 5, 100};
     std::copy(gleich, gleich + 8, highscore.tabellenpunkte);
     highscore.auswerten();
-    EXPECT_EQ(highscore.rang[2], 7);
-    EXPECT_EQ(highscore.rang[5], 6);
-    EXPECT_EQ(highscore.rang[7], 5);
+    EXPECT_EQ((std::vector<int>{highscore.rang[2], highscore.rang[5], highscore.rang[7]}), (std::vector<int>{7, 6, 5}));
 
     // Whatever the scores, the places are a permutation ordering them.
     std::mt19937 zufall(TestSeed());
@@ -47,11 +44,9 @@ TEST_F(HighscoreTableTest, ResultsAreRankedAndReplaceTheWorstEntry) {
         for (int i = 0; i < 8; ++i) {
             ASSERT_TRUE(highscore.rang[i] >= 0 && highscore.rang[i] < 8);
             belegt[highscore.rang[i]] = true;
-            for (int j = 0; j < 8; ++j) {
-                if (vorher.tabellenpunkte[i] > vorher.tabellenpunkte[j]) {
-                    ASSERT_GT(highscore.rang[i], highscore.rang[j]);
-                }
-            }
+            for (int j = 0; j < 8; ++j)
+                ASSERT_TRUE(vorher.tabellenpunkte[i] <= vorher.tabellenpunkte[j] ||
+                            highscore.rang[i] > highscore.rang[j]) << "rows " << i << " and " << j;
         }
         ASSERT_TRUE(std::all_of(belegt, belegt + 8, [](bool b) { return b; }));
     }
@@ -84,17 +79,15 @@ TEST_F(HighscoreTableTest, ResetSavesTheBuiltInTableAndShowsTheBestSeven) {
     EXPECT_TRUE(fakes::boxes.empty());
 }
 
-// A text surface that cannot be made or locked: false for the creation,
-// true for the lock.
+// A text surface that cannot be made or locked: false for the creation, true for the lock.
 class HighscoreSetUpTest : public TextTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(HighscoreSetUpTest, ATextSurfaceThatFailsEndsTheSetUpWithOneReport) {
     if (GetParam()) platform::Surface::FailNextAnywhere(platform::SurfaceOp::Lock, platform::DDERR_GENERIC);
     else platform::FailNextDisplayStep(platform::DisplayStep::OffscreenSurface);
     highscore.init(lpdd, lpddsprimary, lpddsback);
-    ASSERT_EQ(fakes::boxes.size(), 1u);
-    EXPECT_EQ(fakes::boxes[0].text, GetParam() ? "_text::surface-Lock liefert falschen Wert"
-                                               : "Konnte Surface nicht erzeugen->Class Text ");
+    EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{GetParam() ? "_text::surface-Lock liefert falschen Wert"
+                                                          : "Konnte Surface nicht erzeugen->Class Text "});
     // No text keeps a surface made after the shut-down released the rest,
     // and the table's texts neither write, draw nor report any more.
     for (const _text& t : highscore.texte) EXPECT_EQ(t.surface, nullptr);

@@ -1,6 +1,5 @@
-// The table survives the program being killed while it saves: F2 held saves
-// "hight.dat" every frame, and a kill at any moment leaves either the table
-// before that save or the one after it, byte for byte, never a mixture.
+// The table survives the program being killed while it saves: F2 held saves "hight.dat" every frame, and a kill at any
+// moment leaves either the table before that save or the one after it, byte for byte, never a mixture.
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -90,8 +89,7 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
     std::mt19937 zufall(seed);
     int alte = 0, neue = 0, saves = 0, reste = 0;
     int auftraege[2], meldungen[2];
-    ASSERT_EQ(pipe(auftraege), 0);
-    ASSERT_EQ(pipe(meldungen), 0);
+    ASSERT_TRUE(pipe(auftraege) == 0 && pipe(meldungen) == 0);
     const pid_t spiel = fork();
     ASSERT_GE(spiel, 0);
     if (spiel == 0) {
@@ -114,8 +112,7 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
     } ende{auftraege[1], meldungen[0], spiel};
     auto naechste = [&] {
         int zahl = kAbgebrochen;
-        if (read(meldungen[0], &zahl, sizeof zahl) != ssize_t(sizeof zahl)) return kAbgebrochen;
-        return zahl;
+        return read(meldungen[0], &zahl, sizeof zahl) == ssize_t(sizeof zahl) ? zahl : kAbgebrochen;
     };
 
     for (int runde = 0; runde < kRunden; ++runde) {
@@ -133,14 +130,10 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
         saves += fertig + 1;
 
         const std::string inhalt = lesen(datei);
-        if (inhalt == Muster(fertig)) {
-            ++alte;
-        } else if (inhalt == Muster(fertig + 1)) {
-            ++neue;
-        } else {
-            ADD_FAILURE() << "round " << runde << " (seed " << seed << "): after save " << fertig
-                          << " the file holds " << inhalt.size() << " bytes of neither table";
-        }
+        if (inhalt == Muster(fertig)) ++alte;
+        else if (inhalt == Muster(fertig + 1)) ++neue;
+        else ADD_FAILURE() << "round " << runde << " (seed " << seed << "): after save " << fertig << " the file holds "
+                           << inhalt.size() << " bytes of neither table";
         // A save cut short leaves its unfinished file beside the table.
         reste += fs::exists(datei.parent_path() / ("hight.dat.neu" + std::to_string(kopie)));
     }
@@ -153,8 +146,7 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
         ASSERT_GE(z, 0) << "the last saving copy ended by itself";
     }
     kill(kopie, SIGKILL);
-    while (naechste() >= 0) {
-    }
+    while (naechste() >= 0) continue;
     int uebrig = 0;
     for (const auto& e : fs::directory_iterator(datei.parent_path()))
         uebrig += e.path().filename().string().rfind("hight.dat.neu", 0) == 0;

@@ -1,8 +1,11 @@
-// The display with every picture loaded, a fresh highscore table, and an
-// empty current folder for "hight.dat".
+// The display with every picture loaded, a fresh highscore table, and an empty current folder for "hight.dat".
 #pragma once
 #include "support/shell_fixture.h"
 #include "text/highscore_table.h"
+
+// Row i of a table: its name and score.
+using Zeile = std::pair<std::string, std::int32_t>;
+inline Zeile zeile(const _highscore& h, int i) { return {h.namen[i], h.tabellenpunkte[i]}; }
 
 class TextTest : public ShellTest {
 protected:

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <vector>
 
 #include "platform/presentation.h"
 #include "text/text_fixture.h"
@@ -55,11 +54,9 @@ TEST_F(TextSurfaceTest, CharactersComeFromTheirCellsAndLinesBreakAtLessThan) {
     // blank cell, digits and colon from the sign row, "<" back to x on the next line.
     EXPECT_EQ(text.schreiben("a[Z 0:<b", 5, 2), 8);
     Bild b(340, 41);
-    b.zelle(5, 2, 0, 0);
-    b.zelle(35, 2, 0, 25);
-    b.zelle(65, 2, 21, 3);
-    b.zelle(80, 2, 21, 13);
-    b.zelle(5, 17, 0, 1);
+    for (auto [x, y, top, nummer] :
+         {std::array{5, 2, 0, 0}, {35, 2, 0, 25}, {65, 2, 21, 3}, {80, 2, 21, 13}, {5, 17, 0, 1}})
+        b.zelle(x, y, top, nummer);
     vergleichen(b);
 
     // Rebuilt pictures (after the display was restored) are picked up.

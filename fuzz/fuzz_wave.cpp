@@ -22,7 +22,7 @@ void mix() {
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     harness::Start();
-    if (initdirectsound(hauptfenster) != 0) harness::Fault("no sound device on the dummy driver");
+    if (initdirectsound(harness::Window()) != 0) harness::Fault("no sound device on the dummy driver");
     // Mixing here pauses the device for good: the callback thread never
     // competes with the target's own mixing.
     mix();

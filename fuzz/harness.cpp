@@ -66,6 +66,8 @@ void OpenDisplay() {
     if (!hauptfenster || initdirectdraw(hauptfenster) != 0) Fault("no display on the dummy driver");
 }
 
+platform::Window* Window() { return hauptfenster; }
+
 bool TakeReport() {
     const bool was = g_reported;
     g_reported = false;

@@ -7,6 +7,10 @@
 #include <cstdint>
 #include <string>
 
+namespace platform {
+class Window;
+}
+
 namespace harness {
 
 // Dummy drivers, report and debug-line hooks, the input folder; once, from
@@ -16,6 +20,8 @@ void Start();
 // The window and the display as the game sets them up; a display left over
 // is released first, the window kept. Aborts when they cannot be had.
 void OpenDisplay();
+// The window OpenDisplay made, for the sound set-up.
+platform::Window* Window();
 
 // Whether a fatal report came since the last call; clears the record and the
 // ending state it set, so the next input starts as the first did. A report

@@ -61,6 +61,9 @@ void spielschritt() {
         if (spielendeerledigt == 0) {
             highscore.tabellenpunkte[_highscore::kSpieler] = punkte;
             highscore.auswerten();
+            // Stored at once: a browser tab is closed without the Escape path,
+            // and a result must not wait for the program's end to be kept.
+            highscore.schreiben();
             spielendeerledigt = 1;
         }
         highscore.zeigen();

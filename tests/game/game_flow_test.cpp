@@ -106,6 +106,10 @@ TEST_F(GameFlowTest, CountdownThenNinetySecondsEndInExactlyOneEntryAndReloadNeed
     Frames(30);
     // One entry, the game over done and the table shown.
     EXPECT_EQ(std::tuple(Entries("ZOE"), spielendeerledigt, Hud(kSlotHighscore).belegt), std::tuple(1, 1, 1));
+    // and the file holds it before the program ends.
+    std::memset(highscore.namen, 0, sizeof highscore.namen);
+    ASSERT_EQ(highscore.laden(), 0);
+    EXPECT_EQ(Entries("ZOE"), 1);
 }
 
 TEST_F(GameFlowTest, GivingUpWithF1EntersNothing) {

@@ -321,17 +321,24 @@ async function play() {
   }
 }
 
+// The page hidden, or its window's focus lost (how: 'hidden' or 'blurred'),
+// or back in front; answers the page's time of it.
+function setAway(page, how, yes) {
+  return page.evaluate((how, yes) => {
+    if (how === 'blurred') {
+      window.dispatchEvent(new Event(yes ? 'blur' : 'focus'));
+    } else {
+      Object.defineProperty(document, 'visibilityState', { value: yes ? 'hidden' : 'visible', configurable: true });
+      document.dispatchEvent(new Event('visibilitychange'));
+    }
+    return performance.now();
+  }, how, yes);
+}
+
 // Hidden, or with its window's focus lost, the page runs no frames and its
 // sound output is paused; back in front both go on.
 async function inactivePageRests(page, how) {
-  const away = (yes) => page.evaluate((how, yes) => {
-    if (how === 'blurred') {
-      window.dispatchEvent(new Event(yes ? 'blur' : 'focus'));
-      return;
-    }
-    Object.defineProperty(document, 'visibilityState', { value: yes ? 'hidden' : 'visible', configurable: true });
-    document.dispatchEvent(new Event('visibilitychange'));
-  }, how, yes);
+  const away = (yes) => setAway(page, how, yes);
   const state = () => page.evaluate(() => ({
     lastFrame: window.ferrowStats.times[window.ferrowStats.times.length - 1],
     sound: Ferrow.audio ? (Ferrow.audio.paused ? 'paused ' : 'playing ') + Ferrow.audio.context.state : 'none',
@@ -437,14 +444,9 @@ async function fastClockGame() {
   await page.waitForFunction(() => ferrowPlay.start > 0, { timeout: 5000, polling: 50 });
   await sleep(2000);
 
-  const hide = (hidden) => page.evaluate((hidden) => {
-    Object.defineProperty(document, 'visibilityState', { value: hidden ? 'hidden' : 'visible', configurable: true });
-    document.dispatchEvent(new Event('visibilitychange'));
-    return performance.now();
-  }, hidden);
-  const hiddenAt = await hide(true);
+  const hiddenAt = await setAway(page, 'hidden', true);
   await sleep(1000);
-  const hidden = ((await hide(false)) - hiddenAt) / 1000;
+  const hidden = ((await setAway(page, 'hidden', false)) - hiddenAt) / 1000;
 
   await page.waitForFunction(() => ferrowPlay.end > 0, { timeout: 15000, polling: 50 });
   check(true, 'the time runs out and the table is shown');

@@ -31,6 +31,19 @@
     else if (document.documentElement.requestFullscreen)
       document.documentElement.requestFullscreen().catch(function() {});
   };
+  // In full screen the browser takes Escape to leave it, and the first
+  // Escape would never end the game. Where the page may keep the key, the
+  // game gets it as on the desktop, and holding it down leaves full screen;
+  // once the game is over Escape is the browser's again.
+  var gameOver = false;
+  function keepEscape() {
+    var keys = navigator.keyboard;
+    if (!keys || !keys.lock) return;
+    if (document.fullscreenElement && !gameOver) keys.lock(['Escape']).catch(function() {});
+    else keys.unlock();
+  }
+  document.addEventListener('fullscreenchange', keepEscape);
+
   if (!document.fullscreenEnabled) fullscreenButton.hidden = true;
   fullscreenButton.addEventListener('click', function() {
     fullscreenButton.blur();
@@ -46,6 +59,8 @@
   });
 
   window.ferrowGameEnded = function() {
+    gameOver = true;
+    keepEscape();
     againButton.style.display = 'block';
   };
   againButton.addEventListener('click', function() {

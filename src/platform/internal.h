@@ -58,11 +58,18 @@ const std::array<PALETTEENTRY, 256>& SharedColours();
 void SetSharedColours(const std::array<PALETTEENTRY, 256>& entries);
 
 // The window the display works on, and its primary surface (null if none).
+// A window becomes current when the backend has made it, active or not.
 Window* CurrentWindow();
-void SetCurrentWindow(Window* window);
+void SetCurrentWindow(Window* window, bool active);
 Surface* CurrentPrimary();
 // The primary is going: forget it and free the palette attached to it.
 void ReleasePrimary(Surface* primary);
+// The current window became the active one or stopped being it: sound and
+// the display follow, and msg becomes the WM_ACTIVATEAPP that tells the
+// game. False, and msg untouched, when nothing changed.
+bool SetWindowActive(bool active, Message* msg);
+// The backend's handles of a window no longer current, and the window.
+void FreeWindow(Window* window);
 
 // The backend's screen, where flipped pictures are shown. Open: null when
 // the window cannot show them. SetMode: the picture's size where the window

@@ -24,15 +24,11 @@ std::array<PALETTEENTRY, 256> grey_ramp() {
 }
 
 std::array<PALETTEENTRY, 256> g_colours = grey_ramp();
-Window* g_window = nullptr;
 
 }  // namespace
 
 const std::array<PALETTEENTRY, 256>& SharedColours() { return g_colours; }
 void SetSharedColours(const std::array<PALETTEENTRY, 256>& entries) { g_colours = entries; }
-
-Window* CurrentWindow() { return g_window; }
-void SetCurrentWindow(Window* window) { g_window = window; }
 
 }  // namespace internal
 }  // namespace platform

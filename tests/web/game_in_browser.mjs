@@ -2,10 +2,15 @@
 // console errors, shows the logo and then the scene, takes a typed name,
 // runs the countdown, counts a shot in the score digits, and after Escape
 // keeps the table, with the new name, in the browser's storage across a
-// reload (and, played with the mouse, across a browser restart); a hidden
-// page runs no frames. Run "report": a picture missing from the data brings
-// the fatal report's dialog, and after it the offer to play again.
-// Usage: node game_in_browser.mjs URL mouse|touch|report [SCREENSHOT_DIR]
+// reload (and, played with the mouse, across a browser restart). Played
+// with the mouse, a hidden or unfocused page runs no frames and pauses the
+// sound, and Alt+Enter switches full screen, where Escape still ends the
+// game. Run "clock": on a page clock ten times as fast, the time left does
+// not count the seconds the page was hidden, and a game played to its end
+// keeps its result when the tab is closed without Escape. Run "report": a
+// picture missing from the data brings the fatal report's dialog, and
+// after it the offer to play again.
+// Usage: node game_in_browser.mjs URL mouse|touch|clock|report [SCREENSHOT_DIR]
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
@@ -24,12 +29,12 @@ try {
 }
 
 const [url, mode, shots] = process.argv.slice(2);
-if (!url || !['mouse', 'touch', 'report'].includes(mode)) {
-  console.error('usage: game_in_browser.mjs URL mouse|touch|report [SCREENSHOT_DIR]');
+if (!url || !['mouse', 'touch', 'clock', 'report'].includes(mode)) {
+  console.error('usage: game_in_browser.mjs URL mouse|touch|clock|report [SCREENSHOT_DIR]');
   process.exit(2);
 }
 const touch = mode === 'touch';
-const NAME = touch ? 'TAPZOE' : 'WEBZOE';
+const NAME = { mouse: 'WEBZOE', touch: 'TAPZOE', clock: 'ENDZOE' }[mode];
 const SCORES = '/home/web_user/.local/share/ferrow/hight.dat';
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
@@ -46,7 +51,10 @@ async function launch() {
            '--disable-background-networking', '--disable-component-update', '--disable-sync',
            '--autoplay-policy=no-user-gesture-required'],
   });
-  const page = (await browser.pages())[0] || (await browser.newPage());
+  return watched((await browser.pages())[0] || (await browser.newPage()));
+}
+
+async function watched(page) {
   page.on('console', (m) => { if (m.type() === 'error') problems.push('console: ' + m.text()); });
   page.on('pageerror', (e) => problems.push('page error: ' + e.message));
   page.on('requestfailed', (r) => problems.push('request failed: ' + r.url()));
@@ -197,9 +205,9 @@ async function storedTable(page) {
 }
 
 // The table's rows: a 30-byte name and a 4-byte score, stored with every
-// line feed as CR LF.
-function holdsName(bytes) {
-  if (bytes === null) return false;
+// line feed as CR LF. The score of NAME's row, or null.
+function scoreOf(bytes) {
+  if (bytes === null) return null;
   const raw = [];
   for (let i = 0; i < bytes.length; ++i) {
     if (bytes[i] === 0x0d && bytes[i + 1] === 0x0a) continue;
@@ -208,21 +216,15 @@ function holdsName(bytes) {
   for (let row = 0; row + 34 <= raw.length; row += 34) {
     const field = Buffer.from(raw.slice(row, row + 30));
     const end = field.indexOf(0);
-    if (field.subarray(0, end < 0 ? 30 : end).toString('latin1') === NAME) return true;
+    if (field.subarray(0, end < 0 ? 30 : end).toString('latin1') === NAME)
+      return Buffer.from(raw.slice(row + 30, row + 34)).readInt32LE(0);
   }
-  return false;
+  return null;
 }
+const holdsName = (bytes) => scoreOf(bytes) !== null;
 
-async function play() {
-  let page = await launch();
-  await page.goto(url, { waitUntil: 'load' });
-
-  const first = await waitFor(page, 'a picture', (p) => p.bandColours > 1 || p.yellow > 0, 10);
-  check(isLogo(first), 'the logo comes first');
-  await waitFor(page, 'the scene', isScene, 10);
-  check(true, 'the scene follows the logo');
-
-  // The entry starts with the last player's name.
+// The entry starts with the last player's name; then NAME and Enter.
+async function typeName(page) {
   for (let i = 0; i < 12; ++i) await holdKey(page, 'Backspace');
   if (touch) {
     await page.tap('#ferrow-type');
@@ -238,6 +240,18 @@ async function play() {
   }
   if (shots) await page.screenshot({ path: join(shots, mode + '-name.png') });
   await holdKey(page, 'Enter');
+}
+
+async function play() {
+  let page = await launch();
+  await page.goto(url, { waitUntil: 'load' });
+
+  const first = await waitFor(page, 'a picture', (p) => p.bandColours > 1 || p.yellow > 0, 10);
+  check(isLogo(first), 'the logo comes first');
+  await waitFor(page, 'the scene', isScene, 10);
+  check(true, 'the scene follows the logo');
+
+  await typeName(page);
   await sleep(6500);  // the countdown
 
   const before = (await picture(page)).digits;
@@ -277,12 +291,18 @@ async function play() {
   if (!touch) {
     check((await page.$eval('#ferrow-canvas', (c) => c.style.cursor)).startsWith('url("data:image/png'),
           "the crosshair is the picture's cursor");
-    await hiddenPageRunsNoFrames(page);
+    await inactivePageRests(page, 'hidden');
+    await inactivePageRests(page, 'blurred');
+    await fullScreenByKeys(page);
   }
 
   await holdKey(page, 'Escape');
   await page.waitForSelector('#ferrow-again', { visible: true, timeout: 15000 });
   check(true, 'after Escape the page offers to play again');
+  if (!touch && (await page.evaluate(() => !!window.ferrowKeyLocks))) {
+    check(await page.evaluate(() => ferrowKeyLocks[ferrowKeyLocks.length - 1] === ''),
+          'after the game Escape is the browser\'s again');
+  }
   const saved = await storedTable(page);
   check(holdsName(saved), 'the saved table holds ' + NAME);
 
@@ -301,20 +321,148 @@ async function play() {
   }
 }
 
-async function hiddenPageRunsNoFrames(page) {
-  const hide = (hidden) => page.evaluate((hidden) => {
-    Object.defineProperty(document, 'visibilityState', { value: hidden ? 'hidden' : 'visible', configurable: true });
-    document.dispatchEvent(new Event('visibilitychange'));
-  }, hidden);
-  const lastFrame = () => page.evaluate(() => window.ferrowStats.times[window.ferrowStats.times.length - 1]);
-  await hide(true);
+// The page hidden, or its window's focus lost (how: 'hidden' or 'blurred'),
+// or back in front; answers the page's time of it.
+function setAway(page, how, yes) {
+  return page.evaluate((how, yes) => {
+    if (how === 'blurred') {
+      window.dispatchEvent(new Event(yes ? 'blur' : 'focus'));
+    } else {
+      Object.defineProperty(document, 'visibilityState', { value: yes ? 'hidden' : 'visible', configurable: true });
+      document.dispatchEvent(new Event('visibilitychange'));
+    }
+    return performance.now();
+  }, how, yes);
+}
+
+// Hidden, or with its window's focus lost, the page runs no frames and its
+// sound output is paused; back in front both go on.
+async function inactivePageRests(page, how) {
+  const away = (yes) => setAway(page, how, yes);
+  const state = () => page.evaluate(() => ({
+    lastFrame: window.ferrowStats.times[window.ferrowStats.times.length - 1],
+    sound: Ferrow.audio ? (Ferrow.audio.paused ? 'paused ' : 'playing ') + Ferrow.audio.context.state : 'none',
+  }));
+  await away(true);
   await sleep(200);
-  const hiddenAt = await lastFrame();
+  const gone = await state();
   await sleep(1000);
-  check(await lastFrame() === hiddenAt, 'no frame runs while the page is hidden');
-  await hide(false);
+  const later = await state();
+  check(later.lastFrame === gone.lastFrame, `no frame runs while the page is ${how}`);
+  check(later.sound === 'paused suspended', `the sound is paused while the page is ${how} (${later.sound})`);
+  await away(false);
   await sleep(300);
-  check(await lastFrame() > hiddenAt, 'frames go on when the page is shown again');
+  const back = await state();
+  check(back.lastFrame > gone.lastFrame, 'frames go on when the page is back');
+  check(back.sound === 'playing running', `the sound goes on when the page is back (${back.sound})`);
+}
+
+// Alt+Enter switches full screen on and off, as the button does. In full
+// screen the page keeps Escape for the game where the browser lets it
+// (headless Chromium hands Escape to the page anyway, so only the request
+// is seen here); the game is left in full screen for the Escape that ends it.
+async function fullScreenByKeys(page) {
+  await page.evaluate(() => {
+    const keys = navigator.keyboard;
+    if (!keys || !keys.lock) return;
+    window.ferrowKeyLocks = [];
+    const lock = keys.lock.bind(keys), unlock = keys.unlock.bind(keys);
+    keys.lock = (codes) => { ferrowKeyLocks.push(codes.join()); return lock(codes); };
+    keys.unlock = () => { ferrowKeyLocks.push(''); unlock(); };
+  });
+  const altEnter = async () => {
+    await page.keyboard.down('Alt');
+    await holdKey(page, 'Enter');
+    await page.keyboard.up('Alt');
+    await sleep(300);
+    return page.evaluate(() => !!document.fullscreenElement);
+  };
+  check(await altEnter(), 'Alt+Enter switches to full screen');
+  check(!(await altEnter()), 'Alt+Enter switches back');
+  check(await altEnter(), 'Alt+Enter switches to full screen again');
+  if (await page.evaluate(() => !!window.ferrowKeyLocks)) {
+    check(await page.evaluate(() => ferrowKeyLocks[ferrowKeyLocks.length - 1] === 'Escape'),
+          'in full screen Escape is kept for the game');
+  } else {
+    console.log('note: this browser cannot keep Escape in full screen');
+  }
+}
+
+// The page's clocks (performance.now and Date.now) run ten times as fast
+// once window.ferrowTestClock(10) is called. Each frame shown is looked at
+// for the moment play begins (the countdown's plain colour gives way to
+// the scene) and the moment the time has run out (the table's red banner).
+function fastClockPage() {
+  const realNow = performance.now.bind(performance);
+  const sinceEpoch = Date.now() - realNow();
+  let factor = 1, realBase = 0, base = 0;
+  const now = () => base + (realNow() - realBase) * factor;
+  performance.now = now;
+  Date.now = () => Math.floor(sinceEpoch + now());
+  window.ferrowTestClock = (f) => {
+    base = now();
+    realBase = realNow();
+    factor = f;
+  };
+  const play = window.ferrowPlay = { countdown: 0, start: 0, end: 0 };
+  const put = CanvasRenderingContext2D.prototype.putImageData;
+  CanvasRenderingContext2D.prototype.putImageData = function(image, ...rest) {
+    put.call(this, image, ...rest);
+    if (image.width !== 640 || factor === 1 || play.end) return;
+    const d = image.data;
+    const at = (x, y) => { const i = (y * 640 + x) * 4; return (d[i] << 16) | (d[i + 1] << 8) | d[i + 2]; };
+    const plain = [[5, 470], [320, 470], [635, 470], [5, 240], [635, 240]].every(([x, y]) => at(x, y) === at(5, 5));
+    if (plain) play.countdown = play.countdown || now();
+    else if (play.countdown && !play.start) play.start = now();
+    if (!play.start) return;
+    let red = 0;
+    for (let y = 35; y < 85; ++y) {
+      for (let x = 170; x < 470; ++x) {
+        const i = (y * 640 + x) * 4;
+        if (d[i] > 170 && d[i + 1] < 70 && d[i + 2] < 70) ++red;
+      }
+    }
+    if (red > 3000) play.end = now();
+  };
+}
+
+// A game on a clock ten times as fast, hidden for ten of its seconds: the
+// time left counts only the seconds in front, so it runs out 90 of them
+// after play began (a part of a second on each side of the pause may count
+// whole or not at all). The result is kept when the tab is then closed,
+// without Escape.
+async function fastClockGame() {
+  let page = await launch();
+  await page.evaluateOnNewDocument(fastClockPage);
+  await page.goto(url, { waitUntil: 'load' });
+  await waitFor(page, 'the scene', isScene, 10);
+  // The pointer rests in the middle, where it does not scroll the view.
+  const [mx, my] = await pagePoint(page, 320, 240);
+  await page.mouse.move(mx, my);
+  await typeName(page);
+  await page.evaluate(() => ferrowTestClock(10));
+  await page.waitForFunction(() => ferrowPlay.start > 0, { timeout: 5000, polling: 50 });
+  await sleep(2000);
+
+  const hiddenAt = await setAway(page, 'hidden', true);
+  await sleep(1000);
+  const hidden = ((await setAway(page, 'hidden', false)) - hiddenAt) / 1000;
+
+  await page.waitForFunction(() => ferrowPlay.end > 0, { timeout: 15000, polling: 50 });
+  check(true, 'the time runs out and the table is shown');
+  const play = await page.evaluate(() => ferrowPlay);
+  const visible = (play.end - play.start) / 1000 - hidden;
+  console.log(`measured: the 90 s ran out after ${visible.toFixed(1)} s in front and ${hidden.toFixed(1)} s hidden`);
+  check(visible >= 89 - 0.3 && visible <= 91 + 0.3, 'the time left counts only the seconds the page was in front');
+  if (shots) await page.screenshot({ path: join(shots, 'clock-end.png') });
+  await page.close();
+
+  // No shot was fired.
+  page = await watched(await browser.newPage());
+  await page.goto(url, { waitUntil: 'load' });
+  await waitFor(page, 'the logo in a new tab', isLogo, 10);
+  check(scoreOf(await storedTable(page)) === 0,
+        `with the tab closed at the table, the stored table holds ${NAME} with 0 points`);
 }
 
 // The game reports a picture it cannot load in the page's dialog; each
@@ -353,6 +501,7 @@ async function fatalReport() {
 let status = 0;
 try {
   if (mode === 'report') await fatalReport();
+  else if (mode === 'clock') await fastClockGame();
   else await play();
 } catch (e) {
   console.log('FAIL: ' + e.message);

@@ -6,16 +6,6 @@
 namespace platform {
 namespace {
 
-void set_active(Window* w, bool active, Message* msg) {
-    if (w->active == active) return;
-    w->active = active;
-    if (!active) internal::OnDeactivate();
-    internal::SetAudioActive(active);
-    msg->message = WM_ACTIVATEAPP;
-    msg->wparam = active ? 1 : 0;
-}
-
-
 // One SDL event as a message; false for events the game has no message for.
 bool translate(const SDL_Event& e, Message* msg) {
     Window* w = internal::CurrentWindow();
@@ -31,10 +21,10 @@ bool translate(const SDL_Event& e, Message* msg) {
                 case SDL_WINDOWEVENT_CLOSE: msg->message = WM_CLOSE; return true;
                 case SDL_WINDOWEVENT_FOCUS_GAINED:
                 case SDL_WINDOWEVENT_RESTORED:
-                case SDL_WINDOWEVENT_SHOWN: set_active(w, true, msg); break;
+                case SDL_WINDOWEVENT_SHOWN: internal::SetWindowActive(true, msg); break;
                 case SDL_WINDOWEVENT_FOCUS_LOST:
                 case SDL_WINDOWEVENT_MINIMIZED:
-                case SDL_WINDOWEVENT_HIDDEN: set_active(w, false, msg); break;
+                case SDL_WINDOWEVENT_HIDDEN: internal::SetWindowActive(false, msg); break;
                 case SDL_WINDOWEVENT_SIZE_CHANGED:
                     internal::UpdatePointerConfinement();
                     internal::InvalidateBars();

@@ -11,7 +11,6 @@ public:
     SDL_Window* sdl = nullptr;
     SDL_Cursor* cursor = nullptr;
     SDL_Surface* icon = nullptr;
-    bool active = false;
 };
 
 namespace internal {

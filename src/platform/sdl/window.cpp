@@ -126,16 +126,11 @@ Window* CreateWindow(const char* title, Icon* icon, Cursor* cursor) {
     // ever comes, and the game would never run a frame. Focus and minimise
     // events keep the flag from then on.
     const Uint32 shown = SDL_GetWindowFlags(sdl);
-    window->active = !(shown & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED));
-    internal::SetCurrentWindow(window);
+    internal::SetCurrentWindow(window, !(shown & (SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)));
     return window;
 }
 
-bool IsWindowActive(const Window* window) { return window && window->active; }
-
-void DestroyWindow(Window* window) {
-    if (!window) return;
-    if (internal::CurrentWindow() == window) internal::SetCurrentWindow(nullptr);
+void internal::FreeWindow(Window* window) {
     if (window->sdl) SDL_DestroyWindow(window->sdl);
     if (window->cursor) SDL_FreeCursor(window->cursor);
     if (window->icon) SDL_FreeSurface(window->icon);

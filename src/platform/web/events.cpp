@@ -10,26 +10,13 @@ namespace {
 
 bool g_video_gone = false;
 
-void set_active(Window* w, bool active, Message* msg) {
-    if (w->active == active) return;
-    w->active = active;
-    if (!active) internal::OnDeactivate();
-    internal::SetAudioActive(active);
-    msg->message = WM_ACTIVATEAPP;
-    msg->wparam = active ? 1 : 0;
-}
-
-
 // One page event as a message; false for events the game has no message for.
 bool translate(const std::int32_t e[4], Message* msg) {
     Window* w = internal::CurrentWindow();
     *msg = Message{};
     msg->window = w;
     switch (e[0]) {
-        case internal::kPageActive:
-            if (!w) return false;
-            set_active(w, e[1] != 0, msg);
-            return msg->message != WM_NULL;
+        case internal::kPageActive: return internal::SetWindowActive(e[1] != 0, msg);
         case internal::kPageMove: internal::MouseMessage(msg, WM_MOUSEMOVE, e[1], e[2]); return true;
         case internal::kPageButtonDown:
             internal::MouseMessage(msg, e[1] == 0 ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, e[2], e[3]);

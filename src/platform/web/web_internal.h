@@ -7,10 +7,8 @@
 
 namespace platform {
 
-class Window {
-public:
-    bool active = false;
-};
+// The canvas is the page's one window; it needs no handles of its own.
+class Window {};
 
 namespace internal {
 

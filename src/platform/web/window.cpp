@@ -67,18 +67,12 @@ Window* CreateWindow(const char*, Icon* icon, Cursor* cursor) {
     }
     // A page opened in a background tab starts inactive; focus and
     // visibility events keep the flag from then on.
-    window->active = ferrow_page_active() != 0;
-    internal::SetCurrentWindow(window);
+    internal::SetCurrentWindow(window, ferrow_page_active() != 0);
     return window;
 }
 
-bool IsWindowActive(const Window* window) { return window && window->active; }
-
-void DestroyWindow(Window* window) {
-    if (!window) return;
-    if (internal::CurrentWindow() == window) internal::SetCurrentWindow(nullptr);
-    delete window;
-}
+// The page's window holds nothing of the browser's.
+void internal::FreeWindow(Window* window) { delete window; }
 
 // The game is over: the page offers another.
 void ShutdownVideo() {

@@ -39,25 +39,20 @@ struct Schritt {
 std::deque<Schritt> drehbuch;
 bool escape_erreicht = false;
 
-Schritt Nachricht(std::uint32_t n, std::uintptr_t w = 0, std::intptr_t l = 0) {
-    return {Message{nullptr, n, w, l}, {}, 0};
+void Nachricht(std::uint32_t n, std::uintptr_t w = 0, std::intptr_t l = 0) {
+    drehbuch.push_back({Message{nullptr, n, w, l}, {}, 0});
 }
-
 void Bilder(int n, std::set<int> tasten = {}, std::uint64_t vorlauf = 16667) {
-    for (int i = 0; i < n; ++i) drehbuch.push_back({Message{}, tasten, vorlauf});
+    drehbuch.insert(drehbuch.end(), std::size_t(n), {Message{}, tasten, vorlauf});
 }
-
 // The name entry looks at the keys every fourth frame.
-void Tippen(int vk) {
-    Bilder(4, {vk});
-    Bilder(4);
-}
+void Tippen(int vk) { Bilder(4, {vk}), Bilder(4); }
 
 // Start-up (in the table, the last player was "AL"), the name ZOE, the countdown, a second of play with eight shots and
 // a reload, game over, Escape.
 void DrehbuchSchreiben() {
     drehbuch.clear();
-    drehbuch.push_back(Nachricht(WM_MOUSEMOVE, 0, MakeLParam(320, 240)));
+    Nachricht(WM_MOUSEMOVE, 0, MakeLParam(320, 240));
     Bilder(2);
     for (int vk : {int(VK_BACK), int(VK_BACK), int('Z'), int('O'), int('E')}) Tippen(vk);
     Bilder(4, {VK_RETURN});
@@ -65,21 +60,21 @@ void DrehbuchSchreiben() {
     for (int s = 0; s < 6; ++s) Bilder(1, {}, 1000000);
     Bilder(1);
     for (int schuss = 0; schuss < 8; ++schuss) {
-        drehbuch.push_back(Nachricht(WM_LBUTTONDOWN, 0, MakeLParam(80 * schuss + 40, 150 + 20 * schuss)));
-        drehbuch.push_back(Nachricht(WM_LBUTTONUP));
+        Nachricht(WM_LBUTTONDOWN, 0, MakeLParam(80 * schuss + 40, 150 + 20 * schuss));
+        Nachricht(WM_LBUTTONUP);
         Bilder(6);
     }
-    drehbuch.push_back(Nachricht(WM_RBUTTONDOWN));
-    drehbuch.push_back(Nachricht(WM_RBUTTONUP));
+    Nachricht(WM_RBUTTONDOWN);
+    Nachricht(WM_RBUTTONUP);
     Bilder(10);
     Bilder(1, {}, 91000000);
     Bilder(5);
-    drehbuch.push_back(Nachricht(WM_KEYDOWN, VK_ESCAPE));
+    Nachricht(WM_KEYDOWN, VK_ESCAPE);
 }
 
 bool naechste(Message* msg) {
     // Nothing left: the window is closed, as a player would.
-    if (drehbuch.empty()) drehbuch.push_back(Nachricht(WM_CLOSE));
+    if (drehbuch.empty()) Nachricht(WM_CLOSE);
     const Schritt s = drehbuch.front();
     drehbuch.pop_front();
     fakes::Advance(s.vorlauf);
@@ -207,13 +202,12 @@ std::vector<Ergebnis> Laufen(const std::vector<Lauf>& laeufe) {
 
 // --- What each failed call must lead to.
 
-const std::string kId00 = "Fehler bei DirectDrawInit (id:00)|Fehlermeldung ";
-
 std::string Box(const std::string& text) { return text + "|Fehlermeldung "; }
+const std::string kId00 = Box("Fehler bei DirectDrawInit (id:00)");
 
 // A failed step of the display set-up: its debug line, then the one report.
-bool Einrichtung(const Ergebnis& e, const char* schritt) {
-    return e.boxes == fakes::Lines{kId00} && e.steps == fakes::Lines{schritt};
+bool Einrichtung(const Ergebnis& e, const std::string& schritt) {
+    return e.boxes == fakes::Lines{kId00} && e.steps == fakes::Lines{"Fehler bei DirectDrawInit->" + schritt};
 }
 
 bool EinerVon(const Ergebnis& e, std::initializer_list<const char*> texte) {
@@ -228,21 +222,18 @@ std::string Berichte(Operation op, const Ergebnis& e) {
     bool gut = false;
     switch (op) {
         case Operation::StartVideo:
-        case Operation::DisplayCreate: gut = Einrichtung(e, "Fehler bei DirectDrawInit->DirectDrawCreate"); break;
+        case Operation::DisplayCreate: gut = Einrichtung(e, "DirectDrawCreate"); break;
         case Operation::CreateWindow:
         case Operation::EnterFullscreen:
-        case Operation::DisplayMode: gut = Einrichtung(e, "Fehler bei DirectDrawInit->SetDisplayMode"); break;
-        case Operation::DisplayCooperativeLevel:
-            gut = Einrichtung(e, "Fehler bei DirectDrawInit->SetCooperativeLevel");
-            break;
-        case Operation::PrimarySurface: gut = Einrichtung(e, "Fehler bei DirectDrawInit->CreatePrimarySurface"); break;
-        case Operation::BackBuffer: gut = Einrichtung(e, "Fehler bei DirectDrawInit->CreateBackPuffer"); break;
-        case Operation::CreatePalette:
-            gut = e.boxes == fakes::Lines{Box("Palette konnte nicht geladen werden"), kId00};
+        case Operation::DisplayMode: gut = Einrichtung(e, "SetDisplayMode"); break;
+        case Operation::DisplayCooperativeLevel: gut = Einrichtung(e, "SetCooperativeLevel"); break;
+        case Operation::PrimarySurface: gut = Einrichtung(e, "CreatePrimarySurface"); break;
+        case Operation::BackBuffer: gut = Einrichtung(e, "CreateBackPuffer"); break;
+        case Operation::CreatePalette: gut = e.boxes == fakes::Lines{Box("Palette konnte nicht geladen werden"), kId00};
             break;
         case Operation::OffscreenSurface:
             // The back buffer is one too, made with the primary.
-            gut = Einrichtung(e, "Fehler bei DirectDrawInit->CreateBackPuffer") ||
+            gut = Einrichtung(e, "CreateBackPuffer") ||
                   EinerVon(e, {"DD konnte Surface nicht erzeugen ", "Konnte Surface nicht erzeugen->Class Text "});
             break;
         case Operation::Flip: gut = EinerVon(e, {"Fehler bei Seitenumschaltung, Programm wird beendet!"}); break;
@@ -250,7 +241,7 @@ std::string Berichte(Operation op, const Ergebnis& e) {
             // A text's letter reports twice: the letter, then the text.
             gut = EinerVon(e, {"_layerdaten::zeichen-ddrval!=DD_OK", "_text::zeichen-ddrval!=DD_OK"}) ||
                   e.boxes == fakes::Lines{Box("_text::schreiben->BltFast liefert nicht DD_OK"),
-                                                      Box("_text::zeichen-ddrval!=DD_OK")};
+                                          Box("_text::zeichen-ddrval!=DD_OK")};
             break;
         case Operation::SurfaceLock:
             gut = EinerVon(e, {"_grafikdatenbank::loadgrafikdaten-Lock liefert falschen Wert",
@@ -309,12 +300,8 @@ TEST_F(FaultInjectionTest, EveryCountedCallFailingEndsWithItsReportOrCarriesOn) 
 
     // The session without a failure: the calls it makes, and the new table. Two more give the tables the game writes
     // when it could not read the old one: not opened (the first-start table) or read as empty.
-    std::vector<Lauf> vorlaeufe(3);
-    for (std::size_t i = 0; i < 3; ++i) vorlaeufe[i].ordner = wurzel / ("vor" + std::to_string(i));
-    vorlaeufe[0].tabelle = alt;
-    vorlaeufe[0].aufzeichnen = true;
-    vorlaeufe[2].tabelle = std::string(1, '\0');
-    std::vector<Ergebnis> vor = Laufen(vorlaeufe);
+    std::vector<Ergebnis> vor = Laufen({{0, wurzel / "vor0", alt, true}, {0, wurzel / "vor1", "", false},
+                                        {0, wurzel / "vor2", std::string(1, '\0'), false}});
     std::sort(vor.begin(), vor.end(), [](const Ergebnis& a, const Ergebnis& b) { return a.ops.size() > b.ops.size(); });
     const Ergebnis& ohne = vor[0];
     ASSERT_EQ(std::tuple(ohne.fehler, ohne.status, ohne.escape, ohne.boxes.size()), std::tuple("", 0, true, 0u));
@@ -330,12 +317,8 @@ TEST_F(FaultInjectionTest, EveryCountedCallFailingEndsWithItsReportOrCarriesOn) 
     std::size_t je = n;
     while (je > 2 && Auswahl(ohne.ops, je).size() > budget) je = je * 9 / 10;
     const std::vector<unsigned long> ks = Auswahl(ohne.ops, je);
-    std::vector<Lauf> laeufe(ks.size());
-    for (std::size_t i = 0; i < ks.size(); ++i) {
-        laeufe[i].k = ks[i];
-        laeufe[i].tabelle = alt;
-        laeufe[i].ordner = wurzel / ("k" + std::to_string(ks[i]));
-    }
+    std::vector<Lauf> laeufe;
+    for (unsigned long k : ks) laeufe.push_back({k, wurzel / ("k" + std::to_string(k)), alt});
     const std::vector<Ergebnis> ergebnisse = Laufen(laeufe);
     fs::remove_all(wurzel);
 

@@ -54,9 +54,7 @@ TEST_F(CatalogueTest, ARegistrationThatEndsTheProgramEndsTheCatalogue) {
     // A store already nearly full: the catalogue's 11th row, the 301st picture, finds no room.
     ASSERT_TRUE(OpenDisplay());
     for (int i = 0; i < 290; ++i) ASSERT_EQ(grafikdatenbank.setgrafikdaten(grafikdaten{}), 0);
-    basisordnerholen();
-    datenordnersetzen("set0");
-    grafikkatalog();
+    LoadPictures();
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"_grafikdatenbank::setgrafikdaten-Kein Platz fuer weitere Bilder"});
     EXPECT_EQ(grafikdatenbank.anzahl, 0);
 }

@@ -36,7 +36,6 @@ protected:
         platform::SetResourceTable(nullptr, 0);
         DisplayTest::TearDown();
     }
-    TempFolder folder_;
     _grafikdatenbank store_;
 };
 

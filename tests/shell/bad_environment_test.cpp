@@ -30,8 +30,7 @@ class NoPictureTest : public ShellTest, public testing::WithParamInterface<Broke
 
 TEST_P(NoPictureTest, NoDataFolderOrABrokenPictureIsReportedByThePicturesName) {
     const BrokenData& c = GetParam();
-    TempFolder folder;
-    const fs::path start = folder.path / "start", daten = start / "data" / "set0";
+    const fs::path start = folder_.path / "start", daten = start / "data" / "set0";
     fs::create_directories(start);
     if (c.picture) {
         fs::create_directories(start / "data");
@@ -43,9 +42,7 @@ TEST_P(NoPictureTest, NoDataFolderOrABrokenPictureIsReportedByThePicturesName) {
     }
     fs::current_path(start);
     ASSERT_TRUE(OpenDisplay());
-    basisordnerholen();
-    datenordnersetzen("set0");
-    grafikkatalog();
+    LoadPictures();
     const std::string picture = c.picture ? c.picture : "wasser256.bmp";
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"Konnte Bild nicht laden : " + picture});
     EXPECT_TRUE(programmendet);

@@ -33,11 +33,7 @@ protected:
         MixAudioForTest(out.data(), out.size() / std::size_t(AudioChannels()));
         return out;
     }
-
-    TempFolder folder_;
 };
-
-bool sox_present() { return std::system("command -v sox >/dev/null 2>&1") == 0; }
 
 }  // namespace
 
@@ -67,7 +63,7 @@ TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
 }
 
 TEST_F(SoundSlotTest, FilesOfOtherToolsLoadAndPlayAtTheirLengthAndLevel) {
-    if (!sox_present()) GTEST_SKIP() << "sox is not installed";
+    if (std::system("command -v sox >/dev/null 2>&1") != 0) GTEST_SKIP() << "sox is not installed";
     ASSERT_EQ(initdirectsound(hauptfenster), 0);
     const int channels = AudioChannels();
     ASSERT_GE(channels, 2);
@@ -114,11 +110,7 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
     const Bytes samples(64, 0x40);
     auto wav = [&](const Bytes& fmt, const Bytes& data) { return file({chunk("fmt ", fmt), chunk("data", data)}); };
     const char* const kBuffer = "Fehler bei CreateSoundBuffer";
-    const struct {
-        const char* name;
-        Bytes bytes;
-        const char* line;
-    } cases[] = {
+    const struct { const char* name; Bytes bytes; const char* line; } cases[] = {
         {"lying.wav", file({chunk("fmt ", format(1, 1, 22050, 16)), chunk("data", samples, 100000)}),
          "Fehler bei WaveStartDataRead"},
         {"adpcm.wav", wav(plus(format(2, 1, 22050, 4), {0, 0}), samples), kBuffer},

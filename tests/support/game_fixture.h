@@ -16,6 +16,4 @@ protected:
         ASSERT_EQ(initfenster(), 1);
         ASSERT_TRUE(fakes::boxes.empty());
     }
-
-    TempFolder folder_;
 };

@@ -17,6 +17,7 @@
 #include "graphics/display.h"
 #include "graphics/graphics_store.h"
 #include "layers/layer_database.h"
+#include "layers/sound_requests.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "shell/fatal_report.h"
@@ -39,8 +40,7 @@ struct TempFolder {
 };
 
 inline std::string lesen(const std::filesystem::path& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
+    return {std::istreambuf_iterator<char>(std::ifstream(pfad, std::ios::binary).rdbuf()), {}};
 }
 inline void anlegen(const std::filesystem::path& pfad, const std::string& bytes) {
     std::ofstream(pfad, std::ios::binary | std::ios::trunc) << bytes;
@@ -76,18 +76,16 @@ protected:
         // Started from the build folder, whose data/set0 holds the game's data.
         std::filesystem::current_path(FERROW_BUILD_DIR);
         fakes::Install();
-        programmendet = false;
-        beendigunglaeuft = false;
-        programmaktiv = 0;
-        mausx = mausy = klickx = klicky = 0;
-        linkssperre = rechtssperre = 0;
-        restzeit = 0;
-        schuesse = 0;
+        programmendet = beendigunglaeuft = false;
+        programmaktiv = mausx = mausy = klickx = klicky = linkssperre = rechtssperre = restzeit = schuesse = 0;
         basisordner[0] = 0;
         platform::ResetQuit();
+        gespielt.clear();
+        soundzuhoerersetzen([](int slot) { gespielt.push_back(slot); });
     }
 
     void TearDown() override {
+        soundzuhoerersetzen(nullptr);
         aufraeumen();
         grafikdatenbank = _grafikdatenbank{};
         layerdatenbank = _layerdatenbank{};
@@ -110,14 +108,17 @@ protected:
         return hauptfenster && initdirectdraw(hauptfenster) == 0;
     }
 
-    // The display and every picture of the game, loaded from the data folder.
-    bool OpenDisplayWithPictures() {
-        if (!OpenDisplay()) return false;
+    // Every picture of the game, loaded from the data folder below the current one; false if one failed.
+    bool LoadPictures() {
         basisordnerholen();
         datenordnersetzen("set0");
         grafikkatalog();
         return fakes::boxes.empty();
     }
+    bool OpenDisplayWithPictures() { return OpenDisplay() && LoadPictures(); }
+
+    TempFolder folder_;
+    static inline std::vector<int> gespielt;  // the sound slots asked for, in order
 };
 
 // With the display open from the start; surfaces made by NewSurface are released at the end.

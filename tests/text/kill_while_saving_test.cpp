@@ -77,7 +77,6 @@ protected:
     }
 
     static constexpr int kVorbei = -2, kAbgebrochen = -3;
-    TempFolder folder_;
     const fs::path root_ = folder_.path;
 };
 

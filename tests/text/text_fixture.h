@@ -17,8 +17,6 @@ protected:
         eingabezaehler = 0;
         letztetaste = kKeineTaste;
     }
-
-    TempFolder folder_;
 };
 
 // With the table set up as at start-up.

@@ -93,16 +93,10 @@ const MessageSource kDrehbuch = {naechste, warten};
 
 // The table in place before every run: seven players, and "AL" last.
 std::string AlteTabelle() {
-    std::string datei;
-    for (int zeile = 0; zeile < 15; ++zeile) {
-        char feld[34] = {};
-        if (zeile < 7) std::snprintf(feld, 30, "Spieler%c", 'A' + zeile);
-        if (zeile == _highscore::kEingabe) std::snprintf(feld, 30, "AL");
-        const std::uint32_t punkte = zeile < 7 ? 700u - 100u * std::uint32_t(zeile) : 0u;
-        for (int b = 0; b < 4; ++b) feld[30 + b] = char(punkte >> (8 * b));
-        for (char c : feld) datei += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    }
-    return datei;
+    std::vector<std::pair<std::string, std::uint32_t>> zeilen(15);
+    for (int z = 0; z < 7; ++z) zeilen[std::size_t(z)] = {std::string("Spieler") + char('A' + z), 700u - 100u * unsigned(z)};
+    zeilen[_highscore::kEingabe].first = "AL";
+    return tabellendatei(zeilen);
 }
 
 // --- One run, in a child process.

@@ -108,11 +108,7 @@ TEST_F(BitmapLoadingTest, FileColoursMapOntoTheGamePaletteAndTheSourceRectangleI
 TEST_F(BitmapLoadingTest, ResourceAndFilePalettesTakeTheColoursTheyDeclareOverTheRamp) {
     expect_resource_colours(Load(nullptr), 0, "no name");
     expect_resource_colours(Load("keine-solche-datei.bmp"), 0, "missing file");
-    const struct {
-        const char* what;
-        Bytes bytes;
-        int colours;
-    } cases[] = {
+    const struct { const char* what; Bytes bytes; int colours; } cases[] = {
         {"255 used", dib(40, 8, 255, 255), 255},
         {"0 used, 8 bits", dib(40, 8, 0, 256), 256},
         {"4 bits", dib(40, 4, 0, 16), 16},

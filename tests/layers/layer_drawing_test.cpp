@@ -23,8 +23,7 @@ protected:
     Bildplatz& Show(int bild, double x, double y) {
         layer_.addbild(bild, 0, 0);
         Bildplatz& s = layer_.bilder[layer_.bilderanzahl - 1];
-        s.x = x;
-        s.y = y;
+        std::tie(s.x, s.y) = std::pair(x, y);
         return s;
     }
     _grafikdatenbank store_;
@@ -89,14 +88,12 @@ TEST_F(LayerDrawingTest, FailuresAreReportedAndOutOfRangeFramesAreClamped) {
     EXPECT_EQ(back_pixel(0, 0), 11);  // the last frame
 
     lpddsback->FailNext(platform::SurfaceOp::Blt, platform::DDERR_WASSTILLDRAWING);
-    EXPECT_FALSE(layer_.zeichnen(&store_));  // passed over silently
-    EXPECT_TRUE(fakes::boxes.empty());
+    EXPECT_TRUE(!layer_.zeichnen(&store_) && fakes::boxes.empty());  // passed over silently
 
     lpddsback->FailNext(platform::SurfaceOp::Blt, platform::DDERR_SURFACELOST);
     EXPECT_TRUE(layer_.zeichnen(&store_));
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"_layerdaten::zeichen-ddrval!=DD_OK"});
-    EXPECT_TRUE(fakes::DebugLineContains("Fehler bei bild Nr.: 0"));
-    EXPECT_TRUE(fakes::DebugLineContains("\nDDRVAL="));
+    EXPECT_TRUE(fakes::DebugLineContains("Fehler bei bild Nr.: 0") && fakes::DebugLineContains("\nDDRVAL="));
 
     // An empty layer needs neither store nor back buffer; one with a slot does.
     programmendet = false;

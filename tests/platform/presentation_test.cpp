@@ -16,10 +16,8 @@ std::string text(const ViewRect& r) {
 
 TEST(PresentationTest, ImageScalesByWholeFactorsCentredOrShrinksAndPointsClampAtTheBars) {
     // A high-density window reports its size in units of two pixels.
-    const struct {
-        int win_w, win_h, out_w, out_h;
-        ViewRect picture, pointer;  // in output pixels, in window units
-    } screens[] = {
+    // The picture in output pixels, the pointer's area in window units.
+    const struct { int win_w, win_h, out_w, out_h; ViewRect picture, pointer; } screens[] = {
         {640, 480, 640, 480, {0, 0, 640, 480}, {0, 0, 640, 480}},
         {1920, 1080, 1920, 1080, {320, 60, 1280, 960}, {320, 60, 1280, 960}},  // factor 2, bars on all sides
         {2560, 1440, 2560, 1440, {320, 0, 1920, 1440}, {320, 0, 1920, 1440}},  // the height limits it to 3
@@ -37,9 +35,7 @@ TEST(PresentationTest, ImageScalesByWholeFactorsCentredOrShrinksAndPointsClampAt
     }
 
     // Points on the bars and off the window clamp to the image's edge, so edge scrolling works there.
-    const struct {
-        int win_w, win_h, out_w, out_h, wx, wy, ix, iy;
-    } points[] = {
+    const struct { int win_w, win_h, out_w, out_h, wx, wy, ix, iy; } points[] = {
         {640, 480, 640, 480, 639, 0, 639, 0},           {1920, 1080, 1920, 1080, 1599, 1019, 639, 479},
         {1920, 1080, 1920, 1080, 321, 61, 0, 0},        {1920, 1080, 1920, 1080, 322, 62, 1, 1},
         {1920, 1080, 1920, 1080, 319, 59, 0, 0},        {1920, 1080, 1920, 1080, -50, 5000, 0, 479},

@@ -37,11 +37,7 @@ protected:
 };
 
 TEST_F(SurfaceBlitTest, OpaqueAndKeyedCopiesMatchThePixelByPixelReference) {
-    const struct {
-        int src_w, src_h;
-        Rect r;
-        int x, y;
-    } cases[] = {
+    const struct { int src_w, src_h; Rect r; int x, y; } cases[] = {
         {64, 40, {0, 0, 64, 40}, 0, 0},      // whole blocks
         {64, 40, {3, 2, 50, 39}, 101, 77},   // clipped, blocks start off a row's start
         {37, 21, {0, 0, 37, 21}, 603, 459},  // odd width, at the far corner
@@ -70,10 +66,7 @@ TEST_F(SurfaceBlitTest, RectanglesOutsideEitherSurfaceAreRefusedAndChangeNothing
     Surface* src = make(30, 20, 1);
     Surface* dst = make(100, 50, 2);
     const Pixels before = pixels(dst);
-    const struct {
-        Rect r;
-        int x, y;
-    } bad[] = {{{0, 0, 31, 20}, 0, 0}, {{-1, 0, 10, 10}, 0, 0}, {{5, 5, 4, 10}, 0, 0},
+    const struct { Rect r; int x, y; } bad[] = {{{0, 0, 31, 20}, 0, 0}, {{-1, 0, 10, 10}, 0, 0}, {{5, 5, 4, 10}, 0, 0},
                {{0, 0, 30, 20}, 71, 0}, {{0, 0, 30, 20}, 0, 31}, {{0, 0, 10, 10}, -1, 0}};
     for (const auto& b : bad) {
         Rect r = b.r;

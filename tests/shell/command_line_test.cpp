@@ -8,10 +8,7 @@
 
 namespace {
 
-struct Answer {
-    int status;
-    std::string out, err;
-};
+struct Answer { int status; std::string out, err; };
 
 Answer ask(std::vector<const char*> args) {
     args.insert(args.begin(), "ferrow");

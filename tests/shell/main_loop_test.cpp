@@ -9,11 +9,7 @@ using namespace platform;
 namespace {
 
 // Each entry answers one peek or wait ("none": an empty peek); calls are logged as P/W.
-struct Script {
-    std::deque<Message> queue;
-    std::string calls;
-};
-Script script;
+struct Script { std::deque<Message> queue; std::string calls; } script;
 
 // Waiting never comes back empty-handed: it skips "none" entries. A dry queue closes the window so the loop ends.
 bool next(Message* msg, bool waiting) {

@@ -100,11 +100,7 @@ TEST_F(WaveTest, ReadsNoMoreThanTheDataChunkHoldsAndRefusesSizesTheFileCannotHol
 
 TEST_F(WaveTest, RefusedFilesLeaveNothingOpenOrAllocated) {
     const Bytes pcm = format(1, 1, 8000, 8);
-    const struct {
-        const char* what;
-        Bytes bytes;
-        int code;
-    } cases[] = {
+    const struct { const char* what; Bytes bytes; int code; } cases[] = {
         {"not RIFF", file({chunk("fmt ", pcm)}, "WAVE", "RIFX"), WAVEFEHLER_FORMAT},
         {"not WAVE", file({chunk("fmt ", pcm)}, "AVI "), WAVEFEHLER_FORMAT},
         {"text", Bytes{'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd', '\n'}, WAVEFEHLER_FORMAT},

@@ -45,6 +45,16 @@ inline std::string lesen(const std::filesystem::path& pfad) {
 inline void anlegen(const std::filesystem::path& pfad, const std::string& bytes) {
     std::ofstream(pfad, std::ios::binary | std::ios::trunc) << bytes;
 }
+// A "hight.dat" of these rows: a 30-byte name and a little-endian score each, every 0x0A stored as 0x0D 0x0A.
+inline std::string tabellendatei(const std::vector<std::pair<std::string, std::uint32_t>>& zeilen) {
+    std::string datei;
+    for (auto [feld, punkte] : zeilen) {
+        feld.resize(30);
+        for (int b = 0; b < 4; ++b) feld += char(punkte >> (8 * b));
+        for (char c : feld) datei += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    return datei;
+}
 
 inline std::uint8_t pixel(platform::Surface* s, int x, int y) {
     platform::SurfaceDesc d;

@@ -2,37 +2,15 @@
 #include <sys/resource.h>
 
 #include <cstring>
-#include <sstream>
 
 #include "support/scoped_env.h"
 #include "support/small_disk.h"
 #include "text/text_fixture.h"
 
-namespace {
-
-// The first start's table: 15 rows of a 30-byte name and a little-endian score, 0x0A stored as 0x0D 0x0A.
-const std::string kErststart = [](std::istringstream in) {
-    std::string bytes;
-    for (unsigned b; in >> std::hex >> b;) bytes += char(b);
-    return bytes;
-}(std::istringstream(
-    "42 65 72 6e 64 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 38 01 00 00 "
-    "4f 73 6b 61 72 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 37 00 00 00 "
-    "54 69 6d 6f 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 1e 00 00 00 "
-    "42 6c 69 74 7a 62 65 72 74 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 1f 00 00 00 "
-    "50 65 74 72 61 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 4a 01 00 00 "
-    "46 6c 69 6e 6b 69 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 0d 0a 00 00 00 "
-    "52 75 64 69 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 32 00 00 00 "
-    "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 09 00 00 00 "
-    "44 65 69 6e 20 4e 61 6d 65 20 62 69 74 74 65 3a 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-    "73 70 69 65 6c 65 72 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-    "72 65 73 65 72 76 65 64 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-    "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-    "00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-    "72 65 73 65 72 76 65 64 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 "
-    "72 65 73 65 72 76 65 64 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"));
-
-}  // namespace
+// The first start's table, byte for byte.
+const std::string kErststart = tabellendatei({{"Bernd", 312}, {"Oskar", 55}, {"Timo", 30}, {"Blitzbert", 31},
+    {"Petra", 330}, {"Flinki", 10}, {"Rudi", 50}, {"", 9}, {"Dein Name bitte:", 0}, {"spieler", 0}, {"reserved", 0},
+    {"", 0}, {"", 0}, {"reserved", 0}, {"reserved", 0}});
 
 class HighscoreFileTest : public TextTest {
 protected:
@@ -49,7 +27,6 @@ TEST_F(HighscoreFileTest, FirstStartWritesTheBuiltInTableAndLoadsItBack) {
     EXPECT_EQ(highscore.laden(), 1);
     EXPECT_TRUE(fakes::DebugLineContains("-laden: datei konnte nicht geöffnet werden"));
     highscore.init(lpdd, lpddsprimary, lpddsback);
-    ASSERT_EQ(kErststart.size(), 511u);
     EXPECT_EQ(lesen("hight.dat"), kErststart);
 
     _highscore geladen;
@@ -115,9 +92,9 @@ TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
     highscore.ruecksetztabelle();
 
     // Files may grow to 100 bytes only: the save breaks off midway.
-    rlimit alt, klein;
+    rlimit alt;
     getrlimit(RLIMIT_FSIZE, &alt);
-    klein = {100, alt.rlim_max};
+    const rlimit klein = {100, alt.rlim_max};
     auto* signal_alt = signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &klein);
     SaveFails();

@@ -5,16 +5,13 @@
 #include <vector>
 
 #include "platform/internal.h"
+#include "sound/riff_bytes.h"
 
 using namespace platform;
+using riff::Bytes;
+using riff::put;
 
 namespace {
-
-using Bytes = std::vector<std::uint8_t>;
-
-void put(Bytes& b, std::uint32_t v, int n) {
-    for (int i = 0; i < n; ++i) b.push_back(i < 4 ? std::uint8_t(v >> (8 * i)) : 0);  // wider fields are zero above
-}
 
 // A 2 x 2 file: 40-byte header (or 12), a colour table, then rows padded
 // to four bytes, bottom row first unless the height is negative.

@@ -2,7 +2,7 @@
 // by byte, so that sizes can lie and chunks can come in any order.
 #pragma once
 #include <cstdint>
-#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -10,8 +10,9 @@ namespace riff {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// Little-endian; fields wider than four bytes are zero above.
 inline void put(Bytes& b, std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) b.push_back(std::uint8_t(v >> (8 * i)));
+    for (int i = 0; i < bytes; ++i) b.push_back(i < 4 ? std::uint8_t(v >> (8 * i)) : 0);
 }
 
 inline Bytes plus(Bytes b, const Bytes& more) {
@@ -49,9 +50,7 @@ inline Bytes cut(Bytes b, std::size_t size) {
 }
 
 inline void write(const std::string& path, const Bytes& bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 }  // namespace riff

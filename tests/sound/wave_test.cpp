@@ -56,8 +56,7 @@ TEST_F(WaveTest, FormatBlocksOfEitherSizeAndChunksInAnyOrderAreRead) {
     EXPECT_EQ(samples(file({chunk("fmt ", plus(format(1, 2, 22050, 16), {0x34, 0x12})), chunk("data", kSamples)})),
               kSamples);
     ASSERT_NE(fmt, nullptr);
-    EXPECT_EQ(std::memcmp(fmt, format(1, 2, 22050, 16).data(), 16), 0);
-    EXPECT_EQ(fmt->cbSize, 0);
+    EXPECT_TRUE(std::memcmp(fmt, format(1, 2, 22050, 16).data(), 16) == 0 && fmt->cbSize == 0);
 
     const Bytes odd = {'a', 'b', 'c'};
     EXPECT_EQ(samples(file({chunk("LIST", odd), chunk("data", kSamples), chunk("junk", odd),
@@ -72,15 +71,15 @@ TEST_F(WaveTest, ReadsNoMoreThanTheDataChunkHoldsAndRefusesSizesTheFileCannotHol
     ASSERT_EQ(start(), 0);
     Bytes out(100, 0xEE);
     std::uint32_t got = 0;
-    EXPECT_EQ(wavedatenlesen(datei, 4, out.data(), &datenchunk, &got), 0);
-    EXPECT_EQ(got, 4u);
-    EXPECT_EQ(wavedatenlesen(datei, 100, out.data() + 4, &datenchunk, &got), 0);
-    EXPECT_EQ(got, 2u);
-    EXPECT_EQ(Bytes(out.begin(), out.begin() + 6), kSamples);
-    EXPECT_EQ(out[6], 0xEE);
+    // The code and the count of a read of n bytes to out[at].
+    const auto lesen = [&](std::uint32_t n, std::size_t at) {
+        return std::pair{wavedatenlesen(datei, n, out.data() + at, &datenchunk, &got), got};
+    };
+    EXPECT_EQ(lesen(4, 0), std::pair(0, 4u));
+    EXPECT_EQ(lesen(100, 4), std::pair(0, 2u));
+    EXPECT_EQ(Bytes(out.begin(), out.begin() + 7), plus(kSamples, {0xEE}));
     EXPECT_EQ(datenchunk.cksize, 0u);
-    EXPECT_EQ(wavedatenlesen(datei, 100, out.data(), &datenchunk, &got), 0);
-    EXPECT_EQ(got, 0u);
+    EXPECT_EQ(lesen(100, 0), std::pair(0, 0u));
 
     // 1000 bytes claimed and 6 there; a size that would wrap round; no data.
     for (std::uint32_t lie : {1000u, 0xFFFFFFFFu}) {
@@ -91,11 +90,9 @@ TEST_F(WaveTest, ReadsNoMoreThanTheDataChunkHoldsAndRefusesSizesTheFileCannotHol
     EXPECT_EQ(start(), MMIOERR_CHUNKNOTFOUND);
 
     // Closing twice is harmless; reading from a closed file does nothing.
-    EXPECT_EQ(wavedateischliessen(&datei, &fmt), 0);
-    EXPECT_EQ(wavedateischliessen(&datei, &fmt), 0);
+    EXPECT_EQ((std::pair{wavedateischliessen(&datei, &fmt), wavedateischliessen(&datei, &fmt)}), std::pair(0, 0));
     got = 5;
-    EXPECT_EQ(wavedatenlesen(datei, 1, out.data(), &datenchunk, &got), WAVEFEHLER_PUFFERZUSTAND);
-    EXPECT_EQ(got, 0u);
+    EXPECT_EQ(lesen(1, 0), std::pair(WAVEFEHLER_PUFFERZUSTAND, 0u));
 }
 
 TEST_F(WaveTest, RefusedFilesLeaveNothingOpenOrAllocated) {

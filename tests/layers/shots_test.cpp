@@ -52,12 +52,10 @@ TEST_F(ShotTest, OnlyTheFrontmostObjectIsHitAndNeverOneOfTheSea) {
     layerdatenbank.allezeichnen(&grafikdatenbank);
 
     EXPECT_TRUE(layerdatenbank.schiessen(&grafikdatenbank, 110, 60));
-    EXPECT_EQ(punkte, -20);
-    EXPECT_EQ(gespielt, std::vector<int>{kSoundQuerschlaeger});
+    EXPECT_EQ(std::tuple(punkte, gespielt), std::tuple(-20, std::vector<int>{kSoundQuerschlaeger}));
 
     EXPECT_FALSE(layerdatenbank.schiessen(&grafikdatenbank, 410, 60));
-    EXPECT_EQ(punkte, -20);
-    EXPECT_EQ(lebende(kLayerHuelsen, kBildHuelse).size(), 2u);
+    EXPECT_EQ(std::tuple(punkte, lebende(kLayerHuelsen, kBildHuelse).size()), std::tuple(-20, 2u));
 }
 
 TEST_F(ShotTest, OnlyClicksStrictlyInsideLeftOfTheMarginAndOnOpaquePixelsHit) {
@@ -78,8 +76,12 @@ TEST_F(ShotTest, OnlyClicksStrictlyInsideLeftOfTheMarginAndOnOpaquePixelsHit) {
     const int turm = neu(9, kBildLeuchtturm, 100, 50);
     const int sau = neu(9, kBildSauLinks, 100, 50);
     layer(9).zeichnen(&grafikdatenbank);
-    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 105, 60), turm);
-    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 113, 60), sau);
+    // What clicks at these x (y 60) hit, in order.
+    const auto treffer = [](std::vector<int> xs) {
+        for (int& x : xs) x = layer(9).treffertest(&grafikdatenbank, x, 60);
+        return xs;
+    };
+    EXPECT_EQ(treffer({105, 113}), (std::vector{turm, sau}));
     EXPECT_FALSE(lebende(9, kBildAbsturz).empty());  // the pig falls
 
     // Plain images are scenery that cannot be hit, nor can objects never drawn.
@@ -88,9 +90,7 @@ TEST_F(ShotTest, OnlyClicksStrictlyInsideLeftOfTheMarginAndOnOpaquePixelsHit) {
     const int gezeichnet = neu(9, kBildLeuchtturm, 300, 50);
     layer(9).zeichnen(&grafikdatenbank);
     neu(9, kBildLeuchtturm, 500, 50);
-    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 110, 60), -1);
-    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 510, 60), -1);
-    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 310, 60), gezeichnet);
+    EXPECT_EQ(treffer({110, 510, 310}), (std::vector{-1, -1, gezeichnet}));
     EXPECT_TRUE(fakes::boxes.empty());
 }
 
@@ -161,9 +161,9 @@ TEST_F(ShotTest, PicturesReactAsTheirRowsSay) {
         const int slot = objekt(5, i).instanz;
         layer(5).treffer(&grafikdatenbank, i, 50, 60);
 
-        EXPECT_EQ(int(lebende(5, z.bild).size()), (z.endet ? 0 : 1) + (z.folge == z.bild ? 1 : 0));
-        EXPECT_EQ(punkte, z.punkte);
-        EXPECT_EQ(gespielt, z.sound == -1 ? std::vector<int>{} : std::vector<int>{z.sound});
+        EXPECT_EQ(std::tuple(int(lebende(5, z.bild).size()), punkte, gespielt),
+                  std::tuple((z.endet ? 0 : 1) + (z.folge == z.bild ? 1 : 0), z.punkte,
+                             z.sound == -1 ? std::vector<int>{} : std::vector<int>{z.sound}));
         const std::vector<int> ziffern = lebende(5, kBildZiffern);
         if (z.punkte == 0) {
             for (int k = 0; k < layer(5).ereignissanzahl; ++k) EXPECT_EQ(objekt(5, k).aktiv, k == i);
@@ -181,8 +181,7 @@ TEST_F(ShotTest, PicturesReactAsTheirRowsSay) {
         std::int32_t block[kParameter] = {};
         for (auto [p, wert] : z.werte) block[p] = wert;
         EXPECT_TRUE(std::equal(block, block + kParameter, objekt(5, f).parameterblock));
-        EXPECT_EQ(objekt(5, f).maxalter, block[lebensdauer]);
-        EXPECT_EQ(f < ziffern[0], z.folgeZuerst);
+        EXPECT_EQ(std::pair(objekt(5, f).maxalter, f < ziffern[0]), std::pair(block[lebensdauer], z.folgeZuerst));
         EXPECT_TRUE(!(z.endet && z.folgeZuerst) || objekt(5, f).instanz == slot) << "the freed slot";
     }
 }

@@ -23,8 +23,7 @@ TEST_F(WindowProcTest, EachPressShootsOnceWhileTimeIsLeftAndReloadsOnceEvenWitho
     for (int left : {0, -1}) {
         restzeit = left;
         send(WM_LBUTTONDOWN, MakeLParam(100, 200));
-        EXPECT_EQ(schuesse, 8) << "time left " << left;
-        EXPECT_EQ(linkssperre, 0);
+        EXPECT_TRUE(schuesse == 8 && linkssperre == 0) << "time left " << left;
     }
     EXPECT_FALSE(fakes::DebugLineContains("XPos"));
 
@@ -57,15 +56,13 @@ TEST_F(WindowProcTest, EachPressShootsOnceWhileTimeIsLeftAndReloadsOnceEvenWitho
 
 TEST_F(WindowProcTest, ShutDownRunsOnceForEscapeF12AndCloseAndOtherKeysDoNothing) {
     ASSERT_TRUE(OpenDisplay());
-    send(WM_KEYDOWN, 0, VK_SPACE);
-    send(WM_KEYDOWN, 0, 'A');
+    for (int vk : {int(VK_SPACE), int('A')}) send(WM_KEYDOWN, 0, std::uintptr_t(vk));
     EXPECT_TRUE(!beendigunglaeuft && lpdd != nullptr);
 
     schuesse = 3;
     restzeit = 10;
     send(WM_KEYDOWN, 0, VK_F12);
-    EXPECT_TRUE(beendigunglaeuft);
-    EXPECT_TRUE(lpdd == nullptr && lpddsprimary == nullptr && lpddsback == nullptr);
+    EXPECT_TRUE(beendigunglaeuft && lpdd == nullptr && lpddsprimary == nullptr && lpddsback == nullptr);
     // Repeats, clicks and a close queued meanwhile change nothing.
     send(WM_KEYDOWN, 0, VK_ESCAPE);
     send(WM_CLOSE);
@@ -91,15 +88,13 @@ TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryKeepsTheTimeLeftAndAFai
     fakes::Advance(30 * 1000000ull);
     grafikdatenbank.grafikdaten[kBildLeuchtturm]->keyfarbe = 0;
     send(WM_ACTIVATEAPP, 0, 1);
-    EXPECT_TRUE(fakes::boxes.empty());
-    EXPECT_EQ(lpddsprimary->IsLost(), DD_OK);
+    EXPECT_TRUE(fakes::boxes.empty() && lpddsprimary->IsLost() == DD_OK);
     EXPECT_NE(grafikdatenbank.grafikdaten[kBildLeuchtturm]->keyfarbe, 0u) << "pictures were not reloaded";
     EXPECT_EQ(std::pair(zeitlimit, startzeit), std::pair(42, std::int32_t(platform::MonotonicSeconds())));
 
     lpddsprimary->MarkLost();
     lpddsprimary->FailNext(SurfaceOp::Restore, DDERR_GENERIC);
     send(WM_ACTIVATEAPP, 0, 1);
-    EXPECT_TRUE(fakes::DebugLineContains("Fehler bei Restore Id 0x3d"));
+    EXPECT_TRUE(fakes::DebugLineContains("Fehler bei Restore Id 0x3d") && lpdd == nullptr);
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"fehler bei Restore"});
-    EXPECT_EQ(lpdd, nullptr);
 }

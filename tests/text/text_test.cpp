@@ -16,13 +16,12 @@ struct Bild {
     Bild(int w, int h) : w(w), h(h), px(std::size_t(w * h), 1) {}
 
     void zelle(int dx, int dy, int top, int nummer) {
-        platform::Surface* font = grafikdatenbank.grafikdaten[kBildSchrift]->surface;
-        const std::uint8_t key = std::uint8_t(grafikdatenbank.grafikdaten[kBildSchrift]->keyfarbe);
+        const grafikdaten& font = *grafikdatenbank.grafikdaten[kBildSchrift];
         for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 19; ++x) {
-                const std::uint8_t p = pixel(font, 19 * nummer + x, top + y);
-                if (p != key && dx + x < w && dy + y < h) px[std::size_t((dy + y) * w + dx + x)] = p;
-            }
+            for (int x = 0; x < 19; ++x)
+                if (const std::uint8_t p = pixel(font.surface, 19 * nummer + x, top + y);
+                    p != std::uint8_t(font.keyfarbe) && dx + x < w && dy + y < h)
+                    px[std::size_t((dy + y) * w + dx + x)] = p;
     }
     bool tinte(int x0, int y0, int x1, int y1) const {
         for (int y = y0; y < y1; ++y)
@@ -81,8 +80,7 @@ TEST_F(TextSurfaceTest, CharactersAreCutAndSkippedAtTheSurfacesEdges) {
     text.loeschen();
     text.schreiben("AB", 400, 30);
     vergleichen(Bild(340, 21));
-    EXPECT_TRUE(fakes::boxes.empty());
-    EXPECT_TRUE(fakes::DebugLineContains("textpositionx > bildx"));
+    EXPECT_TRUE(fakes::boxes.empty() && fakes::DebugLineContains("textpositionx > bildx"));
 }
 
 TEST_F(TextSurfaceTest, DrawingShowsOnlyWhatLiesOnScreen) {

@@ -38,10 +38,7 @@ TEST(Mixer, OneShotsEndWithoutRepeatingRestartFromTheBeginningAndSumSaturating) 
     // Voices add up and saturate at full scale.
     const Samples loud = {30000, -30000, 32767, -32768, 1000};
     const Samples also = {30000, -30000, 32767, -32768, -3000};
-    const int a = mixer.Attach(loud.data(), loud.size());
-    const int b = mixer.Attach(also.data(), also.size());
-    mixer.Play(a, false);
-    mixer.Play(b, false);
+    for (const Samples* s : {&loud, &also}) mixer.Play(mixer.Attach(s->data(), s->size()), false);
     EXPECT_EQ(mix(mixer, 5), (Samples{32767, -32768, 32767, -32768, -2000}));
 }
 

@@ -38,8 +38,7 @@ using MainLoopTest = ShellTest;
 
 TEST_F(MainLoopTest, PollsAndDrawsWhileActiveWaitsWhileInactive) {
     const Message none = make(WM_NULL);
-    script = Script{};
-    script.queue = {none, none, make(WM_ACTIVATEAPP, 0), make(WM_ACTIVATEAPP, 1), none, make(WM_KEYDOWN, VK_ESCAPE)};
+    script = {{none, none, make(WM_ACTIVATEAPP, 0), make(WM_ACTIVATEAPP, 1), none, make(WM_KEYDOWN, VK_ESCAPE)}, ""};
     SetMessageSource(&kScripted);
     SetWindowedStart(true);
 
@@ -53,6 +52,5 @@ TEST_F(MainLoopTest, PollsAndDrawsWhileActiveWaitsWhileInactive) {
     EXPECT_EQ(script.calls, "PPPWPP");
     // Three frames, each at least 5 ms of the tick count.
     EXPECT_GE(fakes::now_micros - before, 15000u);
-    EXPECT_TRUE(fakes::boxes.empty());
-    EXPECT_EQ(lpdd, nullptr);
+    EXPECT_TRUE(fakes::boxes.empty() && lpdd == nullptr);
 }

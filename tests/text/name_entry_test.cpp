@@ -3,9 +3,7 @@
 #include "platform/keys.h"
 #include "text/text_fixture.h"
 
-using platform::VK_BACK;
-using platform::VK_RETURN;
-using platform::VK_SPACE;
+using namespace platform;
 
 class NameEntryTest : public TableTest {
 protected:

@@ -3,8 +3,7 @@
 #include "platform/presentation.h"
 #include "text/text_fixture.h"
 
-using platform::kImageHeight;
-using platform::kImageWidth;
+using namespace platform;
 
 namespace {
 

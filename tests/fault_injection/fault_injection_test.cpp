@@ -57,18 +57,11 @@ void DrehbuchSchreiben() {
     for (int vk : {int(VK_BACK), int(VK_BACK), int('Z'), int('O'), int('E')}) Tippen(vk);
     Bilder(4, {VK_RETURN});
     // Six clock seconds of countdown, then the first frame of play.
-    for (int s = 0; s < 6; ++s) Bilder(1, {}, 1000000);
-    Bilder(1);
-    for (int schuss = 0; schuss < 8; ++schuss) {
-        Nachricht(WM_LBUTTONDOWN, 0, MakeLParam(80 * schuss + 40, 150 + 20 * schuss));
-        Nachricht(WM_LBUTTONUP);
-        Bilder(6);
-    }
-    Nachricht(WM_RBUTTONDOWN);
-    Nachricht(WM_RBUTTONUP);
-    Bilder(10);
-    Bilder(1, {}, 91000000);
-    Bilder(5);
+    Bilder(6, {}, 1000000), Bilder(1);
+    for (int schuss = 0; schuss < 8; ++schuss)
+        Nachricht(WM_LBUTTONDOWN, 0, MakeLParam(80 * schuss + 40, 150 + 20 * schuss)), Nachricht(WM_LBUTTONUP), Bilder(6);
+    Nachricht(WM_RBUTTONDOWN), Nachricht(WM_RBUTTONUP);
+    Bilder(10), Bilder(1, {}, 91000000), Bilder(5);
     Nachricht(WM_KEYDOWN, VK_ESCAPE);
 }
 
@@ -103,19 +96,14 @@ std::string AlteTabelle() {
 
 std::string aufrufe;  // one letter per counted call, 'A' + its kind
 
-struct Lauf {
-    unsigned long k = 0;
-    fs::path ordner;
-    std::string tabelle;  // written as "hight.dat" first; none when empty
-    bool aufzeichnen = false;
-};
+// The call failed (0: none), the run's folder, the table written as "hight.dat" first (none when empty).
+struct Lauf { unsigned long k; fs::path ordner; std::string tabelle; bool aufzeichnen; };
 
 // Builds the run's own folder (the data linked, the table its own), plays the
 // session and writes what came of it; exits with the game's status.
 [[noreturn]] void Kind(const Lauf& lauf) {
     const int fehler = ::open((lauf.ordner / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ::dup2(fehler, 2);
-    ::dup2(fehler, 1);
+    ::dup2(fehler, 2), ::dup2(fehler, 1);
     const fs::path daten = lauf.ordner / "data" / "set0";
     fs::create_directories(daten);
     for (const auto& e : fs::directory_iterator(FERROW_DATA_DIR))
@@ -312,7 +300,7 @@ TEST_F(FaultInjectionTest, EveryCountedCallFailingEndsWithItsReportOrCarriesOn) 
     while (je > 2 && Auswahl(ohne.ops, je).size() > budget) je = je * 9 / 10;
     const std::vector<unsigned long> ks = Auswahl(ohne.ops, je);
     std::vector<Lauf> laeufe;
-    for (unsigned long k : ks) laeufe.push_back({k, wurzel / ("k" + std::to_string(k)), alt});
+    for (unsigned long k : ks) laeufe.push_back({k, wurzel / ("k" + std::to_string(k)), alt, false});
     const std::vector<Ergebnis> ergebnisse = Laufen(laeufe);
     fs::remove_all(wurzel);
 

@@ -34,9 +34,7 @@ void Objekte(F f) {
 
 std::set<std::pair<int, int>> Ziffern() {
     std::set<std::pair<int, int>> z;
-    Objekte([&](int l, const _layerdaten&, const Ereigniss& e, int i) {
-        if (e.bild == kBildZiffern) z.emplace(l, i);
-    });
+    Objekte([&](int l, const _layerdaten&, const Ereigniss& e, int i) { if (e.bild == kBildZiffern) z.emplace(l, i); });
     return z;
 }
 
@@ -131,10 +129,7 @@ TEST_F(SoakTest, ManyGamesOfRandomPlayKeepTheLayersAndTheScoreInOrder) {
             EXPECT_TRUE(geschossen || gezeigt == 0) << "frame " << frame << ": points without a shot";
             LayersHold(frame);
         }
-        if (chance(40)) {
-            fensterproc(hauptfenster, WM_RBUTTONDOWN, 0, 0);
-            fensterproc(hauptfenster, WM_RBUTTONUP, 0, 0);
-        }
+        if (chance(40)) fensterproc(hauptfenster, WM_RBUTTONDOWN, 0, 0), fensterproc(hauptfenster, WM_RBUTTONUP, 0, 0);
 
         // A frame changes the score only by starting a new game. At game over a score above the worst kept
         // one (of equals the later) takes its row, under the name entered or F2's; the other rows stay.

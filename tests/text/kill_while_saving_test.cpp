@@ -28,8 +28,7 @@ class KillWhileSavingTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        fs::create_directories(root_ / "data");
-        fs::create_directories(root_ / "muster");
+        for (const char* ordner : {"data", "muster"}) fs::create_directories(root_ / ordner);
         fs::copy(FERROW_DATA_DIR, root_ / "data" / "set0", fs::copy_options::recursive);
         platform::SetWindowedStart(true);
     }
@@ -91,13 +90,8 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
     ASSERT_TRUE(pipe(auftraege) == 0 && pipe(meldungen) == 0);
     const pid_t spiel = fork();
     ASSERT_GE(spiel, 0);
-    if (spiel == 0) {
-        close(auftraege[1]);
-        close(meldungen[0]);
-        Spielen(auftraege[0], meldungen[1]);
-    }
-    close(auftraege[0]);
-    close(meldungen[1]);
+    if (spiel == 0) close(auftraege[1]), close(meldungen[0]), Spielen(auftraege[0], meldungen[1]);
+    close(auftraege[0]), close(meldungen[1]);
     // However the test ends, the game hears no more orders and is gone.
     struct Ende {
         int auftraege, meldungen;

@@ -23,7 +23,6 @@
 #define FERROW_FAULT_RUNS 150
 #endif
 
-namespace fs = std::filesystem;
 using namespace platform;
 
 namespace {

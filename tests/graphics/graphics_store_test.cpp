@@ -28,7 +28,7 @@ class GraphicsStoreTest : public DisplayTest {
 protected:
     void SetUp() override {
         DisplayTest::SetUp();
-        std::filesystem::current_path(folder_.path);
+        fs::current_path(folder_.path);
         store_.init(lpdd, lpddsprimary, lpddsback);
     }
     void TearDown() override {

@@ -8,8 +8,6 @@
 #include "support/scoped_env.h"
 #include "support/shell_fixture.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
 // The picture spoilt in a copy of the data (null: no data at all), and what it then holds: bytes, or its first `keep`.

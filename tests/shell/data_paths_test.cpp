@@ -2,8 +2,6 @@
 #include "support/scoped_env.h"
 #include "support/shell_fixture.h"
 
-namespace fs = std::filesystem;
-
 using DataPathsTest = ShellTest;
 
 TEST_F(DataPathsTest, DataFolderLiesBelowTheStartFolderAndHighscoresStayThereWhileItIsWritable) {

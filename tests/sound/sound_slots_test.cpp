@@ -10,8 +10,6 @@
 #include "support/shell_fixture.h"
 
 using namespace platform;
-namespace fs = std::filesystem;
-
 namespace {
 
 // A data folder of its own for each test, filled from the generated sounds.

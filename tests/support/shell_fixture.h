@@ -25,24 +25,19 @@
 #include "sound/sound_numbers.h"
 #include "support/fakes.h"
 
+namespace fs = std::filesystem;
+
 // A folder of the test's own, gone again once the test is over.
 struct TempFolder {
-    const std::filesystem::path path =
-        std::filesystem::path(::testing::TempDir()) / ("ferrow-test-" + std::to_string(::getpid()));
-    TempFolder() {
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~TempFolder() {
-        std::filesystem::current_path(FERROW_BUILD_DIR);
-        std::filesystem::remove_all(path);
-    }
+    const fs::path path = fs::path(::testing::TempDir()) / ("ferrow-test-" + std::to_string(::getpid()));
+    TempFolder() { fs::remove_all(path), fs::create_directories(path); }
+    ~TempFolder() { fs::current_path(FERROW_BUILD_DIR), fs::remove_all(path); }
 };
 
-inline std::string lesen(const std::filesystem::path& pfad) {
+inline std::string lesen(const fs::path& pfad) {
     return {std::istreambuf_iterator<char>(std::ifstream(pfad, std::ios::binary).rdbuf()), {}};
 }
-inline void anlegen(const std::filesystem::path& pfad, const std::string& bytes) {
+inline void anlegen(const fs::path& pfad, const std::string& bytes) {
     std::ofstream(pfad, std::ios::binary | std::ios::trunc) << bytes;
 }
 // A "hight.dat" of these rows: a 30-byte name and a little-endian score each, every 0x0A stored as 0x0D 0x0A.
@@ -54,14 +49,6 @@ inline std::string tabellendatei(const std::vector<std::pair<std::string, std::u
         for (char c : feld) datei += c == '\n' ? std::string("\r\n") : std::string(1, c);
     }
     return datei;
-}
-
-inline std::uint8_t pixel(platform::Surface* s, int x, int y) {
-    platform::SurfaceDesc d;
-    EXPECT_EQ(s->Lock(nullptr, &d), platform::DD_OK);
-    const std::uint8_t p = d.surface[y * d.pitch + x];
-    s->Unlock();
-    return p;
 }
 
 // A surface's pixels, row after row, read in one lock.
@@ -79,12 +66,13 @@ inline Pixels pixels(platform::Surface* s) {
     s->Unlock();
     return out;
 }
+inline std::uint8_t pixel(platform::Surface* s, int x, int y) { return pixels(s).at(x, y); }
 
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // Started from the build folder, whose data/set0 holds the game's data.
-        std::filesystem::current_path(FERROW_BUILD_DIR);
+        fs::current_path(FERROW_BUILD_DIR);
         fakes::Install();
         programmendet = beendigunglaeuft = false;
         programmaktiv = mausx = mausy = klickx = klicky = linkssperre = rechtssperre = restzeit = schuesse = 0;

@@ -98,7 +98,7 @@ TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
     SaveFails();
     setrlimit(RLIMIT_FSIZE, &alt);
     signal(SIGXFSZ, signal_alt);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 1);
 
     // A table that was never set up is not saved over the players' file.
     highscore.eingerichtet = false;
@@ -108,20 +108,20 @@ TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
     // A full disk likewise, where a small one can be had.
     SmallDisk disk(folder_.path / "daten", "64k");
     if (!disk.Usable()) GTEST_SKIP() << "no tmpfs may be mounted here";
-    std::filesystem::current_path(folder_.path / "daten");
+    fs::current_path(folder_.path / "daten");
     anlegen("hight.dat", kErststart);
     for (std::ofstream fuell("fuellung", std::ios::binary); fuell << std::string(4096, 'x');) continue;
     highscore.eingerichtet = true;
     SaveFails();
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 2) << "a half-written file was left";
-    std::filesystem::current_path(folder_.path);
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 2) << "a half-written file was left";
+    fs::current_path(folder_.path);
 }
 
 TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
-    const std::filesystem::path daten = folder_.path / "daten";
+    const fs::path daten = folder_.path / "daten";
     SmallDisk disk(daten, "1m");
     if (!disk.Usable()) GTEST_SKIP() << "no tmpfs may be mounted here";
-    std::filesystem::current_path(daten);
+    fs::current_path(daten);
     anlegen("hight.dat", kErststart);  // the table that came with the game
     ASSERT_TRUE(disk.MakeReadOnly());
 
@@ -135,11 +135,11 @@ TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
     _highscore geladen;
     ASSERT_EQ(geladen.laden(), 0);
     EXPECT_EQ(geladen.tabellenpunkte[0], 4711);
-    EXPECT_TRUE(std::filesystem::exists(folder_.path / "xdg" / "ferrow" / "hight.dat"));
+    EXPECT_TRUE(fs::exists(folder_.path / "xdg" / "ferrow" / "hight.dat"));
 
     // With no folder of the user's known, nothing can be saved.
     env.Set("XDG_DATA_HOME", nullptr);
     env.Set("HOME", nullptr);
     SaveFails();
-    std::filesystem::current_path(folder_.path);
+    fs::current_path(folder_.path);
 }

@@ -61,9 +61,10 @@ TEST_F(HighscoreTableTest, ResetSavesTheBuiltInTableAndShowsTheBestSeven) {
     // Drawn: the seven best rows, not the worst.
     flaecheloeschen(lpddsback, 192);
     highscore.zeigen();
-    auto tinte = [](int y) {
+    Pixels bild = pixels(lpddsback);
+    auto tinte = [&](int y) {
         for (int x = 185; x < 260; ++x)
-            if (pixel(lpddsback, x, y) != 192) return true;
+            if (bild.at(x, y) != 192) return true;
         return false;
     };
     for (int platz = 0; platz < 7; ++platz) EXPECT_TRUE(tinte(143 + 21 * platz + 10)) << platz;

@@ -11,8 +11,6 @@
 #include "support/shell_fixture.h"
 #include "text/highscore_table.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
 constexpr int kRunden = 200;

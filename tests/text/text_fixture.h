@@ -12,7 +12,7 @@ protected:
     void SetUp() override {
         ShellTest::SetUp();
         ASSERT_TRUE(OpenDisplayWithPictures());
-        std::filesystem::current_path(folder_.path);
+        fs::current_path(folder_.path);
         highscore = _highscore{};
         eingabezaehler = 0;
         letztetaste = kKeineTaste;

@@ -15,11 +15,11 @@ struct Bild {
     Bild(int w, int h) : w(w), h(h), px(std::size_t(w * h), 1) {}
 
     void zelle(int dx, int dy, int top, int nummer) {
-        const grafikdaten& font = *grafikdatenbank.grafikdaten[kBildSchrift];
+        Pixels font = pixels(grafikdatenbank.grafikdaten[kBildSchrift]->surface);
+        const std::uint8_t key = std::uint8_t(grafikdatenbank.grafikdaten[kBildSchrift]->keyfarbe);
         for (int y = 0; y < 20; ++y)
             for (int x = 0; x < 19; ++x)
-                if (const std::uint8_t p = pixel(font.surface, 19 * nummer + x, top + y);
-                    p != std::uint8_t(font.keyfarbe) && dx + x < w && dy + y < h)
+                if (const std::uint8_t p = font.at(19 * nummer + x, top + y); p != key && dx + x < w && dy + y < h)
                     px[std::size_t((dy + y) * w + dx + x)] = p;
     }
     bool tinte(int x0, int y0, int x1, int y1) const {
@@ -58,7 +58,7 @@ TEST_F(TextSurfaceTest, CharactersComeFromTheirCellsAndLinesBreakAtLessThan) {
     vergleichen(b);
 
     // Rebuilt pictures (after the display was restored) are picked up.
-    std::filesystem::current_path(datenordner);
+    fs::current_path(datenordner);
     ASSERT_EQ(grafikdatenbank.loadgrafikdaten(), 0);
     text.loeschen();
     text.schreiben("a[Z 0:<b", 5, 2);

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <tuple>
 
-#include "layers/sound_requests.h"
 #include "platform/audio_device.h"
 #include "sound/riff_bytes.h"
 #include "sound/sound_slots.h"
@@ -12,12 +11,13 @@
 using namespace platform;
 namespace {
 
-// A data folder of its own for each test, filled from the generated sounds.
+// The sound device, and a data folder of its own for each test, filled from the generated sounds.
 class SoundSlotTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
         std::snprintf(datenordner, sizeof datenordner, "%s", folder_.path.c_str());
+        ASSERT_EQ(initdirectsound(hauptfenster), 0);
     }
     void copy_generated() {
         for (const auto& entry : fs::directory_iterator(FERROW_DATA_DIR))
@@ -39,7 +39,6 @@ TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
     copy_generated();
     fs::copy_file(path("s0.wav"), path("s12.wav"));
     fs::remove(path("s5.wav"));
-    ASSERT_EQ(initdirectsound(hauptfenster), 0);
     soundsetladen(datenordner);
 
     for (int n = 0; n < kSoundslots; ++n) EXPECT_EQ(soundpuffer[n] == nullptr, n == kSoundOhneDatei || n == 5)
@@ -62,7 +61,6 @@ TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
 
 TEST_F(SoundSlotTest, FilesOfOtherToolsLoadAndPlayAtTheirLengthAndLevel) {
     if (std::system("command -v sox >/dev/null 2>&1") != 0) GTEST_SKIP() << "sox is not installed";
-    ASSERT_EQ(initdirectsound(hauptfenster), 0);
     const int channels = AudioChannels();
     ASSERT_GE(channels, 2);
     for (auto [rate, bits, kanaele] : {std::tuple{8000, 8, 1}, {8000, 16, 2}, {11025, 8, 2}, {16000, 16, 1},
@@ -77,8 +75,7 @@ TEST_F(SoundSlotTest, FilesOfOtherToolsLoadAndPlayAtTheirLengthAndLevel) {
 
         DirectSoundBuffer* puffer = soundladen(name.c_str());
         ASSERT_NE(puffer, nullptr);
-        EXPECT_FALSE(soundspielen(puffer));
-        EXPECT_EQ(soundstatus(puffer), DSBSTATUS_PLAYING);
+        EXPECT_TRUE(!soundspielen(puffer) && soundstatus(puffer) == DSBSTATUS_PLAYING);
         const std::vector<std::int16_t> out = mixed(0.4);
         EXPECT_EQ(soundstatus(puffer), 0u);
         puffer->Release();
@@ -118,7 +115,6 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
         {"rate0.wav", wav(format(1, 1, 0, 16), samples), kBuffer},
         {"empty.wav", wav(format(1, 1, 22050, 16), {}), kBuffer},
     };
-    ASSERT_EQ(initdirectsound(hauptfenster), 0);
     const auto files_before = std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
     for (const auto& c : cases) {
         riff::write(path(c.name), c.bytes);
@@ -143,7 +139,6 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
 
 TEST_F(SoundSlotTest, EngineRunsWhileABoatIsSeenAndEmptySlotsAreSilent) {
     copy_generated();
-    ASSERT_EQ(initdirectsound(hauptfenster), 0);
     soundsetladen(datenordner);
     DirectSoundBuffer* motor = soundpuffer[kSoundMotor];
     ASSERT_NE(motor, nullptr);

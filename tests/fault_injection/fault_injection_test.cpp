@@ -57,8 +57,8 @@ void DrehbuchSchreiben() {
     Bilder(4, {VK_RETURN});
     // Six clock seconds of countdown, then the first frame of play.
     Bilder(6, {}, 1000000), Bilder(1);
-    for (int schuss = 0; schuss < 8; ++schuss)
-        Nachricht(WM_LBUTTONDOWN, 0, MakeLParam(80 * schuss + 40, 150 + 20 * schuss)), Nachricht(WM_LBUTTONUP), Bilder(6);
+    for (int n = 0; n < 8; ++n)
+        Nachricht(WM_LBUTTONDOWN, 0, MakeLParam(80 * n + 40, 150 + 20 * n)), Nachricht(WM_LBUTTONUP), Bilder(6);
     Nachricht(WM_RBUTTONDOWN), Nachricht(WM_RBUTTONUP);
     Bilder(10), Bilder(1, {}, 91000000), Bilder(5);
     Nachricht(WM_KEYDOWN, VK_ESCAPE);
@@ -86,7 +86,7 @@ const MessageSource kDrehbuch = {naechste, warten};
 // The table in place before every run: seven players, and "AL" last.
 std::string AlteTabelle() {
     std::vector<std::pair<std::string, std::uint32_t>> zeilen(15);
-    for (int z = 0; z < 7; ++z) zeilen[std::size_t(z)] = {std::string("Spieler") + char('A' + z), 700u - 100u * unsigned(z)};
+    for (unsigned z = 0; z < 7; ++z) zeilen[z] = {std::string("Spieler") + char('A' + z), 700 - 100 * z};
     zeilen[_highscore::kEingabe].first = "AL";
     return tabellendatei(zeilen);
 }
@@ -198,55 +198,48 @@ bool EinerVon(const Ergebnis& e, std::initializer_list<const char*> texte) {
     return false;
 }
 
-// Empty when the reports fit the call that failed.
-std::string Berichte(Operation op, const Ergebnis& e) {
-    bool gut = false;
+bool Passend(Operation op, const Ergebnis& e) {
+    const bool keiner = e.boxes.empty();
     switch (op) {
         case Operation::StartVideo:
-        case Operation::DisplayCreate: gut = Einrichtung(e, "DirectDrawCreate"); break;
+        case Operation::DisplayCreate: return Einrichtung(e, "DirectDrawCreate");
         case Operation::CreateWindow:
         case Operation::EnterFullscreen:
-        case Operation::DisplayMode: gut = Einrichtung(e, "SetDisplayMode"); break;
-        case Operation::DisplayCooperativeLevel: gut = Einrichtung(e, "SetCooperativeLevel"); break;
-        case Operation::PrimarySurface: gut = Einrichtung(e, "CreatePrimarySurface"); break;
-        case Operation::BackBuffer: gut = Einrichtung(e, "CreateBackPuffer"); break;
-        case Operation::CreatePalette: gut = e.boxes == fakes::Lines{Box("Palette konnte nicht geladen werden"), kId00};
-            break;
-        case Operation::OffscreenSurface:
-            // The back buffer is one too, made with the primary.
-            gut = Einrichtung(e, "CreateBackPuffer") ||
-                  EinerVon(e, {"DD konnte Surface nicht erzeugen ", "Konnte Surface nicht erzeugen->Class Text "});
-            break;
-        case Operation::Flip: gut = EinerVon(e, {"Fehler bei Seitenumschaltung, Programm wird beendet!"}); break;
-        case Operation::Blt:
-            // A text's letter reports twice: the letter, then the text.
-            gut = EinerVon(e, {"_layerdaten::zeichen-ddrval!=DD_OK", "_text::zeichen-ddrval!=DD_OK"}) ||
-                  e.boxes == fakes::Lines{Box("_text::schreiben->BltFast liefert nicht DD_OK"),
-                                          Box("_text::zeichen-ddrval!=DD_OK")};
-            break;
+        case Operation::DisplayMode: return Einrichtung(e, "SetDisplayMode");
+        case Operation::DisplayCooperativeLevel: return Einrichtung(e, "SetCooperativeLevel");
+        case Operation::PrimarySurface: return Einrichtung(e, "CreatePrimarySurface");
+        case Operation::BackBuffer: return Einrichtung(e, "CreateBackPuffer");
+        case Operation::CreatePalette:
+            return e.boxes == fakes::Lines{Box("Palette konnte nicht geladen werden"), kId00};
+        case Operation::OffscreenSurface:  // the back buffer is one too, made with the primary
+            return Einrichtung(e, "CreateBackPuffer") ||
+                   EinerVon(e, {"DD konnte Surface nicht erzeugen ", "Konnte Surface nicht erzeugen->Class Text "});
+        case Operation::Flip: return EinerVon(e, {"Fehler bei Seitenumschaltung, Programm wird beendet!"});
+        case Operation::Blt:  // a text's letter reports twice: the letter, then the text
+            return EinerVon(e, {"_layerdaten::zeichen-ddrval!=DD_OK", "_text::zeichen-ddrval!=DD_OK"}) ||
+                   e.boxes == fakes::Lines{Box("_text::schreiben->BltFast liefert nicht DD_OK"),
+                                           Box("_text::zeichen-ddrval!=DD_OK")};
         case Operation::SurfaceLock:
-            gut = EinerVon(e, {"_grafikdatenbank::loadgrafikdaten-Lock liefert falschen Wert",
-                               "_layerdaten::mask-surface->Lock-Surface konnte nicht gesperrt werden",
-                               "_text::surface-Lock liefert falschen Wert"});
-            break;
-        case Operation::SurfaceRestore: gut = e.boxes.empty() || EinerVon(e, {"fehler bei Restore"}); break;
+            return EinerVon(e, {"_grafikdatenbank::loadgrafikdaten-Lock liefert falschen Wert",
+                                "_layerdaten::mask-surface->Lock-Surface konnte nicht gesperrt werden",
+                                "_text::surface-Lock liefert falschen Wert"});
+        case Operation::SurfaceRestore: return keiner || EinerVon(e, {"fehler bei Restore"});
         case Operation::SoundCreate:
-        case Operation::SoundCooperativeLevel: gut = EinerVon(e, {"Fehler bei DirectSoundInit (id:01)"}); break;
+        case Operation::SoundCooperativeLevel: return EinerVon(e, {"Fehler bei DirectSoundInit (id:01)"});
         case Operation::FileOpen:
-        case Operation::FileRead:
-            // A picture file; else a sound or the table, which the game goes on without.
-            gut = e.boxes.empty() ||
-                  (e.boxes.size() == 1 && e.boxes[0].rfind("Konnte Bild nicht laden : ", 0) == 0);
-            break;
-        case Operation::Allocation:
-            // A sound's format block is the one the game goes on without.
-            gut = e.boxes.empty() || EinerVon(e, {"Fehler in Modul grafikdaten::setgrafikdaten",
-                                                  "_layerdatenbank::Setlayerdaten->kein Speicher",
-                                                  "_layerdaten::addereigniss-fuer ein Ereigniss ist kein Speicher frei"});
-            break;
-        default: gut = e.boxes.empty(); break;  // fill, colour key, sound buffers, writing the table
+        case Operation::FileRead:  // a picture file; else a sound or the table, which the game goes on without
+            return keiner || (e.boxes.size() == 1 && e.boxes[0].rfind("Konnte Bild nicht laden : ", 0) == 0);
+        case Operation::Allocation:  // a sound's format block is the one the game goes on without
+            return keiner || EinerVon(e, {"Fehler in Modul grafikdaten::setgrafikdaten",
+                                          "_layerdatenbank::Setlayerdaten->kein Speicher",
+                                          "_layerdaten::addereigniss-fuer ein Ereigniss ist kein Speicher frei"});
+        default: return keiner;  // fill, colour key, sound buffers, writing the table
     }
-    if (!gut) {
+}
+
+// Empty when the reports fit the call that failed.
+std::string Berichte(Operation op, const Ergebnis& e) {
+    if (!Passend(op, e)) {
         std::string t = "reports for a failed " + std::string(OperationName(op)) + ":";
         for (const auto& b : e.boxes) t += " [" + b + "]";
         for (const auto& s : e.steps) t += " step [" + s + "]";

@@ -14,10 +14,7 @@ namespace {
 // The whole game on the fake clock, driven frame by frame.
 class GameFlowTest : public GameTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        ASSERT_NO_FATAL_FAILURE(StartGame());
-    }
+    void SetUp() override { GameTest::SetUp(); ASSERT_NO_FATAL_FAILURE(StartGame()); }
 
     void Frames(int n) {
         for (int i = 0; i < n; ++i) spielschritt(), fakes::Advance(16667);

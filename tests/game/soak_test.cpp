@@ -143,9 +143,8 @@ TEST_F(SoakTest, ManyGamesOfRandomPlayKeepTheLayersAndTheScoreInOrder) {
         if (f2) spieler = "Spieler";
         if (eintrag && spielendeerledigt == 1) {
             ++games;
-            auto schlechteste = erwartet.begin();
-            for (auto z = erwartet.begin(); z != erwartet.end(); ++z)
-                if (z->second <= schlechteste->second) schlechteste = z;
+            const auto schlechteste = std::min_element(erwartet.rbegin(), erwartet.rend(),
+                                                       [](auto& a, auto& b) { return a.second < b.second; });
             if (punkte > schlechteste->second) {
                 ++ranked;
                 *schlechteste = {spieler, punkte};

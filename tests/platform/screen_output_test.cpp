@@ -30,10 +30,7 @@ protected:
     void Fill(int y0, int y1, std::uint8_t index) {
         for (int y = y0; y < y1; ++y) std::memset(image_->row(y), index, kImageWidth);
     }
-    void Show() {
-        ASSERT_TRUE(output_.Convert(*image_));
-        ASSERT_TRUE(output_.Present());
-    }
+    void Show() { ASSERT_TRUE(output_.Convert(*image_) && output_.Present()); }
     // The window surface's pixel as red, green, blue.
     std::uint32_t At(int x, int y) {
         SDL_Surface* s = SDL_GetWindowSurface(window_);

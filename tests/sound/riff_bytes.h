@@ -15,10 +15,7 @@ inline void put(Bytes& b, std::uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i) b.push_back(i < 4 ? std::uint8_t(v >> (8 * i)) : 0);
 }
 
-inline Bytes plus(Bytes b, const Bytes& more) {
-    b.insert(b.end(), more.begin(), more.end());
-    return b;
-}
+inline Bytes plus(Bytes b, const Bytes& more) { b.insert(b.end(), more.begin(), more.end()); return b; }
 
 // A chunk whose size field says `size` (its real length unless told otherwise), padded to an even length.
 inline Bytes chunk(const char* id, const Bytes& body, long size = -1) {
@@ -44,10 +41,7 @@ inline Bytes format(unsigned tag, unsigned channels, std::uint32_t rate, unsigne
     return b;
 }
 
-inline Bytes cut(Bytes b, std::size_t size) {
-    b.resize(size);
-    return b;
-}
+inline Bytes cut(Bytes b, std::size_t size) { b.resize(size); return b; }
 
 inline void write(const std::string& path, const Bytes& bytes) {
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));

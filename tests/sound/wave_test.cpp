@@ -18,10 +18,7 @@ int open_files() { return int(std::distance(std::filesystem::directory_iterator(
 
 class WaveTest : public ::testing::Test {
 protected:
-    void TearDown() override {
-        wavedateischliessen(&datei, &fmt);
-        std::filesystem::remove(path);
-    }
+    void TearDown() override { wavedateischliessen(&datei, &fmt); std::filesystem::remove(path); }
 
     int open(const Bytes& bytes) {
         wavedateischliessen(&datei, &fmt);

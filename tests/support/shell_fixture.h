@@ -122,10 +122,7 @@ protected:
 // With the display open from the start; surfaces made by NewSurface are released at the end.
 class DisplayTest : public ShellTest {
 protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        ASSERT_TRUE(OpenDisplay());
-    }
+    void SetUp() override { ShellTest::SetUp(); ASSERT_TRUE(OpenDisplay()); }
     void TearDown() override {
         for (platform::Surface* s : made_)
             if (s) s->Release();

@@ -108,8 +108,7 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
 
     for (int runde = 0; runde < kRunden; ++runde) {
         anlegen(datei, Muster(-1));
-        const char auftrag = 1;
-        ASSERT_EQ(write(auftraege[1], &auftrag, 1), 1);
+        ASSERT_EQ(write(auftraege[1], "", 1), 1);
         const int kopie = naechste();
         ASSERT_GT(kopie, 0) << "the game did not start";
         // Somewhere within the first few dozen saves.
@@ -132,10 +131,7 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
     ASSERT_EQ(write(auftraege[1], "", 1), 1);
     const int kopie = naechste();
     ASSERT_GT(kopie, 0);
-    for (int z = -1; z < 1;) {
-        z = naechste();
-        ASSERT_GE(z, 0) << "the last saving copy ended by itself";
-    }
+    for (int z = -1; z < 1;) ASSERT_GE(z = naechste(), 0) << "the last saving copy ended by itself";
     kill(kopie, SIGKILL);
     while (naechste() >= 0) continue;
     int uebrig = 0;

@@ -22,8 +22,5 @@ protected:
 // With the table set up as at start-up.
 class TableTest : public TextTest {
 protected:
-    void SetUp() override {
-        TextTest::SetUp();
-        highscore.init(lpdd, lpddsprimary, lpddsback);
-    }
+    void SetUp() override { TextTest::SetUp(); highscore.init(lpdd, lpddsprimary, lpddsback); }
 };

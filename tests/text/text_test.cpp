@@ -39,10 +39,7 @@ protected:
         text.init(lpdd, lpddsprimary, lpddsback, kBildSchrift);
         text.surface = text.erzeugesurface(text.surface, w, h);
     }
-    void TearDown() override {
-        text.freigeben();
-        TextTest::TearDown();
-    }
+    void TearDown() override { text.freigeben(); TextTest::TearDown(); }
     void vergleichen(const Bild& b) { EXPECT_EQ(pixels(text.surface).p, b.px); }
 };
 

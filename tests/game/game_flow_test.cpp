@@ -16,9 +16,7 @@ class GameFlowTest : public GameTest {
 protected:
     void SetUp() override { GameTest::SetUp(); ASSERT_NO_FATAL_FAILURE(StartGame()); }
 
-    void Frames(int n) {
-        for (int i = 0; i < n; ++i) spielschritt(), fakes::Advance(16667);
-    }
+    void Frames(int n) { for (int i = 0; i < n; ++i) spielschritt(), fakes::Advance(16667); }
     // Held long enough for the name entry's poll to see it.
     void Type(int vk) {
         fakes::keys_down = {vk};
@@ -27,9 +25,7 @@ protected:
         if (vk != VK_RETURN) Frames(4);
     }
     // One second per frame, each frame's own time included.
-    void Seconds(int n) {
-        for (int s = 0; s < n; ++s) fakes::Advance(1000000 - 16667), Frames(1);
-    }
+    void Seconds(int n) { for (int s = 0; s < n; ++s) fakes::Advance(1000000 - 16667), Frames(1); }
     int Ticks() { return int(std::count(gespielt.begin(), gespielt.end(), kSoundTicken)); }
     const Bildplatz& Hud(int slot) { return layerdatenbank.layerdaten[kLayerHud]->bilder[slot]; }
 

@@ -41,15 +41,11 @@ TEST_F(RandomSpawnerTest, TwoDrawsEveryFrameAndAnEntryNeedsBothToMatch) {
 
 TEST(RandomNumbersTest, KnownSeedsGiveTheirKnownSequences) {
     zufallsstart(1);
-    const int from_one[] = {41, 18467, 6334, 26500, 19169};
-    for (int v : from_one) EXPECT_EQ(zufallszahl(), v);
+    for (int v : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(zufallszahl(), v);
 
     // A seed near the top of the range wraps around 2^32 without harm.
     zufallsstart(0xFFFFFFFFu);
-    for (int i = 0; i < 1000; ++i) {
-        const int v = zufallszahl();
-        ASSERT_TRUE(v >= 0 && v <= 32767) << v;
-    }
+    for (int i = 0; i < 1000; ++i) ASSERT_LE(unsigned(zufallszahl()), 32767u);
     zufallsstart(12345);
     EXPECT_EQ(zufallszahl(), 7584);
 }

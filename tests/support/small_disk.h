@@ -14,9 +14,7 @@ public:
     }
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
-    ~SmallDisk() {
-        if (mounted_) umount2(at_.c_str(), MNT_DETACH);
-    }
+    ~SmallDisk() { if (mounted_) umount2(at_.c_str(), MNT_DETACH); }
     bool Usable() const { return mounted_; }
     bool MakeReadOnly() { return mount(nullptr, at_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0; }
 

@@ -98,8 +98,7 @@ std::string aufrufe;  // one letter per counted call, 'A' + its kind
 // The call failed (0: none), the run's folder, the table written as "hight.dat" first (none when empty).
 struct Lauf { unsigned long k; fs::path ordner; std::string tabelle; bool aufzeichnen; };
 
-// Builds the run's own folder (the data linked, the table its own), plays the
-// session and writes what came of it; exits with the game's status.
+// Builds the run's folder (data linked, table its own), plays the session, records the outcome, exits with its status.
 [[noreturn]] void Kind(const Lauf& lauf) {
     const int fehler = ::open((lauf.ordner / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ::dup2(fehler, 2), ::dup2(fehler, 1);

@@ -104,8 +104,7 @@ TEST_F(GameFlowTest, AFrameWhoseDigitsEndTheProgramGoesNoFurther) {
     expectEndedByAFullLayer();
 }
 
-// A picture without its surface makes the drawing report: the countdown's
-// digits, or a title line of the table at game over.
+// A picture without its surface makes the drawing report: the countdown's digits, or a table title at game over.
 class DrawingEndsTest : public GameFlowTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(DrawingEndsTest, DrawingThatEndsTheProgramInTheCountdownOrAtGameOverGoesNoFurther) {

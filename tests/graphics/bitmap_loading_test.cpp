@@ -1,5 +1,4 @@
-// Bitmaps onto surfaces and the palettes of resources and files, against
-// files made here whose colour tables differ from the game palette.
+// Bitmaps onto surfaces and palettes of resources and files, from files whose colour tables differ from the game's.
 #include <cstring>
 
 #include "bmp_writer.h"

@@ -108,8 +108,7 @@ TEST_F(ObjectTest, TwoHundredObjectsFillALayerAndEndedRecordsAreReusedLowestFirs
     EXPECT_EQ((std::pair{neu(4, kBildLeuchtturm, 5, 6), neu(4, kBildLeuchtturm, 5, 6)}), std::pair(7, -1));
 }
 
-// Every way to a 301st image slot, on a full digit layer, ends the program
-// once and leaves nothing pointing at the released display.
+// Every way to a 301st image slot on a full digit layer ends the program once, nothing left pointing at the display.
 class FullLayerTest : public LayerTest, public ::testing::WithParamInterface<std::function<void()>> {};
 
 TEST_P(FullLayerTest, A301stImageSlotEndsTheProgramWithOneReportAndNothingReleasedIsTouched) {

@@ -90,8 +90,7 @@ TEST_F(SceneTest, TheSwellRocksEveryLayerButTheLastAndAJoltSettlesAPixelAFrame) 
     for (int l = 0; l < 20; ++l) EXPECT_EQ(layer(l).scrolly, 0) << l;
 }
 
-// A full layer makes the set-up's first image there the 301st: the sea's, the
-// raft's (whose first frame is then set), a pig's.
+// A full layer makes the set-up's first image there the 301st: the sea's, the raft's (its frame then set), a pig's.
 class SceneOnAFullLayerTest : public SceneTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(SceneOnAFullLayerTest, ASetUpThatEndsTheProgramGoesNoFurther) {

@@ -13,8 +13,7 @@ using riff::put;
 
 namespace {
 
-// A 2 x 2 file: 40-byte header (or 12), a colour table, then rows padded
-// to four bytes, bottom row first unless the height is negative.
+// A 2 x 2 file: 40-byte header (or 12), colour table, rows padded to four bytes, bottom first unless the height is < 0.
 Bytes bmp(int bits, int height, const Bytes& table, const Bytes& rows, std::uint32_t compression = 0,
           std::uint32_t header = 40) {
     Bytes b{'B', 'M'};

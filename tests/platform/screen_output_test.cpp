@@ -94,8 +94,7 @@ TEST_F(ScreenOutputTest, OnlyChangedRowsAreConvertedUntilTheWindowNeedsAll) {
 
 }  // namespace
 
-// Run by the screens script under Xvfb with Mesa installed: its OpenGL draws
-// on the processor and must not count as a graphics card.
+// Run by the screens script under Xvfb with Mesa: its OpenGL draws on the processor and is no graphics card.
 TEST(OpenGLProbeTest, MesasSoftwareOpenGLIsNoGraphicsCard) {
     const char* driver = std::getenv("SDL_VIDEODRIVER");
     if (!driver || std::strcmp(driver, "x11") != 0) GTEST_SKIP() << "needs an X server";

@@ -1,5 +1,4 @@
-// Copies and fill against a pixel-by-pixel reference, where the fast paths'
-// blocks of sixteen and whole rows end: clipping, odd widths, overlap.
+// Copies and fill against a per-pixel reference where the fast paths' blocks of 16 end: clipping, odd widths, overlap.
 #include "support/shell_fixture.h"
 
 using namespace platform;

@@ -1,5 +1,4 @@
-// Start-up where the machine lacks what the game needs: each case ends with a
-// report that names what is missing, and never with a crash.
+// Start-up where the machine lacks what the game needs: a report naming what is missing, never a crash.
 
 #include "platform/audio_device.h"
 #include "platform/display_device.h"

@@ -1,5 +1,4 @@
-// Hand-made RIFF files for the reader and loader tests: chunks laid out byte
-// by byte, so that sizes can lie and chunks can come in any order.
+// Hand-made RIFF files for the reader and loader tests, byte by byte, so sizes can lie and chunks come in any order.
 #pragma once
 #include <cstdint>
 #include <fstream>

@@ -1,5 +1,4 @@
-// A test with the shell's globals reset, the fakes installed, and (on request)
-// a real window and display on SDL's dummy video driver.
+// The shell's globals reset, the fakes installed and, on request, a window and display on SDL's dummy video driver.
 #pragma once
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,5 +1,4 @@
-// A tmpfs of the test's own, small or read-only, where the machine lets tests
-// mount one (as root in a container); Usable() is false elsewhere.
+// A small or read-only tmpfs of the test's own where tests may mount one (root in a container); else Usable() is false.
 #pragma once
 #include <sys/mount.h>
 

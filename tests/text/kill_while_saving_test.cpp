@@ -15,8 +15,7 @@ namespace {
 
 constexpr int kRunden = 200;
 
-// Save i: even ones F2's reset table, odd ones a played score on top, so each
-// save changes the file; -1 is the table a run starts from.
+// Save i: even ones F2's reset table, odd ones a score on top, so each save changes the file; -1: a run's start.
 void tabellesetzen(_highscore& t, int i) {
     t.ruecksetztabelle();
     if (i % 2 != 0) t.tabellenpunkte[0] = 1000 + i;

@@ -7,8 +7,7 @@ using namespace platform;
 
 namespace {
 
-// What a text surface should show, built from the font picture's own pixels:
-// cells pasted in order, keyed and cut at the surface's edges.
+// What a text surface should show, from the font picture's own pixels: cells pasted in order, keyed, cut at the edges.
 struct Bild {
     int w, h;
     std::vector<std::uint8_t> px;

@@ -164,10 +164,7 @@ std::vector<Ergebnis> Laufen(const std::vector<Lauf>& laeufe) {
             fs::remove_all(l.ordner);
             fs::create_directories(l.ordner);
             const pid_t pid = fork();
-            if (pid == 0) {
-                alarm(60);
-                Kind(l);
-            }
+            if (pid == 0) alarm(60), Kind(l);
             laufend[pid] = &l;
         }
         int wstatus = 0;

@@ -20,10 +20,8 @@ void fill_pattern(Surface* s, int seed) {
 void reference_blit(Pixels& to, int x, int y, const Pixels& from, const Rect& r, bool keyed, std::uint8_t key) {
     Pixels src = from;
     for (int j = r.top; j < r.bottom; ++j)
-        for (int i = r.left; i < r.right; ++i) {
-            const std::uint8_t v = src.at(i, j);
-            if (!keyed || v != key) to.at(x + i - r.left, y + j - r.top) = v;
-        }
+        for (int i = r.left; i < r.right; ++i)
+            if (!keyed || src.at(i, j) != key) to.at(x + i - r.left, y + j - r.top) = src.at(i, j);
 }
 
 class SurfaceBlitTest : public DisplayTest {
@@ -62,8 +60,7 @@ TEST_F(SurfaceBlitTest, OpaqueAndKeyedCopiesMatchThePixelByPixelReference) {
 }
 
 TEST_F(SurfaceBlitTest, RectanglesOutsideEitherSurfaceAreRefusedAndChangeNothing) {
-    Surface* src = make(30, 20, 1);
-    Surface* dst = make(100, 50, 2);
+    Surface *src = make(30, 20, 1), *dst = make(100, 50, 2);
     const Pixels before = pixels(dst);
     const struct { Rect r; int x, y; } bad[] = {{{0, 0, 31, 20}, 0, 0}, {{-1, 0, 10, 10}, 0, 0}, {{5, 5, 4, 10}, 0, 0},
                {{0, 0, 30, 20}, 71, 0}, {{0, 0, 30, 20}, 0, 31}, {{0, 0, 10, 10}, -1, 0}};

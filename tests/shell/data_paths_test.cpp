@@ -36,8 +36,7 @@ TEST_F(DataPathsTest, WithoutDataBelowTheStartFolderTheProgramsOwnIsUsed) {
     // Data sets of the test's own, beside this program and where an installed one keeps its data.
     const fs::path exe = platform::ExecutableDirectory();
     const std::string beside_set = "beside-" + std::to_string(::getpid()), installed_set = "installed-" + beside_set;
-    const fs::path beside = exe / "data" / beside_set;
-    const fs::path installed = exe / ".." / "share" / "ferrow" / "data" / installed_set;
+    const fs::path beside = exe / "data" / beside_set, installed = exe / "../share/ferrow/data" / installed_set;
     for (const fs::path& p : {beside, installed}) fs::create_directories(p);
     fs::current_path(folder_.path);
     basisordnerholen();

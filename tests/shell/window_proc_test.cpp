@@ -76,9 +76,7 @@ TEST_F(WindowProcTest, ShutDownRunsOnceForEscapeF12AndCloseAndOtherKeysDoNothing
 
 TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryKeepsTheTimeLeftAndAFailedRestoreIsFatal) {
     ASSERT_TRUE(OpenDisplayWithPictures());
-    restzeit = 42;
-    startzeit = 0;
-    zeitlimit = 90;
+    std::tie(restzeit, startzeit, zeitlimit) = std::tuple(42, 0, 90);
     send(WM_ACTIVATEAPP, 0, 1);  // not lost: nothing beyond the flag
     EXPECT_TRUE(programmaktiv == 1 && startzeit == 0 && zeitlimit == 90);
 

@@ -122,7 +122,7 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
         EXPECT_EQ(soundladen(path(c.name).c_str()), nullptr) << c.name;
         EXPECT_EQ(fakes::debug_lines, std::vector<std::string>{c.line}) << c.name;
     }
-    // A buffer that cannot be filled is given back: after more failed loads than voices, the whole set still finds room.
+    // A buffer that cannot be filled is given back: after more failed loads than voices, the set still finds room.
     const std::string good = path("good.wav");
     riff::write(good, wav(format(1, 1, 22050, 16), samples));
     for (int i = 0; i < 25; ++i) {
@@ -147,7 +147,7 @@ TEST_F(SoundSlotTest, EngineRunsWhileABoatIsSeenAndEmptySlotsAreSilent) {
     motorgeraeusch(false);
     EXPECT_EQ(soundstatus(motor), 0u);
 
-    // Frames with a boat while it plays leave it alone (it ends after its second); the next frame after that restarts it.
+    // Frames with a boat while it plays leave it alone (it ends after a second); the next frame after restarts it.
     motorgeraeusch(true);
     mixed(0.9);
     motorgeraeusch(true);

@@ -29,8 +29,7 @@ protected:
 
     // Opens, finds the data and reads all it can.
     Bytes samples(const Bytes& bytes) {
-        EXPECT_EQ(open(bytes), 0);
-        EXPECT_EQ(start(), 0);
+        EXPECT_TRUE(open(bytes) == 0 && start() == 0);
         Bytes out(datenchunk.cksize);
         std::uint32_t got = 0;
         EXPECT_EQ(wavedatenlesen(datei, std::uint32_t(out.size()), out.data(), &datenchunk, &got), 0);

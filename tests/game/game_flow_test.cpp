@@ -110,8 +110,7 @@ class DrawingEndsTest : public GameFlowTest, public ::testing::WithParamInterfac
 TEST_P(DrawingEndsTest, DrawingThatEndsTheProgramInTheCountdownOrAtGameOverGoesNoFurther) {
     platform::Surface* weg = nullptr;
     if (GetParam()) {
-        eingabefertig = 1;
-        restzeit = 0;
+        eingabefertig = 1, restzeit = 0;
         std::swap(weg, highscore.texte[_highscore::kTitel1].surface);
     } else {
         spiellaeuft = 0;

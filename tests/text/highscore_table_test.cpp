@@ -18,8 +18,7 @@ protected:
 TEST_F(HighscoreTableTest, ResultsAreRankedAndReplaceTheWorstEntry) {
     // A player with 5 is last: not shown, no kept entry changes.
     spielende(5, "OTTO");
-    EXPECT_EQ(highscore.rang[7], 0);
-    EXPECT_STREQ(highscore.namen[5], "Flinki");
+    EXPECT_EQ(std::pair(highscore.rang[7], zeile(highscore, 5).first), std::pair(0, std::string("Flinki")));
 
     // 320 is second of the first-start table, and takes Flinki's place.
     highscore.erststarttabelle();
@@ -55,8 +54,7 @@ TEST_F(HighscoreTableTest, ResetSavesTheBuiltInTableAndShowsTheBestSeven) {
     EXPECT_EQ(highscore.rang[7], 0);  // Spieler, 210
     _highscore geladen;
     geladen.laden();
-    EXPECT_STREQ(geladen.namen[4], "Udo looser F");
-    EXPECT_EQ(geladen.tabellenpunkte[7], 210);
+    EXPECT_EQ(std::pair(zeile(geladen, 4).first, zeile(geladen, 7).second), Zeile("Udo looser F", 210));
 
     // Drawn: the seven best rows, not the worst.
     flaecheloeschen(lpddsback, 192);

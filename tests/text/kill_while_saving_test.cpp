@@ -62,8 +62,7 @@ protected:
         if (write(melden, &ich, sizeof ich) != sizeof ich) _exit(2);
         for (int i = 0;; ++i) {
             if (i % 2 == 0) {
-                highscore.zuruecksetzen();
-                highscore.auswerten();
+                highscore.zuruecksetzen(), highscore.auswerten();
             } else {
                 tabellesetzen(highscore, i);
                 if (highscore.schreiben() != 0) _exit(3);
@@ -93,12 +92,7 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
     struct Ende {
         int auftraege, meldungen;
         pid_t spiel;
-        ~Ende() {
-            close(auftraege);
-            kill(spiel, SIGKILL);
-            waitpid(spiel, nullptr, 0);
-            close(meldungen);
-        }
+        ~Ende() { close(auftraege), kill(spiel, SIGKILL), waitpid(spiel, nullptr, 0), close(meldungen); }
     } ende{auftraege[1], meldungen[0], spiel};
     auto naechste = [&] {
         int zahl = kAbgebrochen;

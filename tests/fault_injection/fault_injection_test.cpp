@@ -161,8 +161,7 @@ std::vector<Ergebnis> Laufen(const std::vector<Lauf>& laeufe) {
     for (std::size_t naechster = 0; naechster < laeufe.size() || !laufend.empty();) {
         while (naechster < laeufe.size() && laufend.size() < 2) {
             const Lauf& l = laeufe[naechster++];
-            fs::remove_all(l.ordner);
-            fs::create_directories(l.ordner);
+            fs::remove_all(l.ordner), fs::create_directories(l.ordner);
             const pid_t pid = fork();
             if (pid == 0) alarm(60), Kind(l);
             laufend[pid] = &l;

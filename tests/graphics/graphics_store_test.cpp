@@ -19,8 +19,7 @@ grafikdaten Record(const char* name, bool transparent) {
     grafikdaten d;
     d.nummer = 99;
     std::snprintf(d.name, sizeof d.name, "%s", name);
-    d.transparent = transparent;
-    d.surface = reinterpret_cast<platform::Surface*>(0x1);
+    d.transparent = transparent, d.surface = reinterpret_cast<platform::Surface*>(0x1);
     return d;
 }
 

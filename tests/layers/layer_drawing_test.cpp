@@ -12,8 +12,7 @@ class LayerDrawingTest : public DisplayTest {
 protected:
     void SetUp() override {
         DisplayTest::SetUp();
-        layer_.grafikdatenbank = &store_;
-        layer_.lpddsback = lpddsback;
+        layer_.grafikdatenbank = &store_, layer_.lpddsback = lpddsback;
         lpddsback->ColorFill(192);
     }
     void TearDown() override { store_.freigeben(); DisplayTest::TearDown(); }

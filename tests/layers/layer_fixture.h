@@ -25,8 +25,7 @@ protected:
         layerdatenbank.init(lpdd, lpddsprimary, lpddsback);
         for (int i = 0; i < _layerdatenbank::kLayer; ++i) layerdatenbank.Setlayerdaten(&grafikdatenbank);
         zufallsstart(1);
-        schwenkrichtung = 0;
-        punkte = 0;
+        schwenkrichtung = punkte = 0;
     }
 
     static _layerdaten& layer(int n) { return *layerdatenbank.layerdaten[n]; }

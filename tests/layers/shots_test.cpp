@@ -149,8 +149,7 @@ TEST_F(ShotTest, PicturesReactAsTheirRowsSay) {
         {kBildBoot, true, 25, kBildSegelboot, 300, 130, {{lebensdauer, 102}}, false, kSoundHolzkrach},
         {kBildWelle, false, 0, -1, 0, 0, {}, false, -1},  // no row: no reaction
     };
-    layer(5).scrollx = 100;
-    layer(5).scrolly = 20;
+    layer(5).scrollx = 100, layer(5).scrolly = 20;
     for (const Zeile& z : tabelle) {
         SCOPED_TRACE("picture " + std::to_string(z.bild));
         layer(5).zuruecksetzen();

@@ -41,8 +41,7 @@ TEST_F(WindowProcTest, EachPressShootsOnceWhileTimeIsLeftAndReloadsOnceEvenWitho
     send(WM_LBUTTONDOWN, MakeLParam(5, 6));
     EXPECT_EQ(std::pair(schuesse, huelsen.ereignissanzahl), std::pair(5, 3));
 
-    restzeit = -1;
-    schuesse = 0;
+    restzeit = -1, schuesse = 0;
     send(WM_RBUTTONDOWN);
     EXPECT_EQ(schuesse, 8);
     schuesse = 0;
@@ -59,8 +58,7 @@ TEST_F(WindowProcTest, ShutDownRunsOnceForEscapeF12AndCloseAndOtherKeysDoNothing
     for (int vk : {int(VK_SPACE), int('A')}) send(WM_KEYDOWN, 0, std::uintptr_t(vk));
     EXPECT_TRUE(!beendigunglaeuft && lpdd != nullptr);
 
-    schuesse = 3;
-    restzeit = 10;
+    schuesse = 3, restzeit = 10;
     send(WM_KEYDOWN, 0, VK_F12);
     EXPECT_TRUE(beendigunglaeuft && lpdd == nullptr && lpddsprimary == nullptr && lpddsback == nullptr);
     // Repeats, clicks and a close queued meanwhile change nothing.

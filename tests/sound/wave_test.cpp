@@ -109,8 +109,7 @@ TEST_F(WaveTest, RefusedFilesLeaveNothingOpenOrAllocated) {
     const int files_before = open_files();
     for (const auto& c : cases) {
         write(path, c.bytes);
-        datei = reinterpret_cast<std::FILE*>(1);
-        fmt = reinterpret_cast<WAVEFORMATEX*>(1);
+        datei = reinterpret_cast<std::FILE*>(1), fmt = reinterpret_cast<WAVEFORMATEX*>(1);
         EXPECT_EQ(WaveOpenFile(path.c_str(), &datei, &fmt, &riffchunk), c.code) << c.what;
         EXPECT_TRUE(datei == nullptr && fmt == nullptr) << c.what;
     }

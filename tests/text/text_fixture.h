@@ -14,8 +14,7 @@ protected:
         ASSERT_TRUE(OpenDisplayWithPictures());
         fs::current_path(folder_.path);
         highscore = _highscore{};
-        eingabezaehler = 0;
-        letztetaste = kKeineTaste;
+        eingabezaehler = 0, letztetaste = kKeineTaste;
     }
 };
 

@@ -4,9 +4,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -15,7 +13,6 @@
 #include <sstream>
 
 #include "platform/fault_injection.h"
-#include "platform/keys.h"
 #include "support/shell_fixture.h"
 #include "text/highscore_table.h"
 

@@ -1,9 +1,6 @@
-#include <algorithm>
 #include <cstring>
 
 #include "layers/layer_fixture.h"
-#include "platform/clock.h"
-#include "platform/keys.h"
 #include "support/game_fixture.h"
 #include "text/highscore_table.h"
 

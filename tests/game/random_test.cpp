@@ -1,4 +1,3 @@
-#include "base/random_numbers.h"
 #include "game/random_spawner.h"
 #include "layers/layer_fixture.h"
 

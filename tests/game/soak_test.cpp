@@ -1,12 +1,8 @@
 // Whole games of random input, the layers' and the score's rules checked after
 // every frame and click. FERROW_SOAK_FRAMES sets the length (20 000), FERROW_SEED the seed.
-#include <algorithm>
-#include <cstdlib>
 #include <map>
-#include <random>
 
 #include "layers/digit_displays.h"
-#include "platform/keys.h"
 #include "support/game_fixture.h"
 #include "support/seed.h"
 #include "text/highscore_table.h"

@@ -1,7 +1,6 @@
 #include <cstring>
 
 #include "bmp_writer.h"
-#include "graphics/graphics_store.h"
 #include "platform/resources.h"
 #include "support/shell_fixture.h"
 

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
 #include "platform/internal.h"
 #include "sound/riff_bytes.h"

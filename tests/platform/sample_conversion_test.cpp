@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
 
 #include "platform/sample_conversion.h"
 #include "sound/riff_bytes.h"

@@ -1,7 +1,6 @@
 #include <deque>
 
 #include "platform/display_device.h"
-#include "platform/keys.h"
 #include "support/shell_fixture.h"
 
 using namespace platform;

@@ -1,5 +1,3 @@
-#include "platform/clock.h"
-#include "platform/keys.h"
 #include "support/shell_fixture.h"
 
 using namespace platform;

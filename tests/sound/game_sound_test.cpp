@@ -5,7 +5,6 @@
 #include <thread>
 
 #include "platform/audio_device.h"
-#include "platform/keys.h"
 #include "sound/sound_slots.h"
 #include "support/game_fixture.h"
 

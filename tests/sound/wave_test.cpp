@@ -3,7 +3,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <string>
 
 #include "sound/riff_bytes.h"
 #include "sound/wave.h"

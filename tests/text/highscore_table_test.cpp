@@ -1,6 +1,4 @@
-#include <algorithm>
 #include <cstring>
-#include <random>
 
 #include "support/seed.h"
 #include "text/text_fixture.h"

@@ -2,9 +2,7 @@
 // moment leaves either the table before that save or the one after it, byte for byte, never a mixture.
 #include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <random>
 #include <thread>
 
 #include "support/seed.h"

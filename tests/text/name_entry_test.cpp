@@ -1,6 +1,5 @@
 #include <cstring>
 
-#include "platform/keys.h"
 #include "text/text_fixture.h"
 
 using namespace platform;

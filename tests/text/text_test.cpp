@@ -1,4 +1,3 @@
-#include <algorithm>
 
 #include "platform/presentation.h"
 #include "text/text_fixture.h"

@@ -41,10 +41,8 @@ protected:
     static void schritte(int n, int anzahl) { while (anzahl-- > 0) layer(n).bewegen(); }
     // Frames until the object ends, at most `hoechstens`; 0 if it lives on.
     static int schritteBisZumEnde(int n, int index, int hoechstens) {
-        for (int i = 1; i <= hoechstens; ++i) {
-            layer(n).bewegen();
-            if (!objekt(n, index).aktiv) return i;
-        }
+        for (int i = 1; i <= hoechstens; ++i)
+            if (layer(n).bewegen(), !objekt(n, index).aktiv) return i;
         return 0;
     }
     // Live objects of a layer showing the picture, in record order.

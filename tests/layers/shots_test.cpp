@@ -1,5 +1,4 @@
 // Shots, what they hit and how each picture reacts.
-
 #include "layers/digit_displays.h"
 #include "layers/layer_fixture.h"
 

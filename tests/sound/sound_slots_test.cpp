@@ -147,10 +147,7 @@ TEST_F(SoundSlotTest, EngineRunsWhileABoatIsSeenAndEmptySlotsAreSilent) {
     EXPECT_EQ(soundstatus(motor), 0u);
 
     // Frames with a boat while it plays leave it alone (it ends after a second); the next frame after restarts it.
-    motorgeraeusch(true);
-    mixed(0.9);
-    motorgeraeusch(true);
-    mixed(0.2);
+    motorgeraeusch(true), mixed(0.9), motorgeraeusch(true), mixed(0.2);
     EXPECT_EQ(soundstatus(motor), 0u);
     motorgeraeusch(true);
     EXPECT_EQ(soundstatus(motor), DSBSTATUS_PLAYING);

@@ -6,8 +6,7 @@
 class HighscoreTableTest : public TableTest {
 protected:
     void spielende(std::int32_t punkte, const char* name) {
-        std::strcpy(highscore.namen[9], name);
-        std::strcpy(highscore.namen[7], name);
+        for (int zeile : {9, 7}) std::strcpy(highscore.namen[zeile], name);
         highscore.tabellenpunkte[7] = punkte;
         highscore.auswerten();
     }

@@ -22,8 +22,7 @@ TEST_F(NameEntryTest, EnterConfirmsBeforeAnyLetterAndShortNamesBecomeNobody) {
     for (const char* kurz : {"", "X"}) {
         std::strcpy(highscore.namen[9], kurz);
         EXPECT_EQ(poll({VK_RETURN}), 1);
-        EXPECT_EQ(name(), "nobody");
-        EXPECT_STREQ(highscore.namen[7], "nobody");
+        EXPECT_TRUE(name() == "nobody" && std::string(highscore.namen[7]) == "nobody") << name();
     }
 }
 

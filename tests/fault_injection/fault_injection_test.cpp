@@ -106,10 +106,8 @@ struct Lauf { unsigned long k; fs::path ordner; std::string tabelle; bool aufzei
     if (!lauf.tabelle.empty()) anlegen(daten / "hight.dat", lauf.tabelle);
     fs::current_path(lauf.ordner);
 
-    DrehbuchSchreiben();
-    escape_erreicht = false;
-    SetMessageSource(&kDrehbuch);
-    SetWindowedStart(false);
+    DrehbuchSchreiben(), escape_erreicht = false;
+    SetMessageSource(&kDrehbuch), SetWindowedStart(false);
     if (lauf.aufzeichnen) SetCallRecorder([](Operation op) { aufrufe += char('A' + int(op)); });
     FailCall(lauf.k);
     const int status = WinMain();

@@ -86,8 +86,7 @@ TEST_F(GameFlowTest, GivingUpWithF1EntersNothing) {
     Frames(1);
     fakes::keys_down.clear();
     EXPECT_EQ(restzeit, -1);
-    fakes::Advance(100 * 1000000ull);
-    Frames(5);
+    fakes::Advance(100 * 1000000ull), Frames(5);
     EXPECT_EQ(Entries("ZOE"), 0);
 }
 

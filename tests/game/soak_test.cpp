@@ -119,8 +119,7 @@ TEST_F(SoakTest, ManyGamesOfRandomPlayKeepTheLayersAndTheScoreInOrder) {
             const bool geschossen = schuesse == schuesse_vorher - 1;
             const long gezeigt = Gezeigt(ziffern, frame);
             if (ziel >= 0 && gezeigt != 0) wert[ziel] = gezeigt;
-            shots += geschossen;
-            scoring_shots += gezeigt != 0;
+            shots += geschossen, scoring_shots += gezeigt != 0;
             EXPECT_TRUE(voll || punkte - punkte_vorher == gezeigt) << "frame " << frame << ": " << gezeigt;
             EXPECT_TRUE(geschossen || gezeigt == 0) << "frame " << frame << ": points without a shot";
             LayersHold(frame);

@@ -26,14 +26,9 @@ class GraphicsStoreTest : public DisplayTest {
 protected:
     void SetUp() override {
         DisplayTest::SetUp();
-        fs::current_path(folder_.path);
-        store_.init(lpdd, lpddsprimary, lpddsback);
+        fs::current_path(folder_.path), store_.init(lpdd, lpddsprimary, lpddsback);
     }
-    void TearDown() override {
-        store_.freigeben();
-        platform::SetResourceTable(nullptr, 0);
-        DisplayTest::TearDown();
-    }
+    void TearDown() override { store_.freigeben(); platform::SetResourceTable(nullptr, 0); DisplayTest::TearDown(); }
     _grafikdatenbank store_;
 };
 

@@ -100,8 +100,7 @@ TEST_F(ObjectTest, TwoHundredObjectsFillALayerAndEndedRecordsAreReusedLowestFirs
     EXPECT_EQ(neu(4, kBildPatrone, 0, 0), -1);
     EXPECT_TRUE(layer(4).bilderanzahl == 200 && fakes::boxes.empty());
 
-    layer(4).beenden(7);
-    layer(4).beenden(3);
+    layer(4).beenden(7), layer(4).beenden(3);
     EXPECT_EQ(neu(4, kBildLeuchtturm, 5, 6), 3);
     EXPECT_EQ(std::pair(objekt(4, 3).instanz, platz(4, 3).bild), std::pair(3, kBildLeuchtturm));  // lowest hidden slot
     EXPECT_EQ((std::pair{neu(4, kBildLeuchtturm, 5, 6), neu(4, kBildLeuchtturm, 5, 6)}), std::pair(7, -1));

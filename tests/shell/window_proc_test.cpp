@@ -74,8 +74,7 @@ TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryKeepsTheTimeLeftAndAFai
 
     send(WM_ACTIVATEAPP, 0, 0);
     EXPECT_EQ(programmaktiv, 0);
-    lpddsprimary->MarkLost();
-    fakes::Advance(30 * 1000000ull);
+    lpddsprimary->MarkLost(), fakes::Advance(30 * 1000000ull);
     grafikdatenbank.grafikdaten[kBildLeuchtturm]->keyfarbe = 0;
     send(WM_ACTIVATEAPP, 0, 1);
     EXPECT_TRUE(fakes::boxes.empty() && lpddsprimary->IsLost() == DD_OK);

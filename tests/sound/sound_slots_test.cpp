@@ -36,8 +36,7 @@ protected:
 
 TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
     copy_generated();
-    fs::copy_file(path("s0.wav"), path("s12.wav"));
-    fs::remove(path("s5.wav"));
+    fs::copy_file(path("s0.wav"), path("s12.wav")), fs::remove(path("s5.wav"));
     soundsetladen(datenordner);
 
     for (int n = 0; n < kSoundslots; ++n) EXPECT_EQ(soundpuffer[n] == nullptr, n == kSoundOhneDatei || n == 5)

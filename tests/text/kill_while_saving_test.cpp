@@ -79,8 +79,7 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
     const fs::path datei = root_ / "data" / "set0" / "hight.dat";
     const unsigned seed = TestSeed();
     std::mt19937 zufall(seed);
-    int alte = 0, neue = 0, saves = 0, reste = 0;
-    int auftraege[2], meldungen[2];
+    int alte = 0, neue = 0, saves = 0, reste = 0, auftraege[2], meldungen[2];
     ASSERT_TRUE(pipe(auftraege) == 0 && pipe(meldungen) == 0);
     const pid_t spiel = fork();
     ASSERT_GE(spiel, 0);

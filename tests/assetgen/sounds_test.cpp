@@ -40,9 +40,7 @@ TEST(Sounds, EightBitFilesAreUnsignedRoundedAndSayTheirFormat) {
     const SoundFile sound{"t.wav", {-32768, -129, -128, 0, 127, 383, 32767}};
     const std::vector<std::uint8_t> wav = wav_bytes(sound, 8);
     ASSERT_EQ(wav.size(), 44u + sound.samples.size());
-    EXPECT_EQ(wav[32], 1);   // block alignment
-    EXPECT_EQ(wav[34], 8);   // bits a sample
-    EXPECT_EQ(wav[40], 7);   // data bytes
+    EXPECT_EQ(std::tuple(wav[32], wav[34], wav[40]), std::tuple(1, 8, 7));  // block alignment, bits, data bytes
     const std::vector<std::uint8_t> samples(wav.begin() + 44, wav.end());
     EXPECT_EQ(samples, (std::vector<std::uint8_t>{0, 127, 128, 128, 128, 129, 255}));
 }

@@ -4,9 +4,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -15,7 +13,6 @@
 #include <sstream>
 
 #include "platform/fault_injection.h"
-#include "platform/keys.h"
 #include "support/shell_fixture.h"
 #include "text/highscore_table.h"
 
@@ -23,7 +20,6 @@
 #define FERROW_FAULT_RUNS 150
 #endif
 
-namespace fs = std::filesystem;
 using namespace platform;
 
 namespace {
@@ -39,47 +35,35 @@ struct Schritt {
 std::deque<Schritt> drehbuch;
 bool escape_erreicht = false;
 
-Schritt Nachricht(std::uint32_t n, std::uintptr_t w = 0, std::intptr_t l = 0) {
-    return {Message{nullptr, n, w, l}, {}, 0};
+void Nachricht(std::uint32_t n, std::uintptr_t w = 0, std::intptr_t l = 0) {
+    drehbuch.push_back({Message{nullptr, n, w, l}, {}, 0});
 }
-
 void Bilder(int n, std::set<int> tasten = {}, std::uint64_t vorlauf = 16667) {
-    for (int i = 0; i < n; ++i) drehbuch.push_back({Message{}, tasten, vorlauf});
+    drehbuch.insert(drehbuch.end(), std::size_t(n), {Message{}, tasten, vorlauf});
 }
-
 // The name entry looks at the keys every fourth frame.
-void Tippen(int vk) {
-    Bilder(4, {vk});
-    Bilder(4);
-}
+void Tippen(int vk) { Bilder(4, {vk}), Bilder(4); }
 
 // Start-up (in the table, the last player was "AL"), the name ZOE, the countdown, a second of play with eight shots and
 // a reload, game over, Escape.
 void DrehbuchSchreiben() {
     drehbuch.clear();
-    drehbuch.push_back(Nachricht(WM_MOUSEMOVE, 0, MakeLParam(320, 240)));
+    Nachricht(WM_MOUSEMOVE, 0, MakeLParam(320, 240));
     Bilder(2);
     for (int vk : {int(VK_BACK), int(VK_BACK), int('Z'), int('O'), int('E')}) Tippen(vk);
     Bilder(4, {VK_RETURN});
     // Six clock seconds of countdown, then the first frame of play.
-    for (int s = 0; s < 6; ++s) Bilder(1, {}, 1000000);
-    Bilder(1);
-    for (int schuss = 0; schuss < 8; ++schuss) {
-        drehbuch.push_back(Nachricht(WM_LBUTTONDOWN, 0, MakeLParam(80 * schuss + 40, 150 + 20 * schuss)));
-        drehbuch.push_back(Nachricht(WM_LBUTTONUP));
-        Bilder(6);
-    }
-    drehbuch.push_back(Nachricht(WM_RBUTTONDOWN));
-    drehbuch.push_back(Nachricht(WM_RBUTTONUP));
-    Bilder(10);
-    Bilder(1, {}, 91000000);
-    Bilder(5);
-    drehbuch.push_back(Nachricht(WM_KEYDOWN, VK_ESCAPE));
+    Bilder(6, {}, 1000000), Bilder(1);
+    for (int n = 0; n < 8; ++n)
+        Nachricht(WM_LBUTTONDOWN, 0, MakeLParam(80 * n + 40, 150 + 20 * n)), Nachricht(WM_LBUTTONUP), Bilder(6);
+    Nachricht(WM_RBUTTONDOWN), Nachricht(WM_RBUTTONUP);
+    Bilder(10), Bilder(1, {}, 91000000), Bilder(5);
+    Nachricht(WM_KEYDOWN, VK_ESCAPE);
 }
 
 bool naechste(Message* msg) {
     // Nothing left: the window is closed, as a player would.
-    if (drehbuch.empty()) drehbuch.push_back(Nachricht(WM_CLOSE));
+    if (drehbuch.empty()) Nachricht(WM_CLOSE);
     const Schritt s = drehbuch.front();
     drehbuch.pop_front();
     fakes::Advance(s.vorlauf);
@@ -98,35 +82,23 @@ const MessageSource kDrehbuch = {naechste, warten};
 
 // The table in place before every run: seven players, and "AL" last.
 std::string AlteTabelle() {
-    std::string datei;
-    for (int zeile = 0; zeile < 15; ++zeile) {
-        char feld[34] = {};
-        if (zeile < 7) std::snprintf(feld, 30, "Spieler%c", 'A' + zeile);
-        if (zeile == _highscore::kEingabe) std::snprintf(feld, 30, "AL");
-        const std::uint32_t punkte = zeile < 7 ? 700u - 100u * std::uint32_t(zeile) : 0u;
-        for (int b = 0; b < 4; ++b) feld[30 + b] = char(punkte >> (8 * b));
-        for (char c : feld) datei += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    }
-    return datei;
+    std::vector<std::pair<std::string, std::uint32_t>> zeilen(15);
+    for (unsigned z = 0; z < 7; ++z) zeilen[z] = {std::string("Spieler") + char('A' + z), 700 - 100 * z};
+    zeilen[_highscore::kEingabe].first = "AL";
+    return tabellendatei(zeilen);
 }
 
 // --- One run, in a child process.
 
 std::string aufrufe;  // one letter per counted call, 'A' + its kind
 
-struct Lauf {
-    unsigned long k = 0;
-    fs::path ordner;
-    std::string tabelle;  // written as "hight.dat" first; none when empty
-    bool aufzeichnen = false;
-};
+// The call failed (0: none), the run's folder, the table written as "hight.dat" first (none when empty).
+struct Lauf { unsigned long k; fs::path ordner; std::string tabelle; bool aufzeichnen; };
 
-// Builds the run's own folder (the data linked, the table its own), plays the
-// session and writes what came of it; exits with the game's status.
+// Builds the run's folder (data linked, table its own), plays the session, records the outcome, exits with its status.
 [[noreturn]] void Kind(const Lauf& lauf) {
     const int fehler = ::open((lauf.ordner / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ::dup2(fehler, 2);
-    ::dup2(fehler, 1);
+    ::dup2(fehler, 2), ::dup2(fehler, 1);
     const fs::path daten = lauf.ordner / "data" / "set0";
     fs::create_directories(daten);
     for (const auto& e : fs::directory_iterator(FERROW_DATA_DIR))
@@ -134,10 +106,8 @@ struct Lauf {
     if (!lauf.tabelle.empty()) anlegen(daten / "hight.dat", lauf.tabelle);
     fs::current_path(lauf.ordner);
 
-    DrehbuchSchreiben();
-    escape_erreicht = false;
-    SetMessageSource(&kDrehbuch);
-    SetWindowedStart(false);
+    DrehbuchSchreiben(), escape_erreicht = false;
+    SetMessageSource(&kDrehbuch), SetWindowedStart(false);
     if (lauf.aufzeichnen) SetCallRecorder([](Operation op) { aufrufe += char('A' + int(op)); });
     FailCall(lauf.k);
     const int status = WinMain();
@@ -186,13 +156,9 @@ std::vector<Ergebnis> Laufen(const std::vector<Lauf>& laeufe) {
     for (std::size_t naechster = 0; naechster < laeufe.size() || !laufend.empty();) {
         while (naechster < laeufe.size() && laufend.size() < 2) {
             const Lauf& l = laeufe[naechster++];
-            fs::remove_all(l.ordner);
-            fs::create_directories(l.ordner);
+            fs::remove_all(l.ordner), fs::create_directories(l.ordner);
             const pid_t pid = fork();
-            if (pid == 0) {
-                alarm(60);
-                Kind(l);
-            }
+            if (pid == 0) alarm(60), Kind(l);
             laufend[pid] = &l;
         }
         int wstatus = 0;
@@ -207,13 +173,12 @@ std::vector<Ergebnis> Laufen(const std::vector<Lauf>& laeufe) {
 
 // --- What each failed call must lead to.
 
-const std::string kId00 = "Fehler bei DirectDrawInit (id:00)|Fehlermeldung ";
-
 std::string Box(const std::string& text) { return text + "|Fehlermeldung "; }
+const std::string kId00 = Box("Fehler bei DirectDrawInit (id:00)");
 
 // A failed step of the display set-up: its debug line, then the one report.
-bool Einrichtung(const Ergebnis& e, const char* schritt) {
-    return e.boxes == fakes::Lines{kId00} && e.steps == fakes::Lines{schritt};
+bool Einrichtung(const Ergebnis& e, const std::string& schritt) {
+    return e.boxes == fakes::Lines{kId00} && e.steps == fakes::Lines{"Fehler bei DirectDrawInit->" + schritt};
 }
 
 bool EinerVon(const Ergebnis& e, std::initializer_list<const char*> texte) {
@@ -223,58 +188,48 @@ bool EinerVon(const Ergebnis& e, std::initializer_list<const char*> texte) {
     return false;
 }
 
-// Empty when the reports fit the call that failed.
-std::string Berichte(Operation op, const Ergebnis& e) {
-    bool gut = false;
+bool Passend(Operation op, const Ergebnis& e) {
+    const bool keiner = e.boxes.empty();
     switch (op) {
         case Operation::StartVideo:
-        case Operation::DisplayCreate: gut = Einrichtung(e, "Fehler bei DirectDrawInit->DirectDrawCreate"); break;
+        case Operation::DisplayCreate: return Einrichtung(e, "DirectDrawCreate");
         case Operation::CreateWindow:
         case Operation::EnterFullscreen:
-        case Operation::DisplayMode: gut = Einrichtung(e, "Fehler bei DirectDrawInit->SetDisplayMode"); break;
-        case Operation::DisplayCooperativeLevel:
-            gut = Einrichtung(e, "Fehler bei DirectDrawInit->SetCooperativeLevel");
-            break;
-        case Operation::PrimarySurface: gut = Einrichtung(e, "Fehler bei DirectDrawInit->CreatePrimarySurface"); break;
-        case Operation::BackBuffer: gut = Einrichtung(e, "Fehler bei DirectDrawInit->CreateBackPuffer"); break;
+        case Operation::DisplayMode: return Einrichtung(e, "SetDisplayMode");
+        case Operation::DisplayCooperativeLevel: return Einrichtung(e, "SetCooperativeLevel");
+        case Operation::PrimarySurface: return Einrichtung(e, "CreatePrimarySurface");
+        case Operation::BackBuffer: return Einrichtung(e, "CreateBackPuffer");
         case Operation::CreatePalette:
-            gut = e.boxes == fakes::Lines{Box("Palette konnte nicht geladen werden"), kId00};
-            break;
-        case Operation::OffscreenSurface:
-            // The back buffer is one too, made with the primary.
-            gut = Einrichtung(e, "Fehler bei DirectDrawInit->CreateBackPuffer") ||
-                  EinerVon(e, {"DD konnte Surface nicht erzeugen ", "Konnte Surface nicht erzeugen->Class Text "});
-            break;
-        case Operation::Flip: gut = EinerVon(e, {"Fehler bei Seitenumschaltung, Programm wird beendet!"}); break;
-        case Operation::Blt:
-            // A text's letter reports twice: the letter, then the text.
-            gut = EinerVon(e, {"_layerdaten::zeichen-ddrval!=DD_OK", "_text::zeichen-ddrval!=DD_OK"}) ||
-                  e.boxes == fakes::Lines{Box("_text::schreiben->BltFast liefert nicht DD_OK"),
-                                                      Box("_text::zeichen-ddrval!=DD_OK")};
-            break;
+            return e.boxes == fakes::Lines{Box("Palette konnte nicht geladen werden"), kId00};
+        case Operation::OffscreenSurface:  // the back buffer is one too, made with the primary
+            return Einrichtung(e, "CreateBackPuffer") ||
+                   EinerVon(e, {"DD konnte Surface nicht erzeugen ", "Konnte Surface nicht erzeugen->Class Text "});
+        case Operation::Flip: return EinerVon(e, {"Fehler bei Seitenumschaltung, Programm wird beendet!"});
+        case Operation::Blt:  // a text's letter reports twice: the letter, then the text
+            return EinerVon(e, {"_layerdaten::zeichen-ddrval!=DD_OK", "_text::zeichen-ddrval!=DD_OK"}) ||
+                   e.boxes == fakes::Lines{Box("_text::schreiben->BltFast liefert nicht DD_OK"),
+                                           Box("_text::zeichen-ddrval!=DD_OK")};
         case Operation::SurfaceLock:
-            gut = EinerVon(e, {"_grafikdatenbank::loadgrafikdaten-Lock liefert falschen Wert",
-                               "_layerdaten::mask-surface->Lock-Surface konnte nicht gesperrt werden",
-                               "_text::surface-Lock liefert falschen Wert"});
-            break;
-        case Operation::SurfaceRestore: gut = e.boxes.empty() || EinerVon(e, {"fehler bei Restore"}); break;
+            return EinerVon(e, {"_grafikdatenbank::loadgrafikdaten-Lock liefert falschen Wert",
+                                "_layerdaten::mask-surface->Lock-Surface konnte nicht gesperrt werden",
+                                "_text::surface-Lock liefert falschen Wert"});
+        case Operation::SurfaceRestore: return keiner || EinerVon(e, {"fehler bei Restore"});
         case Operation::SoundCreate:
-        case Operation::SoundCooperativeLevel: gut = EinerVon(e, {"Fehler bei DirectSoundInit (id:01)"}); break;
+        case Operation::SoundCooperativeLevel: return EinerVon(e, {"Fehler bei DirectSoundInit (id:01)"});
         case Operation::FileOpen:
-        case Operation::FileRead:
-            // A picture file; else a sound or the table, which the game goes on without.
-            gut = e.boxes.empty() ||
-                  (e.boxes.size() == 1 && e.boxes[0].rfind("Konnte Bild nicht laden : ", 0) == 0);
-            break;
-        case Operation::Allocation:
-            // A sound's format block is the one the game goes on without.
-            gut = e.boxes.empty() || EinerVon(e, {"Fehler in Modul grafikdaten::setgrafikdaten",
-                                                  "_layerdatenbank::Setlayerdaten->kein Speicher",
-                                                  "_layerdaten::addereigniss-fuer ein Ereigniss ist kein Speicher frei"});
-            break;
-        default: gut = e.boxes.empty(); break;  // fill, colour key, sound buffers, writing the table
+        case Operation::FileRead:  // a picture file; else a sound or the table, which the game goes on without
+            return keiner || (e.boxes.size() == 1 && e.boxes[0].rfind("Konnte Bild nicht laden : ", 0) == 0);
+        case Operation::Allocation:  // a sound's format block is the one the game goes on without
+            return keiner || EinerVon(e, {"Fehler in Modul grafikdaten::setgrafikdaten",
+                                          "_layerdatenbank::Setlayerdaten->kein Speicher",
+                                          "_layerdaten::addereigniss-fuer ein Ereigniss ist kein Speicher frei"});
+        default: return keiner;  // fill, colour key, sound buffers, writing the table
     }
-    if (!gut) {
+}
+
+// Empty when the reports fit the call that failed.
+std::string Berichte(Operation op, const Ergebnis& e) {
+    if (!Passend(op, e)) {
         std::string t = "reports for a failed " + std::string(OperationName(op)) + ":";
         for (const auto& b : e.boxes) t += " [" + b + "]";
         for (const auto& s : e.steps) t += " step [" + s + "]";
@@ -309,12 +264,8 @@ TEST_F(FaultInjectionTest, EveryCountedCallFailingEndsWithItsReportOrCarriesOn) 
 
     // The session without a failure: the calls it makes, and the new table. Two more give the tables the game writes
     // when it could not read the old one: not opened (the first-start table) or read as empty.
-    std::vector<Lauf> vorlaeufe(3);
-    for (std::size_t i = 0; i < 3; ++i) vorlaeufe[i].ordner = wurzel / ("vor" + std::to_string(i));
-    vorlaeufe[0].tabelle = alt;
-    vorlaeufe[0].aufzeichnen = true;
-    vorlaeufe[2].tabelle = std::string(1, '\0');
-    std::vector<Ergebnis> vor = Laufen(vorlaeufe);
+    std::vector<Ergebnis> vor = Laufen({{0, wurzel / "vor0", alt, true}, {0, wurzel / "vor1", "", false},
+                                        {0, wurzel / "vor2", std::string(1, '\0'), false}});
     std::sort(vor.begin(), vor.end(), [](const Ergebnis& a, const Ergebnis& b) { return a.ops.size() > b.ops.size(); });
     const Ergebnis& ohne = vor[0];
     ASSERT_EQ(std::tuple(ohne.fehler, ohne.status, ohne.escape, ohne.boxes.size()), std::tuple("", 0, true, 0u));
@@ -330,12 +281,8 @@ TEST_F(FaultInjectionTest, EveryCountedCallFailingEndsWithItsReportOrCarriesOn) 
     std::size_t je = n;
     while (je > 2 && Auswahl(ohne.ops, je).size() > budget) je = je * 9 / 10;
     const std::vector<unsigned long> ks = Auswahl(ohne.ops, je);
-    std::vector<Lauf> laeufe(ks.size());
-    for (std::size_t i = 0; i < ks.size(); ++i) {
-        laeufe[i].k = ks[i];
-        laeufe[i].tabelle = alt;
-        laeufe[i].ordner = wurzel / ("k" + std::to_string(ks[i]));
-    }
+    std::vector<Lauf> laeufe;
+    for (unsigned long k : ks) laeufe.push_back({k, wurzel / ("k" + std::to_string(k)), alt, false});
     const std::vector<Ergebnis> ergebnisse = Laufen(laeufe);
     fs::remove_all(wurzel);
 

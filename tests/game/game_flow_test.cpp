@@ -1,9 +1,6 @@
-#include <algorithm>
 #include <cstring>
 
 #include "layers/layer_fixture.h"
-#include "platform/clock.h"
-#include "platform/keys.h"
 #include "support/game_fixture.h"
 #include "text/highscore_table.h"
 
@@ -11,28 +8,12 @@ using namespace platform;
 
 namespace {
 
-std::vector<int> played;
-
 // The whole game on the fake clock, driven frame by frame.
 class GameFlowTest : public GameTest {
 protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        played.clear();
-        soundzuhoerersetzen([](int slot) { played.push_back(slot); });
-        ASSERT_NO_FATAL_FAILURE(StartGame());
-    }
-    void TearDown() override {
-        soundzuhoerersetzen(nullptr);
-        GameTest::TearDown();
-    }
+    void SetUp() override { GameTest::SetUp(); ASSERT_NO_FATAL_FAILURE(StartGame()); }
 
-    void Frames(int n) {
-        for (int i = 0; i < n; ++i) {
-            spielschritt();
-            fakes::Advance(16667);
-        }
-    }
+    void Frames(int n) { for (int i = 0; i < n; ++i) spielschritt(), fakes::Advance(16667); }
     // Held long enough for the name entry's poll to see it.
     void Type(int vk) {
         fakes::keys_down = {vk};
@@ -41,13 +22,8 @@ protected:
         if (vk != VK_RETURN) Frames(4);
     }
     // One second per frame, each frame's own time included.
-    void Seconds(int n) {
-        for (int s = 0; s < n; ++s) {
-            fakes::Advance(1000000 - 16667);
-            Frames(1);
-        }
-    }
-    int Ticks() { return int(std::count(played.begin(), played.end(), kSoundTicken)); }
+    void Seconds(int n) { for (int s = 0; s < n; ++s) fakes::Advance(1000000 - 16667), Frames(1); }
+    int Ticks() { return int(std::count(gespielt.begin(), gespielt.end(), kSoundTicken)); }
     const Bildplatz& Hud(int slot) { return layerdatenbank.layerdaten[kLayerHud]->bilder[slot]; }
 
     // The countdown ticks once a second, five times; the game starts with 90 seconds.
@@ -56,27 +32,20 @@ protected:
         EXPECT_EQ(restzeit, -1);  // no shots during the name entry
         for (int i = 0; i < 7; ++i) Type(VK_BACK);  // the offered "spieler"
         for (int vk : {'Z', 'O', 'E'}) Type(vk);
-        played.clear();
+        gespielt.clear();
         // Just past the start of a clock second, so a few frames never cross one.
         fakes::now_micros = (fakes::now_micros / 1000000 + 1) * 1000000 + 100000;
         Type(VK_RETURN);
         ASSERT_EQ(spiellaeuft, 0) << "the countdown should run";
         std::vector<int> frames;
-        for (int s = 0; s < 6; ++s) {
-            Seconds(1);
-            frames.push_back(Hud(kSlotCountdown).actualframe);
-        }
+        for (int s = 0; s < 6; ++s) Seconds(1), frames.push_back(Hud(kSlotCountdown).actualframe);
         EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 5, 0}));
-        EXPECT_EQ(Ticks(), 5);
-        ASSERT_EQ(spiellaeuft, 1);
-        EXPECT_EQ(Hud(kSlotCountdown).belegt, 0);
+        ASSERT_EQ(std::tuple(Ticks(), spiellaeuft, Hud(kSlotCountdown).belegt), std::tuple(5, 1, 0));
         Frames(1);
         ASSERT_EQ(restzeit, 90);
     }
     int Entries(const char* name) {
-        int n = 0;
-        for (int i = 0; i < 7; ++i) n += std::strcmp(highscore.namen[i], name) == 0;
-        return n;
+        return int(std::count_if(highscore.namen, highscore.namen + 7, [&](auto& n) { return !std::strcmp(n, name); }));
     }
 };
 
@@ -86,10 +55,7 @@ TEST_F(GameFlowTest, CountdownThenNinetySecondsEndInExactlyOneEntryAndReloadNeed
     EnterNameAndWaitOutTheCountdown();
     // A reload with shots left does nothing; one cartridge shows per shot left.
     for (int i = 0; i < 8; ++i) {
-        if (i > 0) {
-            fensterproc(hauptfenster, WM_RBUTTONDOWN, 0, 0);
-            fensterproc(hauptfenster, WM_RBUTTONUP, 0, 0);
-        }
+        if (i > 0) fensterproc(hauptfenster, WM_RBUTTONDOWN, 0, 0), fensterproc(hauptfenster, WM_RBUTTONUP, 0, 0);
         fensterproc(hauptfenster, WM_LBUTTONDOWN, 0, MakeLParam(10 + i, 10));
         fensterproc(hauptfenster, WM_LBUTTONUP, 0, 0);
         ASSERT_EQ(schuesse, 7 - i);
@@ -100,7 +66,7 @@ TEST_F(GameFlowTest, CountdownThenNinetySecondsEndInExactlyOneEntryAndReloadNeed
     for (int k = 0; k < 8; ++k) EXPECT_EQ(Hud(kSlotPatronen + k).belegt, 1);
 
     punkte = 4321;  // a score the table keeps
-    played.clear();
+    gespielt.clear();
     Seconds(90);
     EXPECT_EQ(std::pair(restzeit, Ticks()), std::pair(0, 5));  // game over (no more shots), ticks at 4, 3, 2, 1 and 0
     Frames(30);
@@ -120,8 +86,7 @@ TEST_F(GameFlowTest, GivingUpWithF1EntersNothing) {
     Frames(1);
     fakes::keys_down.clear();
     EXPECT_EQ(restzeit, -1);
-    fakes::Advance(100 * 1000000ull);
-    Frames(5);
+    fakes::Advance(100 * 1000000ull), Frames(5);
     EXPECT_EQ(Entries("ZOE"), 0);
 }
 
@@ -135,15 +100,13 @@ TEST_F(GameFlowTest, AFrameWhoseDigitsEndTheProgramGoesNoFurther) {
     expectEndedByAFullLayer();
 }
 
-// A picture without its surface makes the drawing report: the countdown's
-// digits, or a title line of the table at game over.
+// A picture without its surface makes the drawing report: the countdown's digits, or a table title at game over.
 class DrawingEndsTest : public GameFlowTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(DrawingEndsTest, DrawingThatEndsTheProgramInTheCountdownOrAtGameOverGoesNoFurther) {
     platform::Surface* weg = nullptr;
     if (GetParam()) {
-        eingabefertig = 1;
-        restzeit = 0;
+        eingabefertig = 1, restzeit = 0;
         std::swap(weg, highscore.texte[_highscore::kTitel1].surface);
     } else {
         spiellaeuft = 0;

@@ -1,4 +1,3 @@
-#include "base/random_numbers.h"
 #include "game/random_spawner.h"
 #include "layers/layer_fixture.h"
 
@@ -29,11 +28,9 @@ TEST_F(RandomSpawnerTest, TwoDrawsEveryFrameAndAnEntryNeedsBothToMatch) {
     for (int l = 0; l < 20; ++l) EXPECT_EQ(layer(l).ereignissanzahl, 0);
 
     // w = 29 needs v = 0 too: a motor boat on layer 8 and a far one on layer 5.
-    zufallsstart(seed_for(29, 1));
-    zufallsobjekte();
+    zufallsstart(seed_for(29, 1)), zufallsobjekte();
     EXPECT_EQ(layer(kLayerSchweine).ereignissanzahl, 0);
-    zufallsstart(seed_for(29, 0));
-    zufallsobjekte();
+    zufallsstart(seed_for(29, 0)), zufallsobjekte();
     EXPECT_EQ(layer(kLayerSchweine).ereignissanzahl, 1);
     ASSERT_EQ(layer(kLayerWolken).ereignissanzahl, 1);
     EXPECT_EQ(objekt(kLayerWolken, 0).bild, kBildMotorbootFernRechts);
@@ -41,15 +38,11 @@ TEST_F(RandomSpawnerTest, TwoDrawsEveryFrameAndAnEntryNeedsBothToMatch) {
 
 TEST(RandomNumbersTest, KnownSeedsGiveTheirKnownSequences) {
     zufallsstart(1);
-    const int from_one[] = {41, 18467, 6334, 26500, 19169};
-    for (int v : from_one) EXPECT_EQ(zufallszahl(), v);
+    for (int v : {41, 18467, 6334, 26500, 19169}) EXPECT_EQ(zufallszahl(), v);
 
     // A seed near the top of the range wraps around 2^32 without harm.
     zufallsstart(0xFFFFFFFFu);
-    for (int i = 0; i < 1000; ++i) {
-        const int v = zufallszahl();
-        ASSERT_TRUE(v >= 0 && v <= 32767) << v;
-    }
+    for (int i = 0; i < 1000; ++i) ASSERT_LE(unsigned(zufallszahl()), 32767u);
     zufallsstart(12345);
     EXPECT_EQ(zufallszahl(), 7584);
 }

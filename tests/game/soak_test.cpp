@@ -1,12 +1,8 @@
 // Whole games of random input, the layers' and the score's rules checked after
 // every frame and click. FERROW_SOAK_FRAMES sets the length (20 000), FERROW_SEED the seed.
-#include <algorithm>
-#include <cstdlib>
 #include <map>
-#include <random>
 
 #include "layers/digit_displays.h"
-#include "platform/keys.h"
 #include "support/game_fixture.h"
 #include "support/seed.h"
 #include "text/highscore_table.h"
@@ -34,9 +30,7 @@ void Objekte(F f) {
 
 std::set<std::pair<int, int>> Ziffern() {
     std::set<std::pair<int, int>> z;
-    Objekte([&](int l, const _layerdaten&, const Ereigniss& e, int i) {
-        if (e.bild == kBildZiffern) z.emplace(l, i);
-    });
+    Objekte([&](int l, const _layerdaten&, const Ereigniss& e, int i) { if (e.bild == kBildZiffern) z.emplace(l, i); });
     return z;
 }
 
@@ -125,16 +119,12 @@ TEST_F(SoakTest, ManyGamesOfRandomPlayKeepTheLayersAndTheScoreInOrder) {
             const bool geschossen = schuesse == schuesse_vorher - 1;
             const long gezeigt = Gezeigt(ziffern, frame);
             if (ziel >= 0 && gezeigt != 0) wert[ziel] = gezeigt;
-            shots += geschossen;
-            scoring_shots += gezeigt != 0;
+            shots += geschossen, scoring_shots += gezeigt != 0;
             EXPECT_TRUE(voll || punkte - punkte_vorher == gezeigt) << "frame " << frame << ": " << gezeigt;
             EXPECT_TRUE(geschossen || gezeigt == 0) << "frame " << frame << ": points without a shot";
             LayersHold(frame);
         }
-        if (chance(40)) {
-            fensterproc(hauptfenster, WM_RBUTTONDOWN, 0, 0);
-            fensterproc(hauptfenster, WM_RBUTTONUP, 0, 0);
-        }
+        if (chance(40)) fensterproc(hauptfenster, WM_RBUTTONDOWN, 0, 0), fensterproc(hauptfenster, WM_RBUTTONUP, 0, 0);
 
         // A frame changes the score only by starting a new game. At game over a score above the worst kept
         // one (of equals the later) takes its row, under the name entered or F2's; the other rows stay.
@@ -148,9 +138,8 @@ TEST_F(SoakTest, ManyGamesOfRandomPlayKeepTheLayersAndTheScoreInOrder) {
         if (f2) spieler = "Spieler";
         if (eintrag && spielendeerledigt == 1) {
             ++games;
-            auto schlechteste = erwartet.begin();
-            for (auto z = erwartet.begin(); z != erwartet.end(); ++z)
-                if (z->second <= schlechteste->second) schlechteste = z;
+            const auto schlechteste = std::min_element(erwartet.rbegin(), erwartet.rend(),
+                                                       [](auto& a, auto& b) { return a.second < b.second; });
             if (punkte > schlechteste->second) {
                 ++ranked;
                 *schlechteste = {spieler, punkte};

@@ -1,20 +1,16 @@
-// Bitmaps onto surfaces and the palettes of resources and files, against
-// files made here whose colour tables differ from the game palette.
+// Bitmaps onto surfaces and palettes of resources and files, from files whose colour tables differ from the game's.
 #include <cstring>
 
 #include "bmp_writer.h"
 #include "graphics/bitmap_loading.h"
 #include "platform/resources.h"
+#include "sound/riff_bytes.h"
 #include "support/shell_fixture.h"
 
 using namespace platform;
-using Bytes = std::vector<std::uint8_t>;
+using riff::Bytes;
 
 namespace {
-
-void put32(Bytes& v, std::uint32_t x) {
-    for (int i = 0; i < 4; ++i) v.push_back(std::uint8_t(x >> (8 * i)));
-}
 
 std::string write(const std::string& name, const Bytes& bytes) {
     assetgen::write_file(::testing::TempDir() + name, bytes);
@@ -26,20 +22,17 @@ std::string picture(const std::string& name, int w, int h, const Bytes& pixels, 
     assetgen::Image image(w, h, 0);
     image.pixels = pixels;
     Bytes bytes = assetgen::bmp_file_bytes(image);
-    for (std::size_t i = 0; i < colours.size(); ++i) {
-        bytes[54 + 4 * i] = colours[i].b;
-        bytes[55 + 4 * i] = colours[i].g;
-        bytes[56 + 4 * i] = colours[i].r;
-    }
+    for (std::size_t i = 0; i < colours.size(); ++i)
+        std::copy_n(Bytes{colours[i].b, colours[i].g, colours[i].r}.begin(), 3, bytes.begin() + 54 + 4 * i);
     return write(name, bytes);
 }
 
 // A bitmap resource's info header and `entries` colours, colour i as blue i, green 100, red 255 - i.
 Bytes dib(std::uint32_t header_size, std::uint16_t bits, std::uint32_t used, int entries) {
     Bytes v;
-    for (std::uint32_t x : {header_size, 10u, 10u}) put32(v, x);
+    for (std::uint32_t x : {header_size, 10u, 10u}) riff::put(v, x, 4);
     v.insert(v.end(), {1, 0, std::uint8_t(bits), 0});
-    for (std::uint32_t x : {0u, 0u, 0u, 0u, used, 0u}) put32(v, x);
+    for (std::uint32_t x : {0u, 0u, 0u, 0u, used, 0u}) riff::put(v, x, 4);
     v.resize(header_size < 40 ? 40 : header_size, 0);
     for (int i = 0; i < entries; ++i) v.insert(v.end(), {std::uint8_t(i), 100, std::uint8_t(255 - i), 0});
     return v;
@@ -86,7 +79,7 @@ TEST_F(BitmapLoadingTest, FileColoursMapOntoTheGamePaletteAndTheSourceRectangleI
     ASSERT_NE(b, nullptr);
     Surface* s = NewSurface(4, 1);
     EXPECT_EQ(ddcopybitmap(s, b, 0, 0, 0, 0), DD_OK);
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(pixel(s, x, 0), (std::vector<int>{192, 0, 1, 192}[x])) << x;
+    EXPECT_EQ(pixels(s).p, (Bytes{192, 0, 1, 192}));
     DeleteBitmap(b);
 
     // A 4 x 2 bitmap, its top row black, sky, black, sky; the bottom row sky.
@@ -99,20 +92,15 @@ TEST_F(BitmapLoadingTest, FileColoursMapOntoTheGamePaletteAndTheSourceRectangleI
     // A one-pixel source rectangle fills the whole surface.
     Surface* one = NewSurface(3, 3);
     EXPECT_EQ(ddcopybitmap(one, b, 1, 0, 1, 1), DD_OK);
-    EXPECT_EQ(pixels(one).p, std::vector<std::uint8_t>(9, 192));
-    EXPECT_EQ(ddcopybitmap(nullptr, b, 0, 0, 0, 0), E_FAIL);
-    EXPECT_EQ(ddcopybitmap(one, nullptr, 0, 0, 0, 0), E_FAIL);
+    EXPECT_EQ(pixels(one).p, Bytes(9, 192));
+    EXPECT_TRUE(ddcopybitmap(nullptr, b, 0, 0, 0, 0) == E_FAIL && ddcopybitmap(one, nullptr, 0, 0, 0, 0) == E_FAIL);
     DeleteBitmap(b);
 }
 
 TEST_F(BitmapLoadingTest, ResourceAndFilePalettesTakeTheColoursTheyDeclareOverTheRamp) {
     expect_resource_colours(Load(nullptr), 0, "no name");
     expect_resource_colours(Load("keine-solche-datei.bmp"), 0, "missing file");
-    const struct {
-        const char* what;
-        Bytes bytes;
-        int colours;
-    } cases[] = {
+    const struct { const char* what; Bytes bytes; int colours; } cases[] = {
         {"255 used", dib(40, 8, 255, 255), 255},
         {"0 used, 8 bits", dib(40, 8, 0, 256), 256},
         {"4 bits", dib(40, 4, 0, 16), 16},

@@ -16,12 +16,10 @@ TEST_F(CatalogueTest, EveryPictureLoadsWithItsFrameLayoutAndKey) {
     for (int n = 0; n < 74; ++n) {
         const grafikdaten* p = grafikdatenbank.grafikdaten[n];
         SCOPED_TRACE(std::to_string(n) + " " + p->name);
-        ASSERT_NE(p->surface, nullptr);
-        EXPECT_EQ(p->nummer, n);
+        ASSERT_TRUE(p->surface && p->nummer == n);
         if (n != kBildLogo) {
             platform::Bitmap* b = platform::LoadBitmapFile(platform::ResolveFileName(p->name).c_str());
-            ASSERT_NE(b, nullptr);
-            EXPECT_EQ(platform::BitmapBitsPerPixel(b), 8);
+            ASSERT_TRUE(b && platform::BitmapBitsPerPixel(b) == 8);
             platform::DeleteBitmap(b);
         }
         // The splat strip holds six whole frames, whatever its stated width.
@@ -54,9 +52,7 @@ TEST_F(CatalogueTest, ARegistrationThatEndsTheProgramEndsTheCatalogue) {
     // A store already nearly full: the catalogue's 11th row, the 301st picture, finds no room.
     ASSERT_TRUE(OpenDisplay());
     for (int i = 0; i < 290; ++i) ASSERT_EQ(grafikdatenbank.setgrafikdaten(grafikdaten{}), 0);
-    basisordnerholen();
-    datenordnersetzen("set0");
-    grafikkatalog();
+    LoadPictures();
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"_grafikdatenbank::setgrafikdaten-Kein Platz fuer weitere Bilder"});
     EXPECT_EQ(grafikdatenbank.anzahl, 0);
 }

@@ -1,7 +1,6 @@
 #include <cstring>
 
 #include "bmp_writer.h"
-#include "graphics/graphics_store.h"
 #include "platform/resources.h"
 #include "support/shell_fixture.h"
 
@@ -19,8 +18,7 @@ grafikdaten Record(const char* name, bool transparent) {
     grafikdaten d;
     d.nummer = 99;
     std::snprintf(d.name, sizeof d.name, "%s", name);
-    d.transparent = transparent;
-    d.surface = reinterpret_cast<platform::Surface*>(0x1);
+    d.transparent = transparent, d.surface = reinterpret_cast<platform::Surface*>(0x1);
     return d;
 }
 
@@ -28,15 +26,9 @@ class GraphicsStoreTest : public DisplayTest {
 protected:
     void SetUp() override {
         DisplayTest::SetUp();
-        std::filesystem::current_path(folder_.path);
-        store_.init(lpdd, lpddsprimary, lpddsback);
+        fs::current_path(folder_.path), store_.init(lpdd, lpddsprimary, lpddsback);
     }
-    void TearDown() override {
-        store_.freigeben();
-        platform::SetResourceTable(nullptr, 0);
-        DisplayTest::TearDown();
-    }
-    TempFolder folder_;
+    void TearDown() override { store_.freigeben(); platform::SetResourceTable(nullptr, 0); DisplayTest::TearDown(); }
     _grafikdatenbank store_;
 };
 
@@ -56,30 +48,26 @@ TEST_F(GraphicsStoreTest, PicturesAreNumberedByRegistrationAndFilesWinOverResour
 
     for (auto [name, keyed] : {std::pair{"eins.bmp", true}, {"zwei.bmp", true}, {"beides.bmp", false}, {"nurres", false}})
         ASSERT_EQ(store_.setgrafikdaten(Record(name, keyed)), 0);
-    EXPECT_EQ(store_.grafikdaten[0]->surface, nullptr);
+    const auto& g = store_.grafikdaten;
+    EXPECT_EQ(g[0]->surface, nullptr);
     ASSERT_EQ(store_.loadgrafikdaten(), 0);
     EXPECT_TRUE(fakes::boxes.empty());
-
-    EXPECT_EQ(store_.grafikdaten[1]->surface->width(), 7);
-    EXPECT_EQ(pixel(store_.grafikdaten[2]->surface, 0, 0), 130);  // the file, not the resource
-    EXPECT_EQ(pixel(store_.grafikdaten[3]->surface, 0, 0), 150);
-    // The key is the top-left pixel, also when that is index 0.
-    EXPECT_EQ(store_.grafikdaten[0]->keyfarbe & 0xFF, 2u);
-    EXPECT_EQ(store_.grafikdaten[1]->keyfarbe & 0xFF, 0u);
+    // The file, not the resource; the key is the top-left pixel, also when that is index 0.
+    EXPECT_EQ((std::vector<unsigned>{unsigned(g[1]->surface->width()), pixel(g[2]->surface, 0, 0),
+                                     pixel(g[3]->surface, 0, 0), g[0]->keyfarbe & 0xFF, g[1]->keyfarbe & 0xFF}),
+              (std::vector<unsigned>{7, 130, 150, 2, 0}));
 
     // A second load builds every surface anew and reads the key again.
     write_picture("eins.bmp", 5, 3, 100, 7);
     ASSERT_EQ(store_.loadgrafikdaten(), 0);
-    EXPECT_EQ(std::pair(store_.grafikdaten[0]->keyfarbe & 0xFF, unsigned(pixel(store_.grafikdaten[0]->surface, 0, 0))),
-              std::pair(7u, 7u));
+    EXPECT_EQ(std::pair(g[0]->keyfarbe & 0xFF, unsigned(pixel(g[0]->surface, 0, 0))), std::pair(7u, 7u));
 
     store_.freigeben();
     store_.freigeben();  // empty: nothing happens
 }
 
 TEST_F(GraphicsStoreTest, EveryFailureIsReportedAndLongNamesAreCut) {
-    EXPECT_EQ(store_.loadgrafikdaten(), 1);
-    EXPECT_TRUE(fakes::DebugLineContains("Keine Grafiken zu laden"));
+    EXPECT_TRUE(store_.loadgrafikdaten() == 1 && fakes::DebugLineContains("Keine Grafiken zu laden"));
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"_grafikdatenbank::loadgrafikdaten->Keine Grafiken zu laden"});
     _grafikdatenbank ohne;
     EXPECT_EQ(ohne.erzeugesurface(nullptr, 4, 4), nullptr);

@@ -12,19 +12,14 @@ class LayerDrawingTest : public DisplayTest {
 protected:
     void SetUp() override {
         DisplayTest::SetUp();
-        layer_.grafikdatenbank = &store_;
-        layer_.lpddsback = lpddsback;
+        layer_.grafikdatenbank = &store_, layer_.lpddsback = lpddsback;
         lpddsback->ColorFill(192);
     }
-    void TearDown() override {
-        store_.freigeben();
-        DisplayTest::TearDown();
-    }
+    void TearDown() override { store_.freigeben(); DisplayTest::TearDown(); }
     Bildplatz& Show(int bild, double x, double y) {
         layer_.addbild(bild, 0, 0);
         Bildplatz& s = layer_.bilder[layer_.bilderanzahl - 1];
-        s.x = x;
-        s.y = y;
+        std::tie(s.x, s.y) = std::pair(x, y);
         return s;
     }
     _grafikdatenbank store_;
@@ -42,8 +37,7 @@ TEST_F(LayerDrawingTest, ClippingAtTheViewEdges) {
     const Bildplatz& c = Show(b32, 639, 0);  // left edge at the last column: one pixel wide
     EXPECT_FALSE(layer_.zeichnen(&store_));
     EXPECT_TRUE(a.blitx == 0 && a.blity == 100 && a.rechteck.left == 10 && a.rechteck.right == 32);
-    EXPECT_EQ(b.blitx, -1);
-    EXPECT_TRUE(c.blitx == 639 && c.rechteck.right - c.rechteck.left == 1);
+    EXPECT_TRUE(b.blitx == -1 && c.blitx == 639 && c.rechteck.right - c.rechteck.left == 1);
     EXPECT_EQ(back_pixels({{639, 0}, {21, 100}, {22, 100}}), (Werte{10, 10, 192}));
 
     // View at (100, 0): a 60-wide frame 2 at world x 80 and at 700.
@@ -53,8 +47,7 @@ TEST_F(LayerDrawingTest, ClippingAtTheViewEdges) {
     Bildplatz& e = Show(b60, 700, 200);
     d.actualframe = e.actualframe = 2;
     layer_.zeichnen(&store_);
-    EXPECT_TRUE(d.blitx == 0 && d.rechteck.left == 20);
-    EXPECT_TRUE(e.blitx == 600 && e.rechteck.right == 40);
+    EXPECT_TRUE(d.blitx == 0 && d.rechteck.left == 20 && e.blitx == 600 && e.rechteck.right == 40);
     EXPECT_EQ(back_pixels({{0, 0}, {639, 259}}), (Werte{12, 12}));
 }
 
@@ -64,10 +57,7 @@ TEST_F(LayerDrawingTest, KeyedPicturesLeaveTheirKeyOutAndAnimationHoldsEachFrame
     const Bildplatz& fast = Show(testbilder::add(store_, 2, 2, 3, true, 0), 0, 0);
     const Bildplatz& slow = Show(testbilder::add(store_, 2, 2, 3, true, 3), 100, 0);
     std::vector<int> frames;
-    for (int i = 0; i < 8; ++i) {
-        layer_.zeichnen(&store_);
-        frames.push_back(10 * fast.actualframe + slow.actualframe);
-    }
+    for (int i = 0; i < 8; ++i) layer_.zeichnen(&store_), frames.push_back(10 * fast.actualframe + slow.actualframe);
     EXPECT_EQ(frames, (Werte{10, 20, 0, 11, 21, 1, 11, 22}));
     // The opaque picture's corner pixel is drawn; the keyed one's (the key) is left out.
     EXPECT_EQ(back_pixels({{10, 10}, {20, 10}, {21, 10}, {23, 13}, {24, 13}}), (Werte{10, 192, 10, 10, 192}));
@@ -89,14 +79,12 @@ TEST_F(LayerDrawingTest, FailuresAreReportedAndOutOfRangeFramesAreClamped) {
     EXPECT_EQ(back_pixel(0, 0), 11);  // the last frame
 
     lpddsback->FailNext(platform::SurfaceOp::Blt, platform::DDERR_WASSTILLDRAWING);
-    EXPECT_FALSE(layer_.zeichnen(&store_));  // passed over silently
-    EXPECT_TRUE(fakes::boxes.empty());
+    EXPECT_TRUE(!layer_.zeichnen(&store_) && fakes::boxes.empty());  // passed over silently
 
     lpddsback->FailNext(platform::SurfaceOp::Blt, platform::DDERR_SURFACELOST);
     EXPECT_TRUE(layer_.zeichnen(&store_));
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"_layerdaten::zeichen-ddrval!=DD_OK"});
-    EXPECT_TRUE(fakes::DebugLineContains("Fehler bei bild Nr.: 0"));
-    EXPECT_TRUE(fakes::DebugLineContains("\nDDRVAL="));
+    EXPECT_TRUE(fakes::DebugLineContains("Fehler bei bild Nr.: 0") && fakes::DebugLineContains("\nDDRVAL="));
 
     // An empty layer needs neither store nor back buffer; one with a slot does.
     programmendet = false;

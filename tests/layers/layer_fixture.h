@@ -4,7 +4,6 @@
 #include <utility>
 
 #include "base/random_numbers.h"
-#include "layers/sound_requests.h"
 #include "support/shell_fixture.h"
 
 // Fills a layer to its 300 image slots, so the next one is refused.
@@ -26,20 +25,9 @@ protected:
         layerdatenbank.init(lpdd, lpddsprimary, lpddsback);
         for (int i = 0; i < _layerdatenbank::kLayer; ++i) layerdatenbank.Setlayerdaten(&grafikdatenbank);
         zufallsstart(1);
-        schwenkrichtung = 0;
-        punkte = 0;
-        sounds().clear();
-        soundzuhoerersetzen([](int slot) { sounds().push_back(slot); });
-    }
-    void TearDown() override {
-        soundzuhoerersetzen(nullptr);
-        ShellTest::TearDown();
+        schwenkrichtung = punkte = 0;
     }
 
-    static std::vector<int>& sounds() {
-        static std::vector<int> gespielt;
-        return gespielt;
-    }
     static _layerdaten& layer(int n) { return *layerdatenbank.layerdaten[n]; }
     static Ereigniss& objekt(int n, int index) { return *layer(n).ereigniss[index]; }
     static Bildplatz& platz(int n, int index) { return layer(n).bilder[objekt(n, index).instanz]; }
@@ -50,15 +38,11 @@ protected:
         for (auto [slot, wert] : werte) block[slot] = wert;
         return layerdatenbank.addobject(block, n, bild, x, y);
     }
-    static void schritte(int n, int anzahl) {
-        for (int i = 0; i < anzahl; ++i) layer(n).bewegen();
-    }
+    static void schritte(int n, int anzahl) { while (anzahl-- > 0) layer(n).bewegen(); }
     // Frames until the object ends, at most `hoechstens`; 0 if it lives on.
     static int schritteBisZumEnde(int n, int index, int hoechstens) {
-        for (int i = 1; i <= hoechstens; ++i) {
-            layer(n).bewegen();
-            if (!objekt(n, index).aktiv) return i;
-        }
+        for (int i = 1; i <= hoechstens; ++i)
+            if (layer(n).bewegen(), !objekt(n, index).aktiv) return i;
         return 0;
     }
     // Live objects of a layer showing the picture, in record order.

@@ -5,9 +5,7 @@ namespace {
 
 int live_objects(int layer) {
     const _layerdaten* l = layerdatenbank.layerdaten[layer];
-    int n = 0;
-    for (int i = 0; i < l->ereignissanzahl; ++i) n += l->ereigniss[i] && l->ereigniss[i]->aktiv;
-    return n;
+    return int(std::count_if(l->ereigniss, l->ereigniss + l->ereignissanzahl, [](auto* e) { return e && e->aktiv; }));
 }
 
 class SceneTest : public ShellTest {
@@ -32,8 +30,7 @@ TEST_F(SceneTest, TheFirstBuildPlacesEverythingAndARebuildRefillsTheSameLayersKe
     EXPECT_EQ(std::pair(live_objects(kLayerInselnNah), layer(kLayerInselnNah).bilderanzahl), std::pair(37, 37 + 2));
     ASSERT_EQ(layer(kLayerHud).bilderanzahl, 12);
     for (int slot = 0; slot < 12; ++slot) EXPECT_EQ(layer(kLayerHud).bilder[slot].belegt, slot == 2 ? 1 : 0) << slot;
-    EXPECT_EQ(raft_frame(), 4);  // the middle view
-    EXPECT_TRUE(fakes::boxes.empty());
+    EXPECT_TRUE(raft_frame() == 4 && fakes::boxes.empty());  // the middle view
 
     for (int i = 0; i < 40; ++i) layerdatenbank.scrolllinks();
     _layerdaten* inseln = &layer(kLayerInseln);
@@ -45,27 +42,26 @@ TEST_F(SceneTest, TheFirstBuildPlacesEverythingAndARebuildRefillsTheSameLayersKe
     // The score and time digits are made anew in the emptied digit layer.
     EXPECT_EQ(std::pair(layerdatenbank.punkteinit, layerdatenbank.zeitinit), std::pair(0, 0));
     szeneaufbauen(1);
-    EXPECT_EQ(&layer(kLayerInseln), inseln);
-    EXPECT_EQ(inseln->scrollx, view);
-    EXPECT_EQ(live_objects(11), 0);
-    EXPECT_EQ(live_objects(kLayerInseln), 53);
-    EXPECT_EQ(layer(kLayerHud).bilderanzahl, 12);
-    EXPECT_EQ(layer(kLayerHud).bilder[0].bild, kBildHighscore);
-    EXPECT_EQ(layer(kLayerMeer).bilder[0].bild, kBildWasser);  // the sea is slot 0 again
+    EXPECT_TRUE(&layer(kLayerInseln) == inseln && inseln->scrollx == view);
+    EXPECT_EQ(std::tuple(live_objects(11), live_objects(kLayerInseln), layer(kLayerHud).bilderanzahl),
+              std::tuple(0, 53, 12));
+    // The sea is slot 0 again.
+    EXPECT_EQ(std::pair(layer(kLayerHud).bilder[0].bild, layer(kLayerMeer).bilder[0].bild),
+              std::pair(kBildHighscore, kBildWasser));
 }
 
 TEST_F(SceneTest, ScrollingStopsAtTheReferenceLayersLimitsAndTurnsTheRaft) {
     for (int i = 0; i < 91; ++i) layerdatenbank.scrolllinks();
-    EXPECT_EQ(layer(kLayerInseln).scrollx, -1001);
-    EXPECT_EQ(layer(kLayerMeer).scrollx, 0);  // a step of 0 never moves
-    EXPECT_EQ(raft_frame(), 0);               // turned as far as it goes
+    // A step of 0 never moves; the raft is turned as far as it goes.
+    EXPECT_EQ(std::tuple(layer(kLayerInseln).scrollx, layer(kLayerMeer).scrollx, raft_frame()),
+              std::tuple(-1001, 0, 0));
     const int counter = layer(kLayerFloss).drehzaehler;
     layerdatenbank.scrolllinks();  // at the limit the whole call does nothing
     EXPECT_EQ(std::pair(layer(kLayerInseln).scrollx, layer(kLayerFloss).drehzaehler), std::pair(-1001, counter));
 
     for (int i = 0; i < 300; ++i) layerdatenbank.scrollrechts();
-    EXPECT_EQ(std::pair(layer(kLayerInseln).scrollx, layer(kLayerLeuchtturm).scrollx), std::pair(1507, 2192));
-    EXPECT_EQ(raft_frame(), 8);
+    EXPECT_EQ(std::tuple(layer(kLayerInseln).scrollx, layer(kLayerLeuchtturm).scrollx, raft_frame()),
+              std::tuple(1507, 2192, 8));
 
     for (int i = 0; i < 100; ++i) layerdatenbank.scrollhoch();
     EXPECT_EQ(std::pair(layer(kLayerInseln).scrolly, layer(kLayerHud).scrolly), std::pair(-205, 0));
@@ -85,8 +81,7 @@ TEST_F(SceneTest, TheSwellRocksEveryLayerButTheLastAndAJoltSettlesAPixelAFrame) 
         EXPECT_EQ(layer(kLayerLogo).scrolly, 0);
     }
     EXPECT_EQ(offsets, (std::vector<int>{1, 2, 3, 4, 4, 3, 2, 1, 0}));
-    EXPECT_EQ(layer(kLayerHud).scrolly, 0);
-    EXPECT_EQ(wellenrichtung, 0);
+    EXPECT_EQ(std::pair(layer(kLayerHud).scrolly, wellenrichtung), std::pair(0, 0));
 
     layerdatenbank.ruckeln = 7;
     for (int l = 0; l < 20; ++l) layer(l).scrolly = 7;
@@ -95,8 +90,7 @@ TEST_F(SceneTest, TheSwellRocksEveryLayerButTheLastAndAJoltSettlesAPixelAFrame) 
     for (int l = 0; l < 20; ++l) EXPECT_EQ(layer(l).scrolly, 0) << l;
 }
 
-// A full layer makes the set-up's first image there the 301st: the sea's, the
-// raft's (whose first frame is then set), a pig's.
+// A full layer makes the set-up's first image there the 301st: the sea's, the raft's (its frame then set), a pig's.
 class SceneOnAFullLayerTest : public SceneTest, public ::testing::WithParamInterface<int> {};
 
 TEST_P(SceneOnAFullLayerTest, ASetUpThatEndsTheProgramGoesNoFurther) {

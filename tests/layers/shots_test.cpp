@@ -1,6 +1,4 @@
 // Shots, what they hit and how each picture reacts.
-#include <algorithm>
-
 #include "layers/digit_displays.h"
 #include "layers/layer_fixture.h"
 
@@ -8,10 +6,7 @@ using ShotTest = LayerTest;
 
 TEST_F(ShotTest, TheScoreShowsRightAlignedInSevenDigitsTheTimeLeftAlignedBlankingTheRest) {
     // Frames: 0-9 the digits, 10 blank, 11 minus; at most five digits.
-    const struct {
-        int wert;
-        std::vector<int> punkte, zeit;
-    } faelle[] = {
+    const struct { int wert; std::vector<int> punkte, zeit; } faelle[] = {
         {123456, {10, 10, 1, 2, 3, 4, 5}, {1, 2, 3, 4, 5, 10}},
         {0, {10, 10, 10, 10, 10, 10, 0}, {0, 10, 10, 10, 10, 10}},
         {-5, {10, 10, 10, 10, 10, 11, 5}, {11, 5, 10, 10, 10, 10}},
@@ -55,22 +50,17 @@ TEST_F(ShotTest, OnlyTheFrontmostObjectIsHitAndNeverOneOfTheSea) {
     layerdatenbank.allezeichnen(&grafikdatenbank);
 
     EXPECT_TRUE(layerdatenbank.schiessen(&grafikdatenbank, 110, 60));
-    EXPECT_EQ(punkte, -20);
-    EXPECT_EQ(sounds(), std::vector<int>{kSoundQuerschlaeger});
+    EXPECT_EQ(std::tuple(punkte, gespielt), std::tuple(-20, std::vector<int>{kSoundQuerschlaeger}));
 
     EXPECT_FALSE(layerdatenbank.schiessen(&grafikdatenbank, 410, 60));
-    EXPECT_EQ(punkte, -20);
-    EXPECT_EQ(lebende(kLayerHuelsen, kBildHuelse).size(), 2u);
+    EXPECT_EQ(std::tuple(punkte, lebende(kLayerHuelsen, kBildHuelse).size()), std::tuple(-20, 2u));
 }
 
 TEST_F(ShotTest, OnlyClicksStrictlyInsideLeftOfTheMarginAndOnOpaquePixelsHit) {
     bemalen(kBildSonne, {0, 0, 60, 60});  // the sun, opaque all over; it stays when hit
     const int sonne = neu(9, kBildSonne, 100, 50);
     layer(9).zeichnen(&grafikdatenbank);
-    const struct {
-        int mx, my;
-        bool trifft;
-    } faelle[] = {
+    const struct { int mx, my; bool trifft; } faelle[] = {
         {100, 60, false}, {101, 60, true}, {156, 60, true}, {157, 60, false}, {159, 60, false},
         {120, 50, false}, {120, 51, true}, {120, 109, true}, {120, 110, false},
     };
@@ -84,8 +74,12 @@ TEST_F(ShotTest, OnlyClicksStrictlyInsideLeftOfTheMarginAndOnOpaquePixelsHit) {
     const int turm = neu(9, kBildLeuchtturm, 100, 50);
     const int sau = neu(9, kBildSauLinks, 100, 50);
     layer(9).zeichnen(&grafikdatenbank);
-    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 105, 60), turm);
-    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 113, 60), sau);
+    // What clicks at these x (y 60) hit, in order.
+    const auto treffer = [](std::vector<int> xs) {
+        for (int& x : xs) x = layer(9).treffertest(&grafikdatenbank, x, 60);
+        return xs;
+    };
+    EXPECT_EQ(treffer({105, 113}), (std::vector{turm, sau}));
     EXPECT_FALSE(lebende(9, kBildAbsturz).empty());  // the pig falls
 
     // Plain images are scenery that cannot be hit, nor can objects never drawn.
@@ -94,9 +88,7 @@ TEST_F(ShotTest, OnlyClicksStrictlyInsideLeftOfTheMarginAndOnOpaquePixelsHit) {
     const int gezeichnet = neu(9, kBildLeuchtturm, 300, 50);
     layer(9).zeichnen(&grafikdatenbank);
     neu(9, kBildLeuchtturm, 500, 50);
-    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 110, 60), -1);
-    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 510, 60), -1);
-    EXPECT_EQ(layer(9).treffertest(&grafikdatenbank, 310, 60), gezeichnet);
+    EXPECT_EQ(treffer({110, 510, 310}), (std::vector{-1, -1, gezeichnet}));
     EXPECT_TRUE(fakes::boxes.empty());
 }
 
@@ -124,8 +116,8 @@ TEST_F(ShotTest, ThePixelTestedIsTheOneDrawnUnderTheClick) {
 TEST_F(ShotTest, MaskReadsOnlyInsideThePictureAndReportsWhatFails) {
     bemalen(kBildSauLinks, {0, 0, 32, 32});
     const int sau = neu(8, kBildSauLinks, 0, 0);
-    const int breite = grafikdatenbank.grafikdaten[kBildSauLinks]->surface->width();
-    const int hoehe = grafikdatenbank.grafikdaten[kBildSauLinks]->surface->height();
+    const platform::Surface* bild = grafikdatenbank.grafikdaten[kBildSauLinks]->surface;
+    const int breite = bild->width(), hoehe = bild->height();
     EXPECT_EQ(layer(8).mask(&grafikdatenbank, sau, breite - 4, hoehe - 1), sau);
     for (auto [x, y] : {std::pair{breite - 3, 0}, {0, hoehe}, {-1, 0}, {0, -1}})
         EXPECT_EQ(layer(8).mask(&grafikdatenbank, sau, x, y), -1) << x << "," << y;
@@ -141,15 +133,9 @@ TEST_F(ShotTest, MaskReadsOnlyInsideThePictureAndReportsWhatFails) {
 
 TEST_F(ShotTest, PicturesReactAsTheirRowsSay) {
     // View at (100, 20), click at (50, 60): "at the click" is world (150, 80); the object at (300.75, 150.5).
-    struct Zeile {
-        int bild;
-        bool endet;
-        int punkte, folge;  // folge -1: none
-        int x, y;           // where the follow-up (or else the points) appear
-        std::vector<std::pair<parameter, int>> werte;
-        bool folgeZuerst;
-        int sound;  // -1: none
-    };
+    // folge and sound -1: none; x, y where the follow-up (or else the points) appear.
+    struct Zeile { int bild; bool endet; int punkte, folge, x, y; std::vector<std::pair<parameter, int>> werte;
+                   bool folgeZuerst; int sound; };
     const Zeile tabelle[] = {
         {kBildFloss, false, -3, kBildStaub, 140, 70, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, false, kSoundQuerschlaeger},
         {kBildSonne, false, -20, -1, 300, 150, {}, false, kSoundQuerschlaeger},
@@ -161,22 +147,18 @@ TEST_F(ShotTest, PicturesReactAsTheirRowsSay) {
         {kBildBoot, true, 25, kBildSegelboot, 300, 130, {{lebensdauer, 102}}, false, kSoundHolzkrach},
         {kBildWelle, false, 0, -1, 0, 0, {}, false, -1},  // no row: no reaction
     };
-    layer(5).scrollx = 100;
-    layer(5).scrolly = 20;
+    layer(5).scrollx = 100, layer(5).scrolly = 20;
     for (const Zeile& z : tabelle) {
         SCOPED_TRACE("picture " + std::to_string(z.bild));
-        layer(5).zuruecksetzen();
-        punkte = 0;
-        sounds().clear();
+        layer(5).zuruecksetzen(), punkte = 0, gespielt.clear();
         const int i = neu(5, z.bild, 300, 150);
-        platz(5, i).x = 300.75;
-        platz(5, i).y = 150.5;
+        std::tie(platz(5, i).x, platz(5, i).y) = std::pair(300.75, 150.5);
         const int slot = objekt(5, i).instanz;
         layer(5).treffer(&grafikdatenbank, i, 50, 60);
 
-        EXPECT_EQ(int(lebende(5, z.bild).size()), (z.endet ? 0 : 1) + (z.folge == z.bild ? 1 : 0));
-        EXPECT_EQ(punkte, z.punkte);
-        EXPECT_EQ(sounds(), z.sound == -1 ? std::vector<int>{} : std::vector<int>{z.sound});
+        EXPECT_EQ(std::tuple(int(lebende(5, z.bild).size()), punkte, gespielt),
+                  std::tuple((z.endet ? 0 : 1) + (z.folge == z.bild ? 1 : 0), z.punkte,
+                             z.sound == -1 ? std::vector<int>{} : std::vector<int>{z.sound}));
         const std::vector<int> ziffern = lebende(5, kBildZiffern);
         if (z.punkte == 0) {
             for (int k = 0; k < layer(5).ereignissanzahl; ++k) EXPECT_EQ(objekt(5, k).aktiv, k == i);
@@ -192,10 +174,9 @@ TEST_F(ShotTest, PicturesReactAsTheirRowsSay) {
         const int f = folge[0];
         EXPECT_TRUE(platz(5, f).x == z.x && platz(5, f).y == z.y);
         std::int32_t block[kParameter] = {};
-        for (auto [slot, wert] : z.werte) block[slot] = wert;
+        for (auto [p, wert] : z.werte) block[p] = wert;
         EXPECT_TRUE(std::equal(block, block + kParameter, objekt(5, f).parameterblock));
-        EXPECT_EQ(objekt(5, f).maxalter, block[lebensdauer]);
-        EXPECT_EQ(f < ziffern[0], z.folgeZuerst);
+        EXPECT_EQ(std::pair(objekt(5, f).maxalter, f < ziffern[0]), std::pair(block[lebensdauer], z.folgeZuerst));
         EXPECT_TRUE(!(z.endet && z.folgeZuerst) || objekt(5, f).instanz == slot) << "the freed slot";
     }
 }

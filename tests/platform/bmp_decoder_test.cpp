@@ -2,22 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <vector>
 
 #include "platform/internal.h"
+#include "sound/riff_bytes.h"
 
 using namespace platform;
+using riff::Bytes;
+using riff::put;
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-void put(Bytes& b, std::uint32_t v, int n) {
-    for (int i = 0; i < n; ++i) b.push_back(i < 4 ? std::uint8_t(v >> (8 * i)) : 0);  // wider fields are zero above
-}
-
-// A 2 x 2 file: 40-byte header (or 12), a colour table, then rows padded
-// to four bytes, bottom row first unless the height is negative.
+// A 2 x 2 file: 40-byte header (or 12), colour table, rows padded to four bytes, bottom first unless the height is < 0.
 Bytes bmp(int bits, int height, const Bytes& table, const Bytes& rows, std::uint32_t compression = 0,
           std::uint32_t header = 40) {
     Bytes b{'B', 'M'};
@@ -33,18 +28,14 @@ Bytes bmp(int bits, int height, const Bytes& table, const Bytes& rows, std::uint
     return b;
 }
 
-std::vector<Rgb8> decode(const Bytes& file) {
+// The decoded pixels as "r,g,b " each; empty when the file is refused.
+std::string decode(const Bytes& file) {
     std::unique_ptr<Bitmap> b(internal::DecodeBmp(file.data(), file.size()));
-    std::vector<Rgb8> out;
-    if (!b) return out;
-    for (int i = 0; i < b->w * b->h; ++i)
-        out.push_back(b->paletted() ? b->colours[b->indices[std::size_t(i)]] : b->rgb[std::size_t(i)]);
-    return out;
-}
-
-std::string text(const std::vector<Rgb8>& c) {
     std::string s;
-    for (const Rgb8& p : c) s += std::to_string(p.r) + "," + std::to_string(p.g) + "," + std::to_string(p.b) + " ";
+    for (int i = 0; b && i < b->w * b->h; ++i) {
+        const Rgb8 p = b->paletted() ? b->colours[b->indices[std::size_t(i)]] : b->rgb[std::size_t(i)];
+        s += std::to_string(p.r) + "," + std::to_string(p.g) + "," + std::to_string(p.b) + " ";
+    }
     return s;
 }
 
@@ -54,18 +45,18 @@ TEST(BmpDecoderTest, EveryDepthReadsTheSamePictureAndBrokenFilesAreRefused) {
     // Top row red, blue; bottom row green, white.
     const std::string want = "255,0,0 0,0,255 0,255,0 255,255,255 ";
     const Bytes table4{0, 0, 255, 0, 255, 0, 0, 0, 0, 255, 0, 0, 255, 255, 255, 0};  // red blue green white
-    EXPECT_EQ(text(decode(bmp(8, 2, table4, {2, 3, 0, 0, 0, 1, 0, 0}))), want);
-    EXPECT_EQ(text(decode(bmp(8, -2, table4, {0, 1, 0, 0, 2, 3, 0, 0}))), want) << "top-down";
-    EXPECT_EQ(text(decode(bmp(4, 2, table4, {0x23, 0, 0, 0, 0x01, 0, 0, 0}))), want);
-    EXPECT_EQ(text(decode(bmp(24, 2, {}, {0, 255, 0, 255, 255, 255, 0, 0, 0, 0, 255, 255, 0, 0, 0, 0}))), want);
-    EXPECT_EQ(text(decode(bmp(32, 2, {}, {0, 255, 0, 0, 255, 255, 255, 0, 0, 0, 255, 0, 255, 0, 0, 0}))), want);
+    EXPECT_EQ(decode(bmp(8, 2, table4, {2, 3, 0, 0, 0, 1, 0, 0})), want);
+    EXPECT_EQ(decode(bmp(8, -2, table4, {0, 1, 0, 0, 2, 3, 0, 0})), want) << "top-down";
+    EXPECT_EQ(decode(bmp(4, 2, table4, {0x23, 0, 0, 0, 0x01, 0, 0, 0})), want);
+    const Bytes rows24{0, 255, 0, 255, 255, 255, 0, 0, 0, 0, 255, 255, 0, 0, 0, 0};
+    EXPECT_EQ(decode(bmp(24, 2, {}, rows24)), want);
+    EXPECT_EQ(decode(bmp(24, 2, {}, rows24, 0, 12)), want) << "core header";
+    EXPECT_EQ(decode(bmp(32, 2, {}, {0, 255, 0, 0, 255, 255, 255, 0, 0, 0, 255, 0, 255, 0, 0, 0})), want);
     // 16 bits, 5-6-5 fields given after the header.
     const Bytes masks{0, 0xF8, 0, 0, 0xE0, 0x07, 0, 0, 0x1F, 0, 0, 0};
-    EXPECT_EQ(text(decode(bmp(16, 2, masks, {0xE0, 0x07, 0xFF, 0xFF, 0, 0xF8, 0x1F, 0}, 3))), want);
-    EXPECT_EQ(text(decode(bmp(24, 2, {}, {0, 255, 0, 255, 255, 255, 0, 0, 0, 0, 255, 255, 0, 0, 0, 0}, 0, 12))), want)
-        << "core header";
+    EXPECT_EQ(decode(bmp(16, 2, masks, {0xE0, 0x07, 0xFF, 0xFF, 0, 0xF8, 0x1F, 0}, 3)), want);
     // 1 bit: black and white.
-    EXPECT_EQ(text(decode(bmp(1, 2, {0, 0, 0, 0, 255, 255, 255, 0}, {0x40, 0, 0, 0, 0x80, 0, 0, 0}))),
+    EXPECT_EQ(decode(bmp(1, 2, {0, 0, 0, 0, 255, 255, 255, 0}, {0x40, 0, 0, 0, 0x80, 0, 0, 0})),
               "255,255,255 0,0,0 0,0,0 255,255,255 ");
 
     EXPECT_TRUE(decode(bmp(8, 2, table4, {2, 3, 0, 0, 0, 9, 0, 0})).empty()) << "pixel beyond the table";

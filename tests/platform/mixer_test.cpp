@@ -38,10 +38,7 @@ TEST(Mixer, OneShotsEndWithoutRepeatingRestartFromTheBeginningAndSumSaturating) 
     // Voices add up and saturate at full scale.
     const Samples loud = {30000, -30000, 32767, -32768, 1000};
     const Samples also = {30000, -30000, 32767, -32768, -3000};
-    const int a = mixer.Attach(loud.data(), loud.size());
-    const int b = mixer.Attach(also.data(), also.size());
-    mixer.Play(a, false);
-    mixer.Play(b, false);
+    for (const Samples* s : {&loud, &also}) mixer.Play(mixer.Attach(s->data(), s->size()), false);
     EXPECT_EQ(mix(mixer, 5), (Samples{32767, -32768, 32767, -32768, -2000}));
 }
 
@@ -70,8 +67,7 @@ TEST(Mixer, TwentyVoicesAndAbsentOrEmptyOnesNeverPlay) {
 
     mixer.Detach(voices[4]);
     for (int voice : {voices[4], -1, Mixer::kVoices, 99}) {
-        mixer.Play(voice, true);
-        mixer.Stop(voice);
+        mixer.Play(voice, true), mixer.Stop(voice);
         EXPECT_FALSE(mixer.Playing(voice)) << voice;
     }
     // A freed voice is handed out again, stopped.

@@ -2,24 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <tuple>
 
 using namespace platform;
 
-namespace {
-
-std::string text(const ViewRect& r) {
-    return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.w) + "x" + std::to_string(r.h);
-}
-
-}  // namespace
-
 TEST(PresentationTest, ImageScalesByWholeFactorsCentredOrShrinksAndPointsClampAtTheBars) {
+    const auto rect = [](const ViewRect& r) { return std::tuple(r.x, r.y, r.w, r.h); };
     // A high-density window reports its size in units of two pixels.
-    const struct {
-        int win_w, win_h, out_w, out_h;
-        ViewRect picture, pointer;  // in output pixels, in window units
-    } screens[] = {
+    // The picture in output pixels, the pointer's area in window units.
+    const struct { int win_w, win_h, out_w, out_h; ViewRect picture, pointer; } screens[] = {
         {640, 480, 640, 480, {0, 0, 640, 480}, {0, 0, 640, 480}},
         {1920, 1080, 1920, 1080, {320, 60, 1280, 960}, {320, 60, 1280, 960}},  // factor 2, bars on all sides
         {2560, 1440, 2560, 1440, {320, 0, 1920, 1440}, {320, 0, 1920, 1440}},  // the height limits it to 3
@@ -32,14 +23,12 @@ TEST(PresentationTest, ImageScalesByWholeFactorsCentredOrShrinksAndPointsClampAt
     };
     for (const auto& s : screens) {
         SCOPED_TRACE(testing::Message() << s.win_w << "x" << s.win_h << " showing " << s.out_w << "x" << s.out_h);
-        EXPECT_EQ(text(OutputRect(s.out_w, s.out_h)), text(s.picture));
-        EXPECT_EQ(text(ImageRectInWindow(s.win_w, s.win_h, s.out_w, s.out_h)), text(s.pointer));
+        EXPECT_EQ(rect(OutputRect(s.out_w, s.out_h)), rect(s.picture));
+        EXPECT_EQ(rect(ImageRectInWindow(s.win_w, s.win_h, s.out_w, s.out_h)), rect(s.pointer));
     }
 
     // Points on the bars and off the window clamp to the image's edge, so edge scrolling works there.
-    const struct {
-        int win_w, win_h, out_w, out_h, wx, wy, ix, iy;
-    } points[] = {
+    const struct { int win_w, win_h, out_w, out_h, wx, wy, ix, iy; } points[] = {
         {640, 480, 640, 480, 639, 0, 639, 0},           {1920, 1080, 1920, 1080, 1599, 1019, 639, 479},
         {1920, 1080, 1920, 1080, 321, 61, 0, 0},        {1920, 1080, 1920, 1080, 322, 62, 1, 1},
         {1920, 1080, 1920, 1080, 319, 59, 0, 0},        {1920, 1080, 1920, 1080, -50, 5000, 0, 479},

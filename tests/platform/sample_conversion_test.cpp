@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
 
 #include "platform/sample_conversion.h"
+#include "sound/riff_bytes.h"
 
 using namespace platform;
 
@@ -34,11 +34,8 @@ TEST(SampleConversion, SixteenBitStereoMixedDownATonesPitchKeptAndUnknownFormats
 
     // One second of 440 Hz at 11025 Hz, played at 48000 Hz: as many rises through zero, and the peak kept.
     std::vector<std::uint8_t> tone;
-    for (int i = 0; i < 11025; ++i) {
-        const auto v = std::int16_t(std::lround(20000 * std::sin(2 * M_PI * 440 * i / 11025.0)));
-        tone.push_back(std::uint8_t(v & 0xFF));
-        tone.push_back(std::uint8_t((v >> 8) & 0xFF));
-    }
+    for (int i = 0; i < 11025; ++i)
+        riff::put(tone, std::uint16_t(std::lround(20000 * std::sin(2 * M_PI * 440 * i / 11025.0))), 2);
     const auto out = ConvertSamples(tone.data(), tone.size(), format(16, 1, 11025), 48000, 2);
     ASSERT_EQ(out.size(), 2u * 48000u);
     int rises = 0, peak = 0;

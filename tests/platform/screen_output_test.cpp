@@ -17,23 +17,15 @@ protected:
     void SetUp() override {
         ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0);
         window_ = SDL_CreateWindow("test", 0, 0, 1920, 1080, SDL_WINDOW_HIDDEN);
-        ASSERT_NE(window_, nullptr);
         image_ = NewIndexedImage(kImageWidth, kImageHeight);
-        ASSERT_NE(image_, nullptr);
+        ASSERT_TRUE(window_ && image_);
         for (int i = 0; i < 256; ++i) colours_[i] = {std::uint8_t(i), std::uint8_t(255 - i), 7, 0};
     }
-    void TearDown() override {
-        output_.Close();
-        SDL_DestroyWindow(window_);
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    }
+    void TearDown() override { output_.Close(), SDL_DestroyWindow(window_), SDL_QuitSubSystem(SDL_INIT_VIDEO); }
     void Fill(int y0, int y1, std::uint8_t index) {
         for (int y = y0; y < y1; ++y) std::memset(image_->row(y), index, kImageWidth);
     }
-    void Show() {
-        ASSERT_TRUE(output_.Convert(*image_));
-        ASSERT_TRUE(output_.Present());
-    }
+    void Show() { ASSERT_TRUE(output_.Convert(*image_) && output_.Present()); }
     // The window surface's pixel as red, green, blue.
     std::uint32_t At(int x, int y) {
         SDL_Surface* s = SDL_GetWindowSurface(window_);
@@ -90,15 +82,13 @@ TEST_F(ScreenOutputTest, OnlyChangedRowsAreConvertedUntilTheWindowNeedsAll) {
     // A smaller window: the picture shrinks to fit, centred.
     SDL_SetWindowSize(window_, 320, 480);
     Show();
-    EXPECT_EQ(At(0, 119), 0u) << "bar above";
-    EXPECT_EQ(At(160, 120 + 50), 0x010203u);
-    EXPECT_EQ(At(160, 120 + 50), At(319, 359));
+    // The bar above, and the picture.
+    EXPECT_EQ(std::tuple(At(0, 119), At(160, 120 + 50), At(319, 359)), std::tuple(0u, 0x010203u, 0x010203u));
 }
 
 }  // namespace
 
-// Run by the screens script under Xvfb with Mesa installed: its OpenGL draws
-// on the processor and must not count as a graphics card.
+// Run by the screens script under Xvfb with Mesa: its OpenGL draws on the processor and is no graphics card.
 TEST(OpenGLProbeTest, MesasSoftwareOpenGLIsNoGraphicsCard) {
     const char* driver = std::getenv("SDL_VIDEODRIVER");
     if (!driver || std::strcmp(driver, "x11") != 0) GTEST_SKIP() << "needs an X server";

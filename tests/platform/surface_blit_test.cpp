@@ -1,5 +1,4 @@
-// Copies and fill against a pixel-by-pixel reference, where the fast paths'
-// blocks of sixteen and whole rows end: clipping, odd widths, overlap.
+// Copies and fill against a per-pixel reference where the fast paths' blocks of 16 end: clipping, odd widths, overlap.
 #include "support/shell_fixture.h"
 
 using namespace platform;
@@ -21,10 +20,8 @@ void fill_pattern(Surface* s, int seed) {
 void reference_blit(Pixels& to, int x, int y, const Pixels& from, const Rect& r, bool keyed, std::uint8_t key) {
     Pixels src = from;
     for (int j = r.top; j < r.bottom; ++j)
-        for (int i = r.left; i < r.right; ++i) {
-            const std::uint8_t v = src.at(i, j);
-            if (!keyed || v != key) to.at(x + i - r.left, y + j - r.top) = v;
-        }
+        for (int i = r.left; i < r.right; ++i)
+            if (!keyed || src.at(i, j) != key) to.at(x + i - r.left, y + j - r.top) = src.at(i, j);
 }
 
 class SurfaceBlitTest : public DisplayTest {
@@ -37,11 +34,7 @@ protected:
 };
 
 TEST_F(SurfaceBlitTest, OpaqueAndKeyedCopiesMatchThePixelByPixelReference) {
-    const struct {
-        int src_w, src_h;
-        Rect r;
-        int x, y;
-    } cases[] = {
+    const struct { int src_w, src_h; Rect r; int x, y; } cases[] = {
         {64, 40, {0, 0, 64, 40}, 0, 0},      // whole blocks
         {64, 40, {3, 2, 50, 39}, 101, 77},   // clipped, blocks start off a row's start
         {37, 21, {0, 0, 37, 21}, 603, 459},  // odd width, at the far corner
@@ -67,13 +60,9 @@ TEST_F(SurfaceBlitTest, OpaqueAndKeyedCopiesMatchThePixelByPixelReference) {
 }
 
 TEST_F(SurfaceBlitTest, RectanglesOutsideEitherSurfaceAreRefusedAndChangeNothing) {
-    Surface* src = make(30, 20, 1);
-    Surface* dst = make(100, 50, 2);
+    Surface *src = make(30, 20, 1), *dst = make(100, 50, 2);
     const Pixels before = pixels(dst);
-    const struct {
-        Rect r;
-        int x, y;
-    } bad[] = {{{0, 0, 31, 20}, 0, 0}, {{-1, 0, 10, 10}, 0, 0}, {{5, 5, 4, 10}, 0, 0},
+    const struct { Rect r; int x, y; } bad[] = {{{0, 0, 31, 20}, 0, 0}, {{-1, 0, 10, 10}, 0, 0}, {{5, 5, 4, 10}, 0, 0},
                {{0, 0, 30, 20}, 71, 0}, {{0, 0, 30, 20}, 0, 31}, {{0, 0, 10, 10}, -1, 0}};
     for (const auto& b : bad) {
         Rect r = b.r;

@@ -1,5 +1,4 @@
-// Start-up where the machine lacks what the game needs: each case ends with a
-// report that names what is missing, and never with a crash.
+// Start-up where the machine lacks what the game needs: a report naming what is missing, never a crash.
 
 #include "platform/audio_device.h"
 #include "platform/display_device.h"
@@ -8,19 +7,12 @@
 #include "support/scoped_env.h"
 #include "support/shell_fixture.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
-struct BrokenData {
-    const char* name;
-    const char* picture;  // spoilt in a copy of the data; null: no data at all
-    const char* bytes;    // what it then holds
-    std::size_t keep;     // or this many bytes of itself
-} const kBrokenData[] = {{"no data folder", nullptr, "", 0},
-                         {"not a picture", "wasser256.bmp", "kein Bild", 0},
-                         {"cut short", "floss9256.bmp", "", 800},
-                         {"empty", "tschik256.bmp", "", 0}};
+// The picture spoilt in a copy of the data (null: no data at all), and what it then holds: bytes, or its first `keep`.
+struct BrokenData { const char *name, *picture, *bytes; std::size_t keep; } const kBrokenData[] = {
+    {"no data folder", nullptr, "", 0}, {"not a picture", "wasser256.bmp", "kein Bild", 0},
+    {"cut short", "floss9256.bmp", "", 800}, {"empty", "tschik256.bmp", "", 0}};
 
 void PrintTo(const BrokenData& c, std::ostream* os) { *os << c.name; }
 
@@ -30,26 +22,19 @@ class NoPictureTest : public ShellTest, public testing::WithParamInterface<Broke
 
 TEST_P(NoPictureTest, NoDataFolderOrABrokenPictureIsReportedByThePicturesName) {
     const BrokenData& c = GetParam();
-    TempFolder folder;
-    const fs::path start = folder.path / "start", daten = start / "data" / "set0";
+    const fs::path start = folder_.path / "start", daten = start / "data" / "set0";
     fs::create_directories(start);
     if (c.picture) {
         fs::create_directories(start / "data");
         fs::copy(FERROW_DATA_DIR, daten, fs::copy_options::recursive);
-        std::string bytes(c.keep, '\0');
-        if (c.keep) std::ifstream(daten / c.picture, std::ios::binary).read(&bytes[0], std::streamsize(c.keep));
-        else bytes = c.bytes;
-        std::ofstream(daten / c.picture, std::ios::binary | std::ios::trunc) << bytes;
+        anlegen(daten / c.picture, c.keep ? lesen(daten / c.picture).substr(0, c.keep) : c.bytes);
     }
     fs::current_path(start);
     ASSERT_TRUE(OpenDisplay());
-    basisordnerholen();
-    datenordnersetzen("set0");
-    grafikkatalog();
+    LoadPictures();
     const std::string picture = c.picture ? c.picture : "wasser256.bmp";
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"Konnte Bild nicht laden : " + picture});
-    EXPECT_TRUE(programmendet);
-    EXPECT_EQ(lpdd, nullptr);
+    EXPECT_TRUE(programmendet && lpdd == nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, NoPictureTest, testing::ValuesIn(kBrokenData));
@@ -57,14 +42,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, NoPictureTest, testing::ValuesIn(kBrokenData));
 namespace {
 
 // No display: left to itself, SDL falls back on a driver that shows nothing, which is none either.
-struct SetUpFailure {
-    const char* name;
-    const char* driver;     // null: whatever SDL finds
-    unsigned long refused;  // the counted call refused: 3 is the switch to full screen
-    int step;               // the display step that fails, or -1
-    const char* line;       // the first debug line's step of the set-up; null: the step reports with a box of its own
-    const char* first_box;
-} const kSetUpFailures[] = {
+// The driver (null: whatever SDL finds), the counted call refused (3 is the switch to full screen) or the display step
+// that fails (-1: none), the first debug line's step (null: the step reports with a box of its own) and that box.
+struct SetUpFailure { const char *name, *driver; unsigned long refused; int step; const char *line, *first_box; }
+const kSetUpFailures[] = {
     {"X server not there", "x11", 0, -1, "DirectDrawCreate", nullptr},
     {"nothing found", nullptr, 0, -1, "DirectDrawCreate", nullptr},
     {"full screen refused", "dummy", 3, -1, "SetDisplayMode", nullptr},
@@ -85,8 +66,7 @@ class DisplaySetUpTest : public ShellTest, public testing::WithParamInterface<Se
 TEST_P(DisplaySetUpTest, EachFailureNamesItsStepThenTheInitReportAndStartUpGoesNoFurther) {
     const SetUpFailure& c = GetParam();
     ScopedEnv env;
-    env.Set("DISPLAY", nullptr);
-    env.Set("WAYLAND_DISPLAY", nullptr);
+    env.Set("DISPLAY", nullptr), env.Set("WAYLAND_DISPLAY", nullptr);
     env.Set("SDL_VIDEODRIVER", c.driver);
     if (c.step >= 0) platform::FailNextDisplayStep(platform::DisplayStep(c.step));
     platform::SetWindowedStart(c.step >= 0);  // the failed steps in a window, the missing displays full screen
@@ -94,10 +74,9 @@ TEST_P(DisplaySetUpTest, EachFailureNamesItsStepThenTheInitReportAndStartUpGoesN
     EXPECT_EQ(WinMain(), 1);
     EXPECT_TRUE(!c.refused || platform::FailedOperation() == platform::Operation::EnterFullscreen);
     platform::FailCall(0);
-    const std::vector<std::string> texte = fakes::BoxTexts();
-    ASSERT_EQ(texte.size(), c.first_box ? 2u : 1u);
-    EXPECT_EQ(texte.front(), c.first_box ? c.first_box : texte.back());
-    EXPECT_EQ(texte.back(), "Fehler bei DirectDrawInit (id:00)");
+    fakes::Lines texte = {"Fehler bei DirectDrawInit (id:00)"};
+    if (c.first_box) texte.insert(texte.begin(), c.first_box);
+    ASSERT_EQ(fakes::BoxTexts(), texte);
     EXPECT_EQ(fakes::boxes.at(0).caption, "Fehlermeldung ");
     EXPECT_TRUE(!c.line || fakes::debug_lines.at(0) == std::string("Fehler bei DirectDrawInit->") + c.line)
         << fakes::debug_lines.at(0);
@@ -120,11 +99,8 @@ TEST_P(NoAudioTest, NoAudioDeviceIsReportedBeforeTheGameStarts) {
     EXPECT_EQ(initfenster(), 1);
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"Fehler bei DirectSoundInit (id:01)"});
     EXPECT_EQ(fakes::DebugLineContains("Soundfehler CooperativeLevel "), GetParam());
-    EXPECT_TRUE(programmendet);
     EXPECT_EQ(basisordner[0], 0) << "start-up went on after the report";
-    // The device is given back at once.
-    EXPECT_EQ(soundgeraet, nullptr);
-    EXPECT_EQ(lpdd, nullptr);
+    EXPECT_TRUE(programmendet && soundgeraet == nullptr && lpdd == nullptr) << "the device is given back at once";
 }
 
 INSTANTIATE_TEST_SUITE_P(DriverOrDevice, NoAudioTest, testing::Bool());
@@ -138,7 +114,5 @@ TEST_F(ShellTest, WithNoSoundTheGameStartsWhereThereIsNoAudioDevice) {
     EXPECT_EQ(initfenster(), 1);
     platform::SetSilentSound(false);
     EXPECT_TRUE(fakes::BoxTexts().empty()) << fakes::BoxTexts().at(0);
-    EXPECT_FALSE(programmendet);
-    EXPECT_NE(soundgeraet, nullptr);
-    EXPECT_GT(platform::AudioRate(), 0);
+    EXPECT_TRUE(!programmendet && soundgeraet != nullptr && platform::AudioRate() > 0);
 }

@@ -2,13 +2,10 @@
 #include "support/scoped_env.h"
 #include "support/shell_fixture.h"
 
-namespace fs = std::filesystem;
-
 using DataPathsTest = ShellTest;
 
 TEST_F(DataPathsTest, DataFolderLiesBelowTheStartFolderAndHighscoresStayThereWhileItIsWritable) {
-    TempFolder folder;
-    const fs::path start = folder.path / "F";
+    const fs::path start = folder_.path / "F";
     fs::create_directories(start / "data" / "set0");
     std::ofstream(start / "data" / "set0" / "Wasser256.BMP") << "x";
     fs::current_path(start);
@@ -17,8 +14,7 @@ TEST_F(DataPathsTest, DataFolderLiesBelowTheStartFolderAndHighscoresStayThereWhi
     EXPECT_EQ(fs::path(basisordner), fs::canonical(start));
     datenordnersetzen("set0");
     EXPECT_EQ(std::string(datenordner), std::string(basisordner) + "/data/set0");
-    EXPECT_EQ(fs::current_path(), fs::canonical(start / "data" / "set0"));
-    EXPECT_TRUE(fakes::DebugLineContains(datenordner));
+    EXPECT_TRUE(fs::current_path() == fs::canonical(start / "data" / "set0") && fakes::DebugLineContains(datenordner));
 
     // Files are found as written, else without regard to case.
     EXPECT_EQ(platform::ResolveFileName("wasser256.bmp"), "Wasser256.BMP");
@@ -27,25 +23,21 @@ TEST_F(DataPathsTest, DataFolderLiesBelowTheStartFolderAndHighscoresStayThereWhi
     // Highscores stay in a writable data folder, else go to the user's.
     EXPECT_EQ(highscoreordner(), "");
     ScopedEnv env;
-    env.Set("XDG_DATA_HOME", (folder.path / "xdg").c_str());
-    EXPECT_EQ(benutzerordner(), (folder.path / "xdg" / "ferrow").string() + "/");
-    EXPECT_TRUE(fs::is_directory(folder.path / "xdg" / "ferrow"));
+    env.Set("XDG_DATA_HOME", (folder_.path / "xdg").c_str());
+    EXPECT_EQ(benutzerordner(), (folder_.path / "xdg" / "ferrow").string() + "/");
+    EXPECT_TRUE(fs::is_directory(folder_.path / "xdg" / "ferrow"));
     // A relative XDG_DATA_HOME is to be ignored; HOME then decides.
-    env.Set("XDG_DATA_HOME", "relativ");
-    env.Set("HOME", folder.path.c_str());
-    EXPECT_EQ(benutzerordner(), (folder.path / ".local/share/ferrow").string() + "/");
+    env.Set("XDG_DATA_HOME", "relativ"), env.Set("HOME", folder_.path.c_str());
+    EXPECT_EQ(benutzerordner(), (folder_.path / ".local/share/ferrow").string() + "/");
 }
 
 TEST_F(DataPathsTest, WithoutDataBelowTheStartFolderTheProgramsOwnIsUsed) {
     // Data sets of the test's own, beside this program and where an installed one keeps its data.
-    TempFolder folder;
     const fs::path exe = platform::ExecutableDirectory();
-    const std::string beside_set = "beside-" + std::to_string(::getpid());
-    const std::string installed_set = "installed-" + std::to_string(::getpid());
-    const fs::path beside = exe / "data" / beside_set;
-    const fs::path installed = exe / ".." / "share" / "ferrow" / "data" / installed_set;
+    const std::string beside_set = "beside-" + std::to_string(::getpid()), installed_set = "installed-" + beside_set;
+    const fs::path beside = exe / "data" / beside_set, installed = exe / "../share/ferrow/data" / installed_set;
     for (const fs::path& p : {beside, installed}) fs::create_directories(p);
-    fs::current_path(folder.path);
+    fs::current_path(folder_.path);
     basisordnerholen();
 
     datenordnersetzen(beside_set.c_str());

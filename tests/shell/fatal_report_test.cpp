@@ -12,8 +12,7 @@ TEST_F(FatalReportTest, AFailedFlipReleasesOnceAndNothingTouchesTheDisplayAfterw
     const char* text = "Fehler bei Seitenumschaltung, Programm wird beendet!";
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{text});
     EXPECT_EQ(fakes::boxes.at(0).caption, "Fehlermeldung ");
-    EXPECT_TRUE(fakes::DebugLineContains(text));
-    EXPECT_TRUE(programmendet);
+    EXPECT_TRUE(fakes::DebugLineContains(text) && programmendet);
     EXPECT_TRUE(lpdd == nullptr && lpddsprimary == nullptr && lpddsback == nullptr);
 
     // A second report shows its box but releases nothing twice; frames,
@@ -21,10 +20,7 @@ TEST_F(FatalReportTest, AFailedFlipReleasesOnceAndNothingTouchesTheDisplayAfterw
     const unsigned long frames = FramesPresented();
     fehlerbox("zweiter Fehler");
     EXPECT_EQ(fakes::boxes.size(), 2u);
-    spielschritt();
-    seitenumschaltung();
-    wiederherstellen();
-    aufraeumen();
+    spielschritt(), seitenumschaltung(), wiederherstellen(), aufraeumen();
     programmaktiv = 0;
     fensterproc(hauptfenster, WM_ACTIVATEAPP, 1, 0);
     EXPECT_EQ(std::pair(programmaktiv, FramesPresented()), std::pair(0, frames));

@@ -1,7 +1,6 @@
 #include <deque>
 
 #include "platform/display_device.h"
-#include "platform/keys.h"
 #include "support/shell_fixture.h"
 
 using namespace platform;
@@ -9,11 +8,7 @@ using namespace platform;
 namespace {
 
 // Each entry answers one peek or wait ("none": an empty peek); calls are logged as P/W.
-struct Script {
-    std::deque<Message> queue;
-    std::string calls;
-};
-Script script;
+struct Script { std::deque<Message> queue; std::string calls; } script;
 
 // Waiting never comes back empty-handed: it skips "none" entries. A dry queue closes the window so the loop ends.
 bool next(Message* msg, bool waiting) {
@@ -42,8 +37,7 @@ using MainLoopTest = ShellTest;
 
 TEST_F(MainLoopTest, PollsAndDrawsWhileActiveWaitsWhileInactive) {
     const Message none = make(WM_NULL);
-    script = Script{};
-    script.queue = {none, none, make(WM_ACTIVATEAPP, 0), make(WM_ACTIVATEAPP, 1), none, make(WM_KEYDOWN, VK_ESCAPE)};
+    script = {{none, none, make(WM_ACTIVATEAPP, 0), make(WM_ACTIVATEAPP, 1), none, make(WM_KEYDOWN, VK_ESCAPE)}, ""};
     SetMessageSource(&kScripted);
     SetWindowedStart(true);
 
@@ -57,6 +51,5 @@ TEST_F(MainLoopTest, PollsAndDrawsWhileActiveWaitsWhileInactive) {
     EXPECT_EQ(script.calls, "PPPWPP");
     // Three frames, each at least 5 ms of the tick count.
     EXPECT_GE(fakes::now_micros - before, 15000u);
-    EXPECT_TRUE(fakes::boxes.empty());
-    EXPECT_EQ(lpdd, nullptr);
+    EXPECT_TRUE(fakes::boxes.empty() && lpdd == nullptr);
 }

@@ -1,5 +1,3 @@
-#include "platform/clock.h"
-#include "platform/keys.h"
 #include "support/shell_fixture.h"
 
 using namespace platform;
@@ -23,8 +21,7 @@ TEST_F(WindowProcTest, EachPressShootsOnceWhileTimeIsLeftAndReloadsOnceEvenWitho
     for (int left : {0, -1}) {
         restzeit = left;
         send(WM_LBUTTONDOWN, MakeLParam(100, 200));
-        EXPECT_EQ(schuesse, 8) << "time left " << left;
-        EXPECT_EQ(linkssperre, 0);
+        EXPECT_TRUE(schuesse == 8 && linkssperre == 0) << "time left " << left;
     }
     EXPECT_FALSE(fakes::DebugLineContains("XPos"));
 
@@ -38,38 +35,30 @@ TEST_F(WindowProcTest, EachPressShootsOnceWhileTimeIsLeftAndReloadsOnceEvenWitho
     EXPECT_TRUE(mausx == 639 && mausy == 479);
     send(WM_LBUTTONDOWN, MakeLParam(639, 479));
     EXPECT_EQ(schuesse, 6);
-    send(WM_LBUTTONUP);
-    send(WM_LBUTTONDOWN, MakeLParam(5, 6));
+    send(WM_LBUTTONUP), send(WM_LBUTTONDOWN, MakeLParam(5, 6));
     EXPECT_EQ(std::pair(schuesse, huelsen.ereignissanzahl), std::pair(5, 3));
 
-    restzeit = -1;
-    schuesse = 0;
+    restzeit = -1, schuesse = 0;
     send(WM_RBUTTONDOWN);
     EXPECT_EQ(schuesse, 8);
     schuesse = 0;
     send(WM_RBUTTONDOWN);  // still held
     EXPECT_EQ(schuesse, 0);
-    send(WM_RBUTTONUP);
-    send(WM_RBUTTONDOWN);
+    send(WM_RBUTTONUP), send(WM_RBUTTONDOWN);
     EXPECT_EQ(schuesse, 8);
     EXPECT_TRUE(fakes::boxes.empty());
 }
 
 TEST_F(WindowProcTest, ShutDownRunsOnceForEscapeF12AndCloseAndOtherKeysDoNothing) {
     ASSERT_TRUE(OpenDisplay());
-    send(WM_KEYDOWN, 0, VK_SPACE);
-    send(WM_KEYDOWN, 0, 'A');
+    for (int vk : {int(VK_SPACE), int('A')}) send(WM_KEYDOWN, 0, std::uintptr_t(vk));
     EXPECT_TRUE(!beendigunglaeuft && lpdd != nullptr);
 
-    schuesse = 3;
-    restzeit = 10;
+    schuesse = 3, restzeit = 10;
     send(WM_KEYDOWN, 0, VK_F12);
-    EXPECT_TRUE(beendigunglaeuft);
-    EXPECT_TRUE(lpdd == nullptr && lpddsprimary == nullptr && lpddsback == nullptr);
+    EXPECT_TRUE(beendigunglaeuft && lpdd == nullptr && lpddsprimary == nullptr && lpddsback == nullptr);
     // Repeats, clicks and a close queued meanwhile change nothing.
-    send(WM_KEYDOWN, 0, VK_ESCAPE);
-    send(WM_CLOSE);
-    send(WM_LBUTTONDOWN, MakeLParam(1, 1));
+    send(WM_KEYDOWN, 0, VK_ESCAPE), send(WM_CLOSE), send(WM_LBUTTONDOWN, MakeLParam(1, 1));
     EXPECT_EQ(schuesse, 3);
     Message msg;
     EXPECT_FALSE(GetMessage(&msg));
@@ -79,27 +68,22 @@ TEST_F(WindowProcTest, ShutDownRunsOnceForEscapeF12AndCloseAndOtherKeysDoNothing
 
 TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryKeepsTheTimeLeftAndAFailedRestoreIsFatal) {
     ASSERT_TRUE(OpenDisplayWithPictures());
-    restzeit = 42;
-    startzeit = 0;
-    zeitlimit = 90;
+    std::tie(restzeit, startzeit, zeitlimit) = std::tuple(42, 0, 90);
     send(WM_ACTIVATEAPP, 0, 1);  // not lost: nothing beyond the flag
     EXPECT_TRUE(programmaktiv == 1 && startzeit == 0 && zeitlimit == 90);
 
     send(WM_ACTIVATEAPP, 0, 0);
     EXPECT_EQ(programmaktiv, 0);
-    lpddsprimary->MarkLost();
-    fakes::Advance(30 * 1000000ull);
+    lpddsprimary->MarkLost(), fakes::Advance(30 * 1000000ull);
     grafikdatenbank.grafikdaten[kBildLeuchtturm]->keyfarbe = 0;
     send(WM_ACTIVATEAPP, 0, 1);
-    EXPECT_TRUE(fakes::boxes.empty());
-    EXPECT_EQ(lpddsprimary->IsLost(), DD_OK);
+    EXPECT_TRUE(fakes::boxes.empty() && lpddsprimary->IsLost() == DD_OK);
     EXPECT_NE(grafikdatenbank.grafikdaten[kBildLeuchtturm]->keyfarbe, 0u) << "pictures were not reloaded";
     EXPECT_EQ(std::pair(zeitlimit, startzeit), std::pair(42, std::int32_t(platform::MonotonicSeconds())));
 
     lpddsprimary->MarkLost();
     lpddsprimary->FailNext(SurfaceOp::Restore, DDERR_GENERIC);
     send(WM_ACTIVATEAPP, 0, 1);
-    EXPECT_TRUE(fakes::DebugLineContains("Fehler bei Restore Id 0x3d"));
+    EXPECT_TRUE(fakes::DebugLineContains("Fehler bei Restore Id 0x3d") && lpdd == nullptr);
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"fehler bei Restore"});
-    EXPECT_EQ(lpdd, nullptr);
 }

@@ -5,7 +5,6 @@
 #include <thread>
 
 #include "platform/audio_device.h"
-#include "platform/keys.h"
 #include "sound/sound_slots.h"
 #include "support/game_fixture.h"
 
@@ -17,16 +16,13 @@ class GameSoundTest : public GameTest {
 protected:
     // Pushes a focus change as the window system would and lets the window procedure take it.
     void focus(bool gained) {
-        SDL_Event e{};
-        e.type = SDL_WINDOWEVENT;
+        SDL_Event e{SDL_WINDOWEVENT};
         e.window.event = gained ? SDL_WINDOWEVENT_FOCUS_GAINED : SDL_WINDOWEVENT_FOCUS_LOST;
         ASSERT_EQ(SDL_PushEvent(&e), 1);
         bool seen = false;
         Message msg;
-        for (int i = 0; i < 100 && PeekMessage(&msg); ++i) {
-            fensterproc(msg.window, msg.message, msg.wparam, msg.lparam);
-            seen = seen || msg.message == WM_ACTIVATEAPP;
-        }
+        for (int i = 0; i < 100 && PeekMessage(&msg); ++i)
+            fensterproc(msg.window, msg.message, msg.wparam, msg.lparam), seen = seen || msg.message == WM_ACTIVATEAPP;
         EXPECT_TRUE(seen);
     }
 };
@@ -41,8 +37,7 @@ TEST_F(GameSoundTest, StartsWithBothLoopsAndAShotIsHeardUntilTheProgramEnds) {
     for (int n : {kSoundSchuss, kSoundLeer, kSoundNachladen, kSoundMotor})
         EXPECT_EQ(soundstatus(soundpuffer[n]), 0u) << n;
 
-    restzeit = 90;
-    schuesse = magazin;
+    restzeit = 90, schuesse = magazin;
     fensterproc(hauptfenster, WM_LBUTTONDOWN, 0, MakeLParam(320, 240));
     EXPECT_EQ(schuesse, magazin - 1);
     EXPECT_EQ(soundstatus(soundpuffer[kSoundSchuss]), DSBSTATUS_PLAYING);

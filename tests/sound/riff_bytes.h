@@ -1,8 +1,7 @@
-// Hand-made RIFF files for the reader and loader tests: chunks laid out byte
-// by byte, so that sizes can lie and chunks can come in any order.
+// Hand-made RIFF files for the reader and loader tests, byte by byte, so sizes can lie and chunks come in any order.
 #pragma once
 #include <cstdint>
-#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -10,14 +9,12 @@ namespace riff {
 
 using Bytes = std::vector<std::uint8_t>;
 
+// Little-endian; fields wider than four bytes are zero above.
 inline void put(Bytes& b, std::uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i) b.push_back(std::uint8_t(v >> (8 * i)));
+    for (int i = 0; i < bytes; ++i) b.push_back(i < 4 ? std::uint8_t(v >> (8 * i)) : 0);
 }
 
-inline Bytes plus(Bytes b, const Bytes& more) {
-    b.insert(b.end(), more.begin(), more.end());
-    return b;
-}
+inline Bytes plus(Bytes b, const Bytes& more) { b.insert(b.end(), more.begin(), more.end()); return b; }
 
 // A chunk whose size field says `size` (its real length unless told otherwise), padded to an even length.
 inline Bytes chunk(const char* id, const Bytes& body, long size = -1) {
@@ -43,15 +40,10 @@ inline Bytes format(unsigned tag, unsigned channels, std::uint32_t rate, unsigne
     return b;
 }
 
-inline Bytes cut(Bytes b, std::size_t size) {
-    b.resize(size);
-    return b;
-}
+inline Bytes cut(Bytes b, std::size_t size) { b.resize(size); return b; }
 
 inline void write(const std::string& path, const Bytes& bytes) {
-    std::FILE* f = std::fopen(path.c_str(), "wb");
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 }  // namespace riff

@@ -1,25 +1,22 @@
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <tuple>
 
-#include "layers/sound_requests.h"
 #include "platform/audio_device.h"
 #include "sound/riff_bytes.h"
 #include "sound/sound_slots.h"
 #include "support/shell_fixture.h"
 
 using namespace platform;
-namespace fs = std::filesystem;
-
 namespace {
 
-// A data folder of its own for each test, filled from the generated sounds.
+// The sound device, and a data folder of its own for each test, filled from the generated sounds.
 class SoundSlotTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
         std::snprintf(datenordner, sizeof datenordner, "%s", folder_.path.c_str());
+        ASSERT_EQ(initdirectsound(hauptfenster), 0);
     }
     void copy_generated() {
         for (const auto& entry : fs::directory_iterator(FERROW_DATA_DIR))
@@ -33,19 +30,13 @@ protected:
         MixAudioForTest(out.data(), out.size() / std::size_t(AudioChannels()));
         return out;
     }
-
-    TempFolder folder_;
 };
-
-bool sox_present() { return std::system("command -v sox >/dev/null 2>&1") == 0; }
 
 }  // namespace
 
 TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
     copy_generated();
-    fs::copy_file(path("s0.wav"), path("s12.wav"));
-    fs::remove(path("s5.wav"));
-    ASSERT_EQ(initdirectsound(hauptfenster), 0);
+    fs::copy_file(path("s0.wav"), path("s12.wav")), fs::remove(path("s5.wav"));
     soundsetladen(datenordner);
 
     for (int n = 0; n < kSoundslots; ++n) EXPECT_EQ(soundpuffer[n] == nullptr, n == kSoundOhneDatei || n == 5)
@@ -67,8 +58,7 @@ TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
 }
 
 TEST_F(SoundSlotTest, FilesOfOtherToolsLoadAndPlayAtTheirLengthAndLevel) {
-    if (!sox_present()) GTEST_SKIP() << "sox is not installed";
-    ASSERT_EQ(initdirectsound(hauptfenster), 0);
+    if (std::system("command -v sox >/dev/null 2>&1") != 0) GTEST_SKIP() << "sox is not installed";
     const int channels = AudioChannels();
     ASSERT_GE(channels, 2);
     for (auto [rate, bits, kanaele] : {std::tuple{8000, 8, 1}, {8000, 16, 2}, {11025, 8, 2}, {16000, 16, 1},
@@ -83,8 +73,7 @@ TEST_F(SoundSlotTest, FilesOfOtherToolsLoadAndPlayAtTheirLengthAndLevel) {
 
         DirectSoundBuffer* puffer = soundladen(name.c_str());
         ASSERT_NE(puffer, nullptr);
-        EXPECT_FALSE(soundspielen(puffer));
-        EXPECT_EQ(soundstatus(puffer), DSBSTATUS_PLAYING);
+        EXPECT_TRUE(!soundspielen(puffer) && soundstatus(puffer) == DSBSTATUS_PLAYING);
         const std::vector<std::int16_t> out = mixed(0.4);
         EXPECT_EQ(soundstatus(puffer), 0u);
         puffer->Release();
@@ -114,11 +103,7 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
     const Bytes samples(64, 0x40);
     auto wav = [&](const Bytes& fmt, const Bytes& data) { return file({chunk("fmt ", fmt), chunk("data", data)}); };
     const char* const kBuffer = "Fehler bei CreateSoundBuffer";
-    const struct {
-        const char* name;
-        Bytes bytes;
-        const char* line;
-    } cases[] = {
+    const struct { const char* name; Bytes bytes; const char* line; } cases[] = {
         {"lying.wav", file({chunk("fmt ", format(1, 1, 22050, 16)), chunk("data", samples, 100000)}),
          "Fehler bei WaveStartDataRead"},
         {"adpcm.wav", wav(plus(format(2, 1, 22050, 4), {0, 0}), samples), kBuffer},
@@ -128,7 +113,6 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
         {"rate0.wav", wav(format(1, 1, 0, 16), samples), kBuffer},
         {"empty.wav", wav(format(1, 1, 22050, 16), {}), kBuffer},
     };
-    ASSERT_EQ(initdirectsound(hauptfenster), 0);
     const auto files_before = std::distance(fs::directory_iterator("/proc/self/fd"), fs::directory_iterator());
     for (const auto& c : cases) {
         riff::write(path(c.name), c.bytes);
@@ -136,8 +120,7 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
         EXPECT_EQ(soundladen(path(c.name).c_str()), nullptr) << c.name;
         EXPECT_EQ(fakes::debug_lines, std::vector<std::string>{c.line}) << c.name;
     }
-    // A buffer that cannot be filled is given back: after more failed loads
-    // than the mixer has voices, the whole set still finds room.
+    // A buffer that cannot be filled is given back: after more failed loads than voices, the set still finds room.
     const std::string good = path("good.wav");
     riff::write(good, wav(format(1, 1, 22050, 16), samples));
     for (int i = 0; i < 25; ++i) {
@@ -153,7 +136,6 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
 
 TEST_F(SoundSlotTest, EngineRunsWhileABoatIsSeenAndEmptySlotsAreSilent) {
     copy_generated();
-    ASSERT_EQ(initdirectsound(hauptfenster), 0);
     soundsetladen(datenordner);
     DirectSoundBuffer* motor = soundpuffer[kSoundMotor];
     ASSERT_NE(motor, nullptr);
@@ -163,12 +145,8 @@ TEST_F(SoundSlotTest, EngineRunsWhileABoatIsSeenAndEmptySlotsAreSilent) {
     motorgeraeusch(false);
     EXPECT_EQ(soundstatus(motor), 0u);
 
-    // Frames with a boat while it plays leave it alone (it ends when its
-    // one second is out); the first frame after it ended starts it again.
-    motorgeraeusch(true);
-    mixed(0.9);
-    motorgeraeusch(true);
-    mixed(0.2);
+    // Frames with a boat while it plays leave it alone (it ends after a second); the next frame after restarts it.
+    motorgeraeusch(true), mixed(0.9), motorgeraeusch(true), mixed(0.2);
     EXPECT_EQ(soundstatus(motor), 0u);
     motorgeraeusch(true);
     EXPECT_EQ(soundstatus(motor), DSBSTATUS_PLAYING);

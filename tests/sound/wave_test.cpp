@@ -3,7 +3,6 @@
 
 #include <cstring>
 #include <filesystem>
-#include <string>
 
 #include "sound/riff_bytes.h"
 #include "sound/wave.h"
@@ -18,10 +17,7 @@ int open_files() { return int(std::distance(std::filesystem::directory_iterator(
 
 class WaveTest : public ::testing::Test {
 protected:
-    void TearDown() override {
-        wavedateischliessen(&datei, &fmt);
-        std::filesystem::remove(path);
-    }
+    void TearDown() override { wavedateischliessen(&datei, &fmt); std::filesystem::remove(path); }
 
     int open(const Bytes& bytes) {
         wavedateischliessen(&datei, &fmt);
@@ -32,8 +28,7 @@ protected:
 
     // Opens, finds the data and reads all it can.
     Bytes samples(const Bytes& bytes) {
-        EXPECT_EQ(open(bytes), 0);
-        EXPECT_EQ(start(), 0);
+        EXPECT_TRUE(open(bytes) == 0 && start() == 0);
         Bytes out(datenchunk.cksize);
         std::uint32_t got = 0;
         EXPECT_EQ(wavedatenlesen(datei, std::uint32_t(out.size()), out.data(), &datenchunk, &got), 0);
@@ -56,8 +51,7 @@ TEST_F(WaveTest, FormatBlocksOfEitherSizeAndChunksInAnyOrderAreRead) {
     EXPECT_EQ(samples(file({chunk("fmt ", plus(format(1, 2, 22050, 16), {0x34, 0x12})), chunk("data", kSamples)})),
               kSamples);
     ASSERT_NE(fmt, nullptr);
-    EXPECT_EQ(std::memcmp(fmt, format(1, 2, 22050, 16).data(), 16), 0);
-    EXPECT_EQ(fmt->cbSize, 0);
+    EXPECT_TRUE(std::memcmp(fmt, format(1, 2, 22050, 16).data(), 16) == 0 && fmt->cbSize == 0);
 
     const Bytes odd = {'a', 'b', 'c'};
     EXPECT_EQ(samples(file({chunk("LIST", odd), chunk("data", kSamples), chunk("junk", odd),
@@ -72,15 +66,15 @@ TEST_F(WaveTest, ReadsNoMoreThanTheDataChunkHoldsAndRefusesSizesTheFileCannotHol
     ASSERT_EQ(start(), 0);
     Bytes out(100, 0xEE);
     std::uint32_t got = 0;
-    EXPECT_EQ(wavedatenlesen(datei, 4, out.data(), &datenchunk, &got), 0);
-    EXPECT_EQ(got, 4u);
-    EXPECT_EQ(wavedatenlesen(datei, 100, out.data() + 4, &datenchunk, &got), 0);
-    EXPECT_EQ(got, 2u);
-    EXPECT_EQ(Bytes(out.begin(), out.begin() + 6), kSamples);
-    EXPECT_EQ(out[6], 0xEE);
+    // The code and the count of a read of n bytes to out[at].
+    const auto lesen = [&](std::uint32_t n, std::size_t at) {
+        return std::pair{wavedatenlesen(datei, n, out.data() + at, &datenchunk, &got), got};
+    };
+    EXPECT_EQ(lesen(4, 0), std::pair(0, 4u));
+    EXPECT_EQ(lesen(100, 4), std::pair(0, 2u));
+    EXPECT_EQ(Bytes(out.begin(), out.begin() + 7), plus(kSamples, {0xEE}));
     EXPECT_EQ(datenchunk.cksize, 0u);
-    EXPECT_EQ(wavedatenlesen(datei, 100, out.data(), &datenchunk, &got), 0);
-    EXPECT_EQ(got, 0u);
+    EXPECT_EQ(lesen(100, 0), std::pair(0, 0u));
 
     // 1000 bytes claimed and 6 there; a size that would wrap round; no data.
     for (std::uint32_t lie : {1000u, 0xFFFFFFFFu}) {
@@ -91,20 +85,14 @@ TEST_F(WaveTest, ReadsNoMoreThanTheDataChunkHoldsAndRefusesSizesTheFileCannotHol
     EXPECT_EQ(start(), MMIOERR_CHUNKNOTFOUND);
 
     // Closing twice is harmless; reading from a closed file does nothing.
-    EXPECT_EQ(wavedateischliessen(&datei, &fmt), 0);
-    EXPECT_EQ(wavedateischliessen(&datei, &fmt), 0);
+    EXPECT_EQ((std::pair{wavedateischliessen(&datei, &fmt), wavedateischliessen(&datei, &fmt)}), std::pair(0, 0));
     got = 5;
-    EXPECT_EQ(wavedatenlesen(datei, 1, out.data(), &datenchunk, &got), WAVEFEHLER_PUFFERZUSTAND);
-    EXPECT_EQ(got, 0u);
+    EXPECT_EQ(lesen(1, 0), std::pair(WAVEFEHLER_PUFFERZUSTAND, 0u));
 }
 
 TEST_F(WaveTest, RefusedFilesLeaveNothingOpenOrAllocated) {
     const Bytes pcm = format(1, 1, 8000, 8);
-    const struct {
-        const char* what;
-        Bytes bytes;
-        int code;
-    } cases[] = {
+    const struct { const char* what; Bytes bytes; int code; } cases[] = {
         {"not RIFF", file({chunk("fmt ", pcm)}, "WAVE", "RIFX"), WAVEFEHLER_FORMAT},
         {"not WAVE", file({chunk("fmt ", pcm)}, "AVI "), WAVEFEHLER_FORMAT},
         {"text", Bytes{'h', 'e', 'l', 'l', 'o', ' ', 'w', 'o', 'r', 'l', 'd', '\n'}, WAVEFEHLER_FORMAT},
@@ -120,8 +108,7 @@ TEST_F(WaveTest, RefusedFilesLeaveNothingOpenOrAllocated) {
     const int files_before = open_files();
     for (const auto& c : cases) {
         write(path, c.bytes);
-        datei = reinterpret_cast<std::FILE*>(1);
-        fmt = reinterpret_cast<WAVEFORMATEX*>(1);
+        datei = reinterpret_cast<std::FILE*>(1), fmt = reinterpret_cast<WAVEFORMATEX*>(1);
         EXPECT_EQ(WaveOpenFile(path.c_str(), &datei, &fmt, &riffchunk), c.code) << c.what;
         EXPECT_TRUE(datei == nullptr && fmt == nullptr) << c.what;
     }

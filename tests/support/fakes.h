@@ -1,5 +1,6 @@
 // A clock that moves only when told, read or slept on; recorded boxes and debug lines; a scripted keyboard.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -12,9 +13,7 @@
 
 namespace fakes {
 
-struct Box {
-    std::string text, caption;
-};
+struct Box { std::string text, caption; };
 
 // Everything recorded since Install().
 inline std::vector<Box> boxes;
@@ -63,9 +62,7 @@ inline Lines BoxTexts() {
 }
 
 inline bool DebugLineContains(const std::string& part) {
-    for (const auto& line : debug_lines)
-        if (line.find(part) != std::string::npos) return true;
-    return false;
+    return std::any_of(debug_lines.begin(), debug_lines.end(), [&](auto& l) { return l.find(part) != l.npos; });
 }
 
 }  // namespace fakes

@@ -1,5 +1,4 @@
-// A test of the whole game, started from a folder of its own that holds a
-// copy of the data (so "hight.dat" is written there), on the fake clock.
+// The whole game on the fake clock, started from the test's folder with a copy of the data (so "hight.dat" goes there).
 #pragma once
 #include "support/shell_fixture.h"
 
@@ -7,7 +6,6 @@ class GameTest : public ShellTest {
 protected:
     // Runs the window set-up with the game's whole start-up.
     void StartGame() {
-        namespace fs = std::filesystem;
         fs::create_directories(folder_.path / "data");
         fs::copy(FERROW_DATA_DIR, folder_.path / "data" / "set0", fs::copy_options::recursive);
         fs::remove(folder_.path / "data" / "set0" / "hight.dat");
@@ -16,6 +14,4 @@ protected:
         ASSERT_EQ(initfenster(), 1);
         ASSERT_TRUE(fakes::boxes.empty());
     }
-
-    TempFolder folder_;
 };

@@ -11,9 +11,7 @@ public:
     ScopedEnv() = default;
     ScopedEnv(const ScopedEnv&) = delete;
     ScopedEnv& operator=(const ScopedEnv&) = delete;
-    ~ScopedEnv() {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) Put(it->first.c_str(), it->second);
-    }
+    ~ScopedEnv() { for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) Put(it->first.c_str(), it->second); }
     // A null value removes the variable.
     void Set(const char* name, const char* value) {
         const char* old = std::getenv(name);
@@ -23,8 +21,7 @@ public:
 
 private:
     static void Put(const char* name, const std::optional<std::string>& value) {
-        if (value) setenv(name, value->c_str(), 1);
-        else unsetenv(name);
+        value ? setenv(name, value->c_str(), 1) : unsetenv(name);
     }
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };

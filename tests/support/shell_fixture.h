@@ -1,5 +1,4 @@
-// A test with the shell's globals reset, the fakes installed, and (on request)
-// a real window and display on SDL's dummy video driver.
+// The shell's globals reset, the fakes installed and, on request, a window and display on SDL's dummy video driver.
 #pragma once
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -17,6 +16,7 @@
 #include "graphics/display.h"
 #include "graphics/graphics_store.h"
 #include "layers/layer_database.h"
+#include "layers/sound_requests.h"
 #include "platform/messages.h"
 #include "platform/window.h"
 #include "shell/fatal_report.h"
@@ -24,34 +24,30 @@
 #include "sound/sound_numbers.h"
 #include "support/fakes.h"
 
+namespace fs = std::filesystem;
+
 // A folder of the test's own, gone again once the test is over.
 struct TempFolder {
-    const std::filesystem::path path =
-        std::filesystem::path(::testing::TempDir()) / ("ferrow-test-" + std::to_string(::getpid()));
-    TempFolder() {
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-    }
-    ~TempFolder() {
-        std::filesystem::current_path(FERROW_BUILD_DIR);
-        std::filesystem::remove_all(path);
-    }
+    const fs::path path = fs::path(::testing::TempDir()) / ("ferrow-test-" + std::to_string(::getpid()));
+    TempFolder() { fs::remove_all(path), fs::create_directories(path); }
+    ~TempFolder() { fs::current_path(FERROW_BUILD_DIR), fs::remove_all(path); }
 };
 
-inline std::string lesen(const std::filesystem::path& pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
+inline std::string lesen(const fs::path& pfad) {
+    return {std::istreambuf_iterator<char>(std::ifstream(pfad, std::ios::binary).rdbuf()), {}};
 }
-inline void anlegen(const std::filesystem::path& pfad, const std::string& bytes) {
+inline void anlegen(const fs::path& pfad, const std::string& bytes) {
     std::ofstream(pfad, std::ios::binary | std::ios::trunc) << bytes;
 }
-
-inline std::uint8_t pixel(platform::Surface* s, int x, int y) {
-    platform::SurfaceDesc d;
-    EXPECT_EQ(s->Lock(nullptr, &d), platform::DD_OK);
-    const std::uint8_t p = d.surface[y * d.pitch + x];
-    s->Unlock();
-    return p;
+// A "hight.dat" of these rows: a 30-byte name and a little-endian score each, every 0x0A stored as 0x0D 0x0A.
+inline std::string tabellendatei(const std::vector<std::pair<std::string, std::uint32_t>>& zeilen) {
+    std::string datei;
+    for (auto [feld, punkte] : zeilen) {
+        feld.resize(30);
+        for (int b = 0; b < 4; ++b) feld += char(punkte >> (8 * b));
+        for (char c : feld) datei += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    return datei;
 }
 
 // A surface's pixels, row after row, read in one lock.
@@ -69,25 +65,24 @@ inline Pixels pixels(platform::Surface* s) {
     s->Unlock();
     return out;
 }
+inline std::uint8_t pixel(platform::Surface* s, int x, int y) { return pixels(s).at(x, y); }
 
 class ShellTest : public ::testing::Test {
 protected:
     void SetUp() override {
         // Started from the build folder, whose data/set0 holds the game's data.
-        std::filesystem::current_path(FERROW_BUILD_DIR);
+        fs::current_path(FERROW_BUILD_DIR);
         fakes::Install();
-        programmendet = false;
-        beendigunglaeuft = false;
-        programmaktiv = 0;
-        mausx = mausy = klickx = klicky = 0;
-        linkssperre = rechtssperre = 0;
-        restzeit = 0;
-        schuesse = 0;
+        programmendet = beendigunglaeuft = false;
+        programmaktiv = mausx = mausy = klickx = klicky = linkssperre = rechtssperre = restzeit = schuesse = 0;
         basisordner[0] = 0;
         platform::ResetQuit();
+        gespielt.clear();
+        soundzuhoerersetzen([](int slot) { gespielt.push_back(slot); });
     }
 
     void TearDown() override {
+        soundzuhoerersetzen(nullptr);
         aufraeumen();
         grafikdatenbank = _grafikdatenbank{};
         layerdatenbank = _layerdatenbank{};
@@ -110,23 +105,23 @@ protected:
         return hauptfenster && initdirectdraw(hauptfenster) == 0;
     }
 
-    // The display and every picture of the game, loaded from the data folder.
-    bool OpenDisplayWithPictures() {
-        if (!OpenDisplay()) return false;
+    // Every picture of the game, loaded from the data folder below the current one; false if one failed.
+    bool LoadPictures() {
         basisordnerholen();
         datenordnersetzen("set0");
         grafikkatalog();
         return fakes::boxes.empty();
     }
+    bool OpenDisplayWithPictures() { return OpenDisplay() && LoadPictures(); }
+
+    TempFolder folder_;
+    static inline std::vector<int> gespielt;  // the sound slots asked for, in order
 };
 
 // With the display open from the start; surfaces made by NewSurface are released at the end.
 class DisplayTest : public ShellTest {
 protected:
-    void SetUp() override {
-        ShellTest::SetUp();
-        ASSERT_TRUE(OpenDisplay());
-    }
+    void SetUp() override { ShellTest::SetUp(); ASSERT_TRUE(OpenDisplay()); }
     void TearDown() override {
         for (platform::Surface* s : made_)
             if (s) s->Release();

@@ -1,5 +1,4 @@
-// A tmpfs of the test's own, small or read-only, where the machine lets tests
-// mount one (as root in a container); Usable() is false elsewhere.
+// A small or read-only tmpfs of the test's own where tests may mount one (root in a container); else Usable() is false.
 #pragma once
 #include <sys/mount.h>
 
@@ -14,9 +13,7 @@ public:
     }
     SmallDisk(const SmallDisk&) = delete;
     SmallDisk& operator=(const SmallDisk&) = delete;
-    ~SmallDisk() {
-        if (mounted_) umount2(at_.c_str(), MNT_DETACH);
-    }
+    ~SmallDisk() { if (mounted_) umount2(at_.c_str(), MNT_DETACH); }
     bool Usable() const { return mounted_; }
     bool MakeReadOnly() { return mount(nullptr, at_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0; }
 

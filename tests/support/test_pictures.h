@@ -5,19 +5,12 @@
 
 namespace testbilder {
 
-// A picture of `frames` frames of fw x fh, frame k all index 10 + k except a
-// transparent picture's top-left pixel, its key 2. Returns its number.
+// A picture of `frames` frames of fw x fh, frame k all index 10 + k but a keyed one's top-left (key 2); its number.
 inline int add(_grafikdatenbank& store, int fw, int fh, int frames, bool animiert = false, int verzoegerung = 0,
                bool transparent = false) {
     grafikdaten d;
-    d.framebreite = fw;
-    d.framehoehe = fh;
-    d.frames = frames;
-    d.breite = fw * frames;
-    d.hoehe = fh;
-    d.animiert = animiert;
-    d.verzoegerung = verzoegerung;
-    d.transparent = transparent;
+    d.framebreite = fw, d.framehoehe = d.hoehe = fh, d.frames = frames, d.breite = fw * frames;
+    d.animiert = animiert, d.verzoegerung = verzoegerung, d.transparent = transparent;
     store.setgrafikdaten(d);
     grafikdaten* p = store.grafikdaten[store.anzahl - 1];
     lpdd->CreateOffscreenSurface(fw * frames, fh, &p->surface);

@@ -2,23 +2,18 @@
 // moment leaves either the table before that save or the one after it, byte for byte, never a mixture.
 #include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <random>
 #include <thread>
 
 #include "support/seed.h"
 #include "support/shell_fixture.h"
 #include "text/highscore_table.h"
 
-namespace fs = std::filesystem;
-
 namespace {
 
 constexpr int kRunden = 200;
 
-// Save i: even ones F2's reset table, odd ones a played score on top, so each
-// save changes the file; -1 is the table a run starts from.
+// Save i: even ones F2's reset table, odd ones a score on top, so each save changes the file; -1: a run's start.
 void tabellesetzen(_highscore& t, int i) {
     t.ruecksetztabelle();
     if (i % 2 != 0) t.tabellenpunkte[0] = 1000 + i;
@@ -28,8 +23,7 @@ class KillWhileSavingTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        fs::create_directories(root_ / "data");
-        fs::create_directories(root_ / "muster");
+        for (const char* ordner : {"data", "muster"}) fs::create_directories(root_ / ordner);
         fs::copy(FERROW_DATA_DIR, root_ / "data" / "set0", fs::copy_options::recursive);
         platform::SetWindowedStart(true);
     }
@@ -66,8 +60,7 @@ protected:
         if (write(melden, &ich, sizeof ich) != sizeof ich) _exit(2);
         for (int i = 0;; ++i) {
             if (i % 2 == 0) {
-                highscore.zuruecksetzen();
-                highscore.auswerten();
+                highscore.zuruecksetzen(), highscore.auswerten();
             } else {
                 tabellesetzen(highscore, i);
                 if (highscore.schreiben() != 0) _exit(3);
@@ -77,7 +70,6 @@ protected:
     }
 
     static constexpr int kVorbei = -2, kAbgebrochen = -3;
-    TempFolder folder_;
     const fs::path root_ = folder_.path;
 };
 
@@ -87,28 +79,17 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
     const fs::path datei = root_ / "data" / "set0" / "hight.dat";
     const unsigned seed = TestSeed();
     std::mt19937 zufall(seed);
-    int alte = 0, neue = 0, saves = 0, reste = 0;
-    int auftraege[2], meldungen[2];
+    int alte = 0, neue = 0, saves = 0, reste = 0, auftraege[2], meldungen[2];
     ASSERT_TRUE(pipe(auftraege) == 0 && pipe(meldungen) == 0);
     const pid_t spiel = fork();
     ASSERT_GE(spiel, 0);
-    if (spiel == 0) {
-        close(auftraege[1]);
-        close(meldungen[0]);
-        Spielen(auftraege[0], meldungen[1]);
-    }
-    close(auftraege[0]);
-    close(meldungen[1]);
+    if (spiel == 0) close(auftraege[1]), close(meldungen[0]), Spielen(auftraege[0], meldungen[1]);
+    close(auftraege[0]), close(meldungen[1]);
     // However the test ends, the game hears no more orders and is gone.
     struct Ende {
         int auftraege, meldungen;
         pid_t spiel;
-        ~Ende() {
-            close(auftraege);
-            kill(spiel, SIGKILL);
-            waitpid(spiel, nullptr, 0);
-            close(meldungen);
-        }
+        ~Ende() { close(auftraege), kill(spiel, SIGKILL), waitpid(spiel, nullptr, 0), close(meldungen); }
     } ende{auftraege[1], meldungen[0], spiel};
     auto naechste = [&] {
         int zahl = kAbgebrochen;
@@ -117,8 +98,7 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
 
     for (int runde = 0; runde < kRunden; ++runde) {
         anlegen(datei, Muster(-1));
-        const char auftrag = 1;
-        ASSERT_EQ(write(auftraege[1], &auftrag, 1), 1);
+        ASSERT_EQ(write(auftraege[1], "", 1), 1);
         const int kopie = naechste();
         ASSERT_GT(kopie, 0) << "the game did not start";
         // Somewhere within the first few dozen saves.
@@ -141,10 +121,7 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
     ASSERT_EQ(write(auftraege[1], "", 1), 1);
     const int kopie = naechste();
     ASSERT_GT(kopie, 0);
-    for (int z = -1; z < 1;) {
-        z = naechste();
-        ASSERT_GE(z, 0) << "the last saving copy ended by itself";
-    }
+    for (int z = -1; z < 1;) ASSERT_GE(z = naechste(), 0) << "the last saving copy ended by itself";
     kill(kopie, SIGKILL);
     while (naechste() >= 0) continue;
     int uebrig = 0;

@@ -12,20 +12,14 @@ protected:
     void SetUp() override {
         ShellTest::SetUp();
         ASSERT_TRUE(OpenDisplayWithPictures());
-        std::filesystem::current_path(folder_.path);
+        fs::current_path(folder_.path);
         highscore = _highscore{};
-        eingabezaehler = 0;
-        letztetaste = kKeineTaste;
+        eingabezaehler = 0, letztetaste = kKeineTaste;
     }
-
-    TempFolder folder_;
 };
 
 // With the table set up as at start-up.
 class TableTest : public TextTest {
 protected:
-    void SetUp() override {
-        TextTest::SetUp();
-        highscore.init(lpdd, lpddsprimary, lpddsback);
-    }
+    void SetUp() override { TextTest::SetUp(); highscore.init(lpdd, lpddsprimary, lpddsback); }
 };

@@ -1,28 +1,24 @@
-#include <algorithm>
 
 #include "platform/presentation.h"
 #include "text/text_fixture.h"
 
-using platform::kImageHeight;
-using platform::kImageWidth;
+using namespace platform;
 
 namespace {
 
-// What a text surface should show, built from the font picture's own pixels:
-// cells pasted in order, keyed and cut at the surface's edges.
+// What a text surface should show, from the font picture's own pixels: cells pasted in order, keyed, cut at the edges.
 struct Bild {
     int w, h;
     std::vector<std::uint8_t> px;
     Bild(int w, int h) : w(w), h(h), px(std::size_t(w * h), 1) {}
 
     void zelle(int dx, int dy, int top, int nummer) {
-        platform::Surface* font = grafikdatenbank.grafikdaten[kBildSchrift]->surface;
+        Pixels font = pixels(grafikdatenbank.grafikdaten[kBildSchrift]->surface);
         const std::uint8_t key = std::uint8_t(grafikdatenbank.grafikdaten[kBildSchrift]->keyfarbe);
         for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 19; ++x) {
-                const std::uint8_t p = pixel(font, 19 * nummer + x, top + y);
-                if (p != key && dx + x < w && dy + y < h) px[std::size_t((dy + y) * w + dx + x)] = p;
-            }
+            for (int x = 0; x < 19; ++x)
+                if (const std::uint8_t p = font.at(19 * nummer + x, top + y); p != key && dx + x < w && dy + y < h)
+                    px[std::size_t((dy + y) * w + dx + x)] = p;
     }
     bool tinte(int x0, int y0, int x1, int y1) const {
         for (int y = y0; y < y1; ++y)
@@ -41,10 +37,7 @@ protected:
         text.init(lpdd, lpddsprimary, lpddsback, kBildSchrift);
         text.surface = text.erzeugesurface(text.surface, w, h);
     }
-    void TearDown() override {
-        text.freigeben();
-        TextTest::TearDown();
-    }
+    void TearDown() override { text.freigeben(); TextTest::TearDown(); }
     void vergleichen(const Bild& b) { EXPECT_EQ(pixels(text.surface).p, b.px); }
 };
 
@@ -60,7 +53,7 @@ TEST_F(TextSurfaceTest, CharactersComeFromTheirCellsAndLinesBreakAtLessThan) {
     vergleichen(b);
 
     // Rebuilt pictures (after the display was restored) are picked up.
-    std::filesystem::current_path(datenordner);
+    fs::current_path(datenordner);
     ASSERT_EQ(grafikdatenbank.loadgrafikdaten(), 0);
     text.loeschen();
     text.schreiben("a[Z 0:<b", 5, 2);
@@ -81,8 +74,7 @@ TEST_F(TextSurfaceTest, CharactersAreCutAndSkippedAtTheSurfacesEdges) {
     text.loeschen();
     text.schreiben("AB", 400, 30);
     vergleichen(Bild(340, 21));
-    EXPECT_TRUE(fakes::boxes.empty());
-    EXPECT_TRUE(fakes::DebugLineContains("textpositionx > bildx"));
+    EXPECT_TRUE(fakes::boxes.empty() && fakes::DebugLineContains("textpositionx > bildx"));
 }
 
 TEST_F(TextSurfaceTest, DrawingShowsOnlyWhatLiesOnScreen) {

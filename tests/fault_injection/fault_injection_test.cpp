@@ -42,7 +42,10 @@ void Bilder(int n, std::set<int> tasten = {}, std::uint64_t vorlauf = 16667) {
     drehbuch.insert(drehbuch.end(), std::size_t(n), {Message{}, tasten, vorlauf});
 }
 // The name entry looks at the keys every fourth frame.
-void Tippen(int vk) { Bilder(4, {vk}), Bilder(4); }
+void Tippen(int vk) {
+    Bilder(4, {vk});
+    Bilder(4);
+}
 
 // Start-up (in the table, the last player was "AL"), the name ZOE, the countdown, a second of play with eight shots and
 // a reload, game over, Escape.
@@ -53,11 +56,18 @@ void DrehbuchSchreiben() {
     for (int vk : {int(VK_BACK), int(VK_BACK), int('Z'), int('O'), int('E')}) Tippen(vk);
     Bilder(4, {VK_RETURN});
     // Six clock seconds of countdown, then the first frame of play.
-    Bilder(6, {}, 1000000), Bilder(1);
-    for (int n = 0; n < 8; ++n)
-        Nachricht(WM_LBUTTONDOWN, 0, MakeLParam(80 * n + 40, 150 + 20 * n)), Nachricht(WM_LBUTTONUP), Bilder(6);
-    Nachricht(WM_RBUTTONDOWN), Nachricht(WM_RBUTTONUP);
-    Bilder(10), Bilder(1, {}, 91000000), Bilder(5);
+    Bilder(6, {}, 1000000);
+    Bilder(1);
+    for (int n = 0; n < 8; ++n) {
+        Nachricht(WM_LBUTTONDOWN, 0, MakeLParam(80 * n + 40, 150 + 20 * n));
+        Nachricht(WM_LBUTTONUP);
+        Bilder(6);
+    }
+    Nachricht(WM_RBUTTONDOWN);
+    Nachricht(WM_RBUTTONUP);
+    Bilder(10);
+    Bilder(1, {}, 91000000);
+    Bilder(5);
     Nachricht(WM_KEYDOWN, VK_ESCAPE);
 }
 
@@ -106,8 +116,10 @@ struct Lauf { unsigned long k; fs::path ordner; std::string tabelle; bool aufzei
     if (!lauf.tabelle.empty()) anlegen(daten / "hight.dat", lauf.tabelle);
     fs::current_path(lauf.ordner);
 
-    DrehbuchSchreiben(), escape_erreicht = false;
-    SetMessageSource(&kDrehbuch), SetWindowedStart(false);
+    DrehbuchSchreiben();
+    escape_erreicht = false;
+    SetMessageSource(&kDrehbuch);
+    SetWindowedStart(false);
     if (lauf.aufzeichnen) SetCallRecorder([](Operation op) { aufrufe += char('A' + int(op)); });
     FailCall(lauf.k);
     const int status = WinMain();
@@ -156,9 +168,13 @@ std::vector<Ergebnis> Laufen(const std::vector<Lauf>& laeufe) {
     for (std::size_t naechster = 0; naechster < laeufe.size() || !laufend.empty();) {
         while (naechster < laeufe.size() && laufend.size() < 2) {
             const Lauf& l = laeufe[naechster++];
-            fs::remove_all(l.ordner), fs::create_directories(l.ordner);
+            fs::remove_all(l.ordner);
+            fs::create_directories(l.ordner);
             const pid_t pid = fork();
-            if (pid == 0) alarm(60), Kind(l);
+            if (pid == 0) {
+                alarm(60);
+                Kind(l);
+            }
             laufend[pid] = &l;
         }
         int wstatus = 0;

@@ -38,7 +38,10 @@ protected:
         Type(VK_RETURN);
         ASSERT_EQ(spiellaeuft, 0) << "the countdown should run";
         std::vector<int> frames;
-        for (int s = 0; s < 6; ++s) Seconds(1), frames.push_back(Hud(kSlotCountdown).actualframe);
+        for (int s = 0; s < 6; ++s) {
+            Seconds(1);
+            frames.push_back(Hud(kSlotCountdown).actualframe);
+        }
         EXPECT_EQ(frames, (std::vector<int>{1, 2, 3, 4, 5, 0}));
         ASSERT_EQ(std::tuple(Ticks(), spiellaeuft, Hud(kSlotCountdown).belegt), std::tuple(5, 1, 0));
         Frames(1);
@@ -55,7 +58,10 @@ TEST_F(GameFlowTest, CountdownThenNinetySecondsEndInExactlyOneEntryAndReloadNeed
     EnterNameAndWaitOutTheCountdown();
     // A reload with shots left does nothing; one cartridge shows per shot left.
     for (int i = 0; i < 8; ++i) {
-        if (i > 0) fensterproc(hauptfenster, WM_RBUTTONDOWN, 0, 0), fensterproc(hauptfenster, WM_RBUTTONUP, 0, 0);
+        if (i > 0) {
+            fensterproc(hauptfenster, WM_RBUTTONDOWN, 0, 0);
+            fensterproc(hauptfenster, WM_RBUTTONUP, 0, 0);
+        }
         fensterproc(hauptfenster, WM_LBUTTONDOWN, 0, MakeLParam(10 + i, 10));
         fensterproc(hauptfenster, WM_LBUTTONUP, 0, 0);
         ASSERT_EQ(schuesse, 7 - i);
@@ -86,7 +92,8 @@ TEST_F(GameFlowTest, GivingUpWithF1EntersNothing) {
     Frames(1);
     fakes::keys_down.clear();
     EXPECT_EQ(restzeit, -1);
-    fakes::Advance(100 * 1000000ull), Frames(5);
+    fakes::Advance(100 * 1000000ull);
+    Frames(5);
     EXPECT_EQ(Entries("ZOE"), 0);
 }
 

@@ -20,7 +20,8 @@ TEST_F(RandomSpawnerTest, TwoDrawsEveryFrameAndAnEntryNeedsBothToMatch) {
     // Nothing spawns: exactly the two draws are taken.
     const std::uint32_t quiet = seed_for(500, -1);
     zufallsstart(quiet);
-    zufallszahl(), zufallszahl();
+    zufallszahl();
+    zufallszahl();
     const int third = zufallszahl();
     zufallsstart(quiet);
     zufallsobjekte();
@@ -28,9 +29,11 @@ TEST_F(RandomSpawnerTest, TwoDrawsEveryFrameAndAnEntryNeedsBothToMatch) {
     for (int l = 0; l < 20; ++l) EXPECT_EQ(layer(l).ereignissanzahl, 0);
 
     // w = 29 needs v = 0 too: a motor boat on layer 8 and a far one on layer 5.
-    zufallsstart(seed_for(29, 1)), zufallsobjekte();
+    zufallsstart(seed_for(29, 1));
+    zufallsobjekte();
     EXPECT_EQ(layer(kLayerSchweine).ereignissanzahl, 0);
-    zufallsstart(seed_for(29, 0)), zufallsobjekte();
+    zufallsstart(seed_for(29, 0));
+    zufallsobjekte();
     EXPECT_EQ(layer(kLayerSchweine).ereignissanzahl, 1);
     ASSERT_EQ(layer(kLayerWolken).ereignissanzahl, 1);
     EXPECT_EQ(objekt(kLayerWolken, 0).bild, kBildMotorbootFernRechts);

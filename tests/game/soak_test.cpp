@@ -124,7 +124,10 @@ TEST_F(SoakTest, ManyGamesOfRandomPlayKeepTheLayersAndTheScoreInOrder) {
             EXPECT_TRUE(geschossen || gezeigt == 0) << "frame " << frame << ": points without a shot";
             LayersHold(frame);
         }
-        if (chance(40)) fensterproc(hauptfenster, WM_RBUTTONDOWN, 0, 0), fensterproc(hauptfenster, WM_RBUTTONUP, 0, 0);
+        if (chance(40)) {
+            fensterproc(hauptfenster, WM_RBUTTONDOWN, 0, 0);
+            fensterproc(hauptfenster, WM_RBUTTONUP, 0, 0);
+        }
 
         // A frame changes the score only by starting a new game. At game over a score above the worst kept
         // one (of equals the later) takes its row, under the name entered or F2's; the other rows stay.

@@ -26,7 +26,8 @@ class GraphicsStoreTest : public DisplayTest {
 protected:
     void SetUp() override {
         DisplayTest::SetUp();
-        fs::current_path(folder_.path), store_.init(lpdd, lpddsprimary, lpddsback);
+        fs::current_path(folder_.path);
+        store_.init(lpdd, lpddsprimary, lpddsback);
     }
     void TearDown() override { store_.freigeben(); platform::SetResourceTable(nullptr, 0); DisplayTest::TearDown(); }
     _grafikdatenbank store_;

@@ -57,7 +57,10 @@ TEST_F(LayerDrawingTest, KeyedPicturesLeaveTheirKeyOutAndAnimationHoldsEachFrame
     const Bildplatz& fast = Show(testbilder::add(store_, 2, 2, 3, true, 0), 0, 0);
     const Bildplatz& slow = Show(testbilder::add(store_, 2, 2, 3, true, 3), 100, 0);
     std::vector<int> frames;
-    for (int i = 0; i < 8; ++i) layer_.zeichnen(&store_), frames.push_back(10 * fast.actualframe + slow.actualframe);
+    for (int i = 0; i < 8; ++i) {
+        layer_.zeichnen(&store_);
+        frames.push_back(10 * fast.actualframe + slow.actualframe);
+    }
     EXPECT_EQ(frames, (Werte{10, 20, 0, 11, 21, 1, 11, 22}));
     // The opaque picture's corner pixel is drawn; the keyed one's (the key) is left out.
     EXPECT_EQ(back_pixels({{10, 10}, {20, 10}, {21, 10}, {23, 13}, {24, 13}}), (Werte{10, 192, 10, 10, 192}));

@@ -28,7 +28,10 @@ TEST_F(ObjectTest, ObjectsStepEveryTaktthFrameAndStraightMovesEndBeyondTheirBoun
         layer(4).zuruecksetzen();
         const int i = neu(4, kBildPatrone, 100, 100, {{takt, t}, {rechts, 1}});
         std::vector<int> x;
-        for (int f = 0; f < 9; ++f) layer(4).bewegen(), x.push_back(int(platz(4, i).x));
+        for (int f = 0; f < 9; ++f) {
+            layer(4).bewegen();
+            x.push_back(int(platz(4, i).x));
+        }
         const std::vector<int> erwartet =
             t == 3 ? std::vector<int>{100, 100, 101, 101, 101, 102, 102, 102, 103}
                    : std::vector<int>{101, 102, 103, 104, 105, 106, 107, 108, 109};
@@ -100,7 +103,8 @@ TEST_F(ObjectTest, TwoHundredObjectsFillALayerAndEndedRecordsAreReusedLowestFirs
     EXPECT_EQ(neu(4, kBildPatrone, 0, 0), -1);
     EXPECT_TRUE(layer(4).bilderanzahl == 200 && fakes::boxes.empty());
 
-    layer(4).beenden(7), layer(4).beenden(3);
+    layer(4).beenden(7);
+    layer(4).beenden(3);
     EXPECT_EQ(neu(4, kBildLeuchtturm, 5, 6), 3);
     EXPECT_EQ(std::pair(objekt(4, 3).instanz, platz(4, 3).bild), std::pair(3, kBildLeuchtturm));  // lowest hidden slot
     EXPECT_EQ((std::pair{neu(4, kBildLeuchtturm, 5, 6), neu(4, kBildLeuchtturm, 5, 6)}), std::pair(7, -1));

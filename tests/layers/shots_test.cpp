@@ -147,10 +147,13 @@ TEST_F(ShotTest, PicturesReactAsTheirRowsSay) {
         {kBildBoot, true, 25, kBildSegelboot, 300, 130, {{lebensdauer, 102}}, false, kSoundHolzkrach},
         {kBildWelle, false, 0, -1, 0, 0, {}, false, -1},  // no row: no reaction
     };
-    layer(5).scrollx = 100, layer(5).scrolly = 20;
+    layer(5).scrollx = 100;
+    layer(5).scrolly = 20;
     for (const Zeile& z : tabelle) {
         SCOPED_TRACE("picture " + std::to_string(z.bild));
-        layer(5).zuruecksetzen(), punkte = 0, gespielt.clear();
+        layer(5).zuruecksetzen();
+        punkte = 0;
+        gespielt.clear();
         const int i = neu(5, z.bild, 300, 150);
         std::tie(platz(5, i).x, platz(5, i).y) = std::pair(300.75, 150.5);
         const int slot = objekt(5, i).instanz;

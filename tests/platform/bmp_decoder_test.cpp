@@ -16,10 +16,16 @@ namespace {
 Bytes bmp(int bits, int height, const Bytes& table, const Bytes& rows, std::uint32_t compression = 0,
           std::uint32_t header = 40) {
     Bytes b{'B', 'M'};
-    put(b, 0, 4), put(b, 0, 4);
+    put(b, 0, 4);
+    put(b, 0, 4);
     put(b, std::uint32_t(14 + header + table.size()), 4);
     put(b, header, 4);
-    if (header == 12) put(b, 2, 2), put(b, std::uint32_t(height), 2), put(b, 1, 2), put(b, std::uint32_t(bits), 2);
+    if (header == 12) {
+        put(b, 2, 2);
+        put(b, std::uint32_t(height), 2);
+        put(b, 1, 2);
+        put(b, std::uint32_t(bits), 2);
+    }
     else put(b, 2, 4), put(b, std::uint32_t(height), 4), put(b, 1, 2), put(b, std::uint32_t(bits), 2),
          put(b, compression, 4), put(b, 0, 12), put(b, bits <= 8 ? std::uint32_t(table.size() / 4) : 0, 4),
          put(b, 0, 4);

@@ -67,7 +67,8 @@ TEST(Mixer, TwentyVoicesAndAbsentOrEmptyOnesNeverPlay) {
 
     mixer.Detach(voices[4]);
     for (int voice : {voices[4], -1, Mixer::kVoices, 99}) {
-        mixer.Play(voice, true), mixer.Stop(voice);
+        mixer.Play(voice, true);
+        mixer.Stop(voice);
         EXPECT_FALSE(mixer.Playing(voice)) << voice;
     }
     // A freed voice is handed out again, stopped.

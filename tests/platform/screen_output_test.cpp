@@ -21,7 +21,11 @@ protected:
         ASSERT_TRUE(window_ && image_);
         for (int i = 0; i < 256; ++i) colours_[i] = {std::uint8_t(i), std::uint8_t(255 - i), 7, 0};
     }
-    void TearDown() override { output_.Close(), SDL_DestroyWindow(window_), SDL_QuitSubSystem(SDL_INIT_VIDEO); }
+    void TearDown() override {
+        output_.Close();
+        SDL_DestroyWindow(window_);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
     void Fill(int y0, int y1, std::uint8_t index) {
         for (int y = y0; y < y1; ++y) std::memset(image_->row(y), index, kImageWidth);
     }

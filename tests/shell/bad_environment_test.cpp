@@ -66,7 +66,8 @@ class DisplaySetUpTest : public ShellTest, public testing::WithParamInterface<Se
 TEST_P(DisplaySetUpTest, EachFailureNamesItsStepThenTheInitReportAndStartUpGoesNoFurther) {
     const SetUpFailure& c = GetParam();
     ScopedEnv env;
-    env.Set("DISPLAY", nullptr), env.Set("WAYLAND_DISPLAY", nullptr);
+    env.Set("DISPLAY", nullptr);
+    env.Set("WAYLAND_DISPLAY", nullptr);
     env.Set("SDL_VIDEODRIVER", c.driver);
     if (c.step >= 0) platform::FailNextDisplayStep(platform::DisplayStep(c.step));
     platform::SetWindowedStart(c.step >= 0);  // the failed steps in a window, the missing displays full screen

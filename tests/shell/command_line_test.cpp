@@ -16,7 +16,8 @@ Answer ask(std::vector<const char*> args) {
     std::size_t out_len = 0, err_len = 0;
     std::FILE *o = open_memstream(&out, &out_len), *e = open_memstream(&err, &err_len);
     const int status = befehlszeile(int(args.size()), args.data(), o, e);
-    std::fclose(o), std::fclose(e);
+    std::fclose(o);
+    std::fclose(e);
     Answer a{status, out, err};
     std::free(out);
     std::free(err);

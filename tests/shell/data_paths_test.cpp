@@ -27,7 +27,8 @@ TEST_F(DataPathsTest, DataFolderLiesBelowTheStartFolderAndHighscoresStayThereWhi
     EXPECT_EQ(benutzerordner(), (folder_.path / "xdg" / "ferrow").string() + "/");
     EXPECT_TRUE(fs::is_directory(folder_.path / "xdg" / "ferrow"));
     // A relative XDG_DATA_HOME is to be ignored; HOME then decides.
-    env.Set("XDG_DATA_HOME", "relativ"), env.Set("HOME", folder_.path.c_str());
+    env.Set("XDG_DATA_HOME", "relativ");
+    env.Set("HOME", folder_.path.c_str());
     EXPECT_EQ(benutzerordner(), (folder_.path / ".local/share/ferrow").string() + "/");
 }
 

@@ -20,7 +20,10 @@ TEST_F(FatalReportTest, AFailedFlipReleasesOnceAndNothingTouchesTheDisplayAfterw
     const unsigned long frames = FramesPresented();
     fehlerbox("zweiter Fehler");
     EXPECT_EQ(fakes::boxes.size(), 2u);
-    spielschritt(), seitenumschaltung(), wiederherstellen(), aufraeumen();
+    spielschritt();
+    seitenumschaltung();
+    wiederherstellen();
+    aufraeumen();
     programmaktiv = 0;
     fensterproc(hauptfenster, WM_ACTIVATEAPP, 1, 0);
     EXPECT_EQ(std::pair(programmaktiv, FramesPresented()), std::pair(0, frames));

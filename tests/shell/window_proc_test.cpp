@@ -35,7 +35,8 @@ TEST_F(WindowProcTest, EachPressShootsOnceWhileTimeIsLeftAndReloadsOnceEvenWitho
     EXPECT_TRUE(mausx == 639 && mausy == 479);
     send(WM_LBUTTONDOWN, MakeLParam(639, 479));
     EXPECT_EQ(schuesse, 6);
-    send(WM_LBUTTONUP), send(WM_LBUTTONDOWN, MakeLParam(5, 6));
+    send(WM_LBUTTONUP);
+    send(WM_LBUTTONDOWN, MakeLParam(5, 6));
     EXPECT_EQ(std::pair(schuesse, huelsen.ereignissanzahl), std::pair(5, 3));
 
     restzeit = -1, schuesse = 0;
@@ -44,7 +45,8 @@ TEST_F(WindowProcTest, EachPressShootsOnceWhileTimeIsLeftAndReloadsOnceEvenWitho
     schuesse = 0;
     send(WM_RBUTTONDOWN);  // still held
     EXPECT_EQ(schuesse, 0);
-    send(WM_RBUTTONUP), send(WM_RBUTTONDOWN);
+    send(WM_RBUTTONUP);
+    send(WM_RBUTTONDOWN);
     EXPECT_EQ(schuesse, 8);
     EXPECT_TRUE(fakes::boxes.empty());
 }
@@ -58,7 +60,9 @@ TEST_F(WindowProcTest, ShutDownRunsOnceForEscapeF12AndCloseAndOtherKeysDoNothing
     send(WM_KEYDOWN, 0, VK_F12);
     EXPECT_TRUE(beendigunglaeuft && lpdd == nullptr && lpddsprimary == nullptr && lpddsback == nullptr);
     // Repeats, clicks and a close queued meanwhile change nothing.
-    send(WM_KEYDOWN, 0, VK_ESCAPE), send(WM_CLOSE), send(WM_LBUTTONDOWN, MakeLParam(1, 1));
+    send(WM_KEYDOWN, 0, VK_ESCAPE);
+    send(WM_CLOSE);
+    send(WM_LBUTTONDOWN, MakeLParam(1, 1));
     EXPECT_EQ(schuesse, 3);
     Message msg;
     EXPECT_FALSE(GetMessage(&msg));
@@ -74,7 +78,8 @@ TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryKeepsTheTimeLeftAndAFai
 
     send(WM_ACTIVATEAPP, 0, 0);
     EXPECT_EQ(programmaktiv, 0);
-    lpddsprimary->MarkLost(), fakes::Advance(30 * 1000000ull);
+    lpddsprimary->MarkLost();
+    fakes::Advance(30 * 1000000ull);
     grafikdatenbank.grafikdaten[kBildLeuchtturm]->keyfarbe = 0;
     send(WM_ACTIVATEAPP, 0, 1);
     EXPECT_TRUE(fakes::boxes.empty() && lpddsprimary->IsLost() == DD_OK);

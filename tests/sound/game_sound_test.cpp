@@ -21,8 +21,10 @@ protected:
         ASSERT_EQ(SDL_PushEvent(&e), 1);
         bool seen = false;
         Message msg;
-        for (int i = 0; i < 100 && PeekMessage(&msg); ++i)
-            fensterproc(msg.window, msg.message, msg.wparam, msg.lparam), seen = seen || msg.message == WM_ACTIVATEAPP;
+        for (int i = 0; i < 100 && PeekMessage(&msg); ++i) {
+            fensterproc(msg.window, msg.message, msg.wparam, msg.lparam);
+            seen = seen || msg.message == WM_ACTIVATEAPP;
+        }
         EXPECT_TRUE(seen);
     }
 };

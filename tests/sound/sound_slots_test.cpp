@@ -36,7 +36,8 @@ protected:
 
 TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
     copy_generated();
-    fs::copy_file(path("s0.wav"), path("s12.wav")), fs::remove(path("s5.wav"));
+    fs::copy_file(path("s0.wav"), path("s12.wav"));
+    fs::remove(path("s5.wav"));
     soundsetladen(datenordner);
 
     for (int n = 0; n < kSoundslots; ++n) EXPECT_EQ(soundpuffer[n] == nullptr, n == kSoundOhneDatei || n == 5)
@@ -146,7 +147,10 @@ TEST_F(SoundSlotTest, EngineRunsWhileABoatIsSeenAndEmptySlotsAreSilent) {
     EXPECT_EQ(soundstatus(motor), 0u);
 
     // Frames with a boat while it plays leave it alone (it ends after a second); the next frame after restarts it.
-    motorgeraeusch(true), mixed(0.9), motorgeraeusch(true), mixed(0.2);
+    motorgeraeusch(true);
+    mixed(0.9);
+    motorgeraeusch(true);
+    mixed(0.2);
     EXPECT_EQ(soundstatus(motor), 0u);
     motorgeraeusch(true);
     EXPECT_EQ(soundstatus(motor), DSBSTATUS_PLAYING);

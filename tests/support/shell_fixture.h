@@ -29,8 +29,14 @@ namespace fs = std::filesystem;
 // A folder of the test's own, gone again once the test is over.
 struct TempFolder {
     const fs::path path = fs::path(::testing::TempDir()) / ("ferrow-test-" + std::to_string(::getpid()));
-    TempFolder() { fs::remove_all(path), fs::create_directories(path); }
-    ~TempFolder() { fs::current_path(FERROW_BUILD_DIR), fs::remove_all(path); }
+    TempFolder() {
+        fs::remove_all(path);
+        fs::create_directories(path);
+    }
+    ~TempFolder() {
+        fs::current_path(FERROW_BUILD_DIR);
+        fs::remove_all(path);
+    }
 };
 
 inline std::string lesen(const fs::path& pfad) {

@@ -96,7 +96,8 @@ TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
     auto* signal_alt = signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &klein);
     SaveFails();
-    setrlimit(RLIMIT_FSIZE, &alt), signal(SIGXFSZ, signal_alt);
+    setrlimit(RLIMIT_FSIZE, &alt);
+    signal(SIGXFSZ, signal_alt);
     EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 1);
 
     // A table that was never set up is not saved over the players' file.
@@ -137,7 +138,8 @@ TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
     EXPECT_TRUE(fs::exists(folder_.path / "xdg" / "ferrow" / "hight.dat"));
 
     // With no folder of the user's known, nothing can be saved.
-    env.Set("XDG_DATA_HOME", nullptr), env.Set("HOME", nullptr);
+    env.Set("XDG_DATA_HOME", nullptr);
+    env.Set("HOME", nullptr);
     SaveFails();
     fs::current_path(folder_.path);
 }

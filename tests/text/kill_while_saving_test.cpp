@@ -60,7 +60,8 @@ protected:
         if (write(melden, &ich, sizeof ich) != sizeof ich) _exit(2);
         for (int i = 0;; ++i) {
             if (i % 2 == 0) {
-                highscore.zuruecksetzen(), highscore.auswerten();
+                highscore.zuruecksetzen();
+                highscore.auswerten();
             } else {
                 tabellesetzen(highscore, i);
                 if (highscore.schreiben() != 0) _exit(3);
@@ -83,13 +84,23 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
     ASSERT_TRUE(pipe(auftraege) == 0 && pipe(meldungen) == 0);
     const pid_t spiel = fork();
     ASSERT_GE(spiel, 0);
-    if (spiel == 0) close(auftraege[1]), close(meldungen[0]), Spielen(auftraege[0], meldungen[1]);
-    close(auftraege[0]), close(meldungen[1]);
+    if (spiel == 0) {
+        close(auftraege[1]);
+        close(meldungen[0]);
+        Spielen(auftraege[0], meldungen[1]);
+    }
+    close(auftraege[0]);
+    close(meldungen[1]);
     // However the test ends, the game hears no more orders and is gone.
     struct Ende {
         int auftraege, meldungen;
         pid_t spiel;
-        ~Ende() { close(auftraege), kill(spiel, SIGKILL), waitpid(spiel, nullptr, 0), close(meldungen); }
+        ~Ende() {
+            close(auftraege);
+            kill(spiel, SIGKILL);
+            waitpid(spiel, nullptr, 0);
+            close(meldungen);
+        }
     } ende{auftraege[1], meldungen[0], spiel};
     auto naechste = [&] {
         int zahl = kAbgebrochen;

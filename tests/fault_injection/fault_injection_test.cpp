@@ -108,7 +108,8 @@ struct Lauf { unsigned long k; fs::path ordner; std::string tabelle; bool aufzei
 // Builds the run's folder (data linked, table its own), plays the session, records the outcome, exits with its status.
 [[noreturn]] void Kind(const Lauf& lauf) {
     const int fehler = ::open((lauf.ordner / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ::dup2(fehler, 2), ::dup2(fehler, 1);
+    ::dup2(fehler, 2);
+    ::dup2(fehler, 1);
     const fs::path daten = lauf.ordner / "data" / "set0";
     fs::create_directories(daten);
     for (const auto& e : fs::directory_iterator(FERROW_DATA_DIR))

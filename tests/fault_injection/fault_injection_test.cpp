@@ -50,7 +50,6 @@ void Tippen(int vk) {
 // Start-up (in the table, the last player was "AL"), the name ZOE, the countdown, a second of play with eight shots and
 // a reload, game over, Escape.
 void DrehbuchSchreiben() {
-    drehbuch.clear();
     Nachricht(WM_MOUSEMOVE, 0, MakeLParam(320, 240));
     Bilder(2);
     for (int vk : {int(VK_BACK), int(VK_BACK), int('Z'), int('O'), int('E')}) Tippen(vk);
@@ -118,7 +117,6 @@ struct Lauf { unsigned long k; fs::path ordner; std::string tabelle; bool aufzei
     fs::current_path(lauf.ordner);
 
     DrehbuchSchreiben();
-    escape_erreicht = false;
     SetMessageSource(&kDrehbuch);
     SetWindowedStart(false);
     if (lauf.aufzeichnen) SetCallRecorder([](Operation op) { aufrufe += char('A' + int(op)); });

@@ -63,8 +63,7 @@ TEST_F(GraphicsStoreTest, PicturesAreNumberedByRegistrationAndFilesWinOverResour
     ASSERT_EQ(store_.loadgrafikdaten(), 0);
     EXPECT_EQ(std::pair(g[0]->keyfarbe & 0xFF, unsigned(pixel(g[0]->surface, 0, 0))), std::pair(7u, 7u));
 
-    store_.freigeben();
-    store_.freigeben();  // empty: nothing happens
+    store_.freigeben();  // the tear-down's release then finds it empty
 }
 
 TEST_F(GraphicsStoreTest, EveryFailureIsReportedAndLongNamesAreCut) {

@@ -1,12 +1,36 @@
 // Image slots and their drawing, with pictures made in memory.
 #include "layers/layer.h"
-#include "support/test_pictures.h"
+#include "support/shell_fixture.h"
 
-using testbilder::back_pixel;
-using testbilder::back_pixels;
 using Werte = std::vector<int>;
 
 namespace {
+
+// A picture of `frames` frames of fw x fh, frame k all index 10 + k but a keyed one's top-left (key 2); its number.
+int testbild(_grafikdatenbank& store, int fw, int fh, int frames, bool animiert = false, int verzoegerung = 0,
+             bool transparent = false) {
+    grafikdaten d;
+    d.framebreite = fw, d.framehoehe = d.hoehe = fh, d.frames = frames, d.breite = fw * frames;
+    d.animiert = animiert, d.verzoegerung = verzoegerung, d.transparent = transparent;
+    store.setgrafikdaten(d);
+    grafikdaten* p = store.grafikdaten[store.anzahl - 1];
+    lpdd->CreateOffscreenSurface(fw * frames, fh, &p->surface);
+    platform::SurfaceDesc desc;
+    p->surface->Lock(nullptr, &desc);
+    for (int y = 0; y < fh; ++y)
+        for (int x = 0; x < fw * frames; ++x) desc.surface[y * desc.pitch + x] = std::uint8_t(10 + x / fw);
+    if (transparent) desc.surface[0] = 2;
+    p->surface->Unlock();
+    if (transparent) p->surface->SetColorKey(2);
+    p->keyfarbe = transparent ? 2 : 10;
+    return store.anzahl - 1;
+}
+
+Werte back_pixels(std::initializer_list<std::pair<int, int>> punkte) {
+    Werte p;
+    for (auto [x, y] : punkte) p.push_back(pixel(lpddsback, x, y));
+    return p;
+}
 
 class LayerDrawingTest : public DisplayTest {
 protected:
@@ -31,7 +55,7 @@ using LayerDatabaseTest = ShellTest;
 }  // namespace
 
 TEST_F(LayerDrawingTest, ClippingAtTheViewEdges) {
-    const int b32 = testbilder::add(store_, 32, 32, 1);
+    const int b32 = testbild(store_, 32, 32, 1);
     const Bildplatz& a = Show(b32, -10, 100);
     const Bildplatz& b = Show(b32, -32, 0);  // right edge at the view's left: not drawn
     const Bildplatz& c = Show(b32, 639, 0);  // left edge at the last column: one pixel wide
@@ -41,7 +65,7 @@ TEST_F(LayerDrawingTest, ClippingAtTheViewEdges) {
     EXPECT_EQ(back_pixels({{639, 0}, {21, 100}, {22, 100}}), (Werte{10, 10, 192}));
 
     // View at (100, 0): a 60-wide frame 2 at world x 80 and at 700.
-    const int b60 = testbilder::add(store_, 60, 60, 3);
+    const int b60 = testbild(store_, 60, 60, 3);
     layer_.scrollx = 100;
     Bildplatz& d = Show(b60, 80, 0);
     Bildplatz& e = Show(b60, 700, 200);
@@ -52,10 +76,10 @@ TEST_F(LayerDrawingTest, ClippingAtTheViewEdges) {
 }
 
 TEST_F(LayerDrawingTest, KeyedPicturesLeaveTheirKeyOutAndAnimationHoldsEachFrameForDelayPlusOneDraws) {
-    Show(testbilder::add(store_, 4, 4, 1, false, 0, false), 10, 10);
-    Show(testbilder::add(store_, 4, 4, 1, false, 0, true), 20, 10);
-    const Bildplatz& fast = Show(testbilder::add(store_, 2, 2, 3, true, 0), 0, 0);
-    const Bildplatz& slow = Show(testbilder::add(store_, 2, 2, 3, true, 3), 100, 0);
+    Show(testbild(store_, 4, 4, 1, false, 0, false), 10, 10);
+    Show(testbild(store_, 4, 4, 1, false, 0, true), 20, 10);
+    const Bildplatz& fast = Show(testbild(store_, 2, 2, 3, true, 0), 0, 0);
+    const Bildplatz& slow = Show(testbild(store_, 2, 2, 3, true, 3), 100, 0);
     std::vector<int> frames;
     for (int i = 0; i < 8; ++i) {
         layer_.zeichnen(&store_);
@@ -67,8 +91,8 @@ TEST_F(LayerDrawingTest, KeyedPicturesLeaveTheirKeyOutAndAnimationHoldsEachFrame
 }
 
 TEST_F(LayerDrawingTest, BoatsInViewRunTheEngine) {
-    while (store_.anzahl < kBildMotorbootRechts) testbilder::add(store_, 1, 1, 1);
-    Bildplatz& boat = Show(testbilder::add(store_, 92, 64, 6, true, 4), 100, 100);
+    while (store_.anzahl < kBildMotorbootRechts) testbild(store_, 1, 1, 1);
+    Bildplatz& boat = Show(testbild(store_, 92, 64, 6, true, 4), 100, 100);
     layer_.zeichnen(&store_);
     const int imBild = layer_.motorlaeuft;
     boat.x = 2000;  // out of view
@@ -77,9 +101,9 @@ TEST_F(LayerDrawingTest, BoatsInViewRunTheEngine) {
 }
 
 TEST_F(LayerDrawingTest, FailuresAreReportedAndOutOfRangeFramesAreClamped) {
-    Show(testbilder::add(store_, 8, 8, 2), 0, 0).actualframe = 9;  // set from outside, beyond the strip
+    Show(testbild(store_, 8, 8, 2), 0, 0).actualframe = 9;  // set from outside, beyond the strip
     EXPECT_FALSE(layer_.zeichnen(&store_));
-    EXPECT_EQ(back_pixel(0, 0), 11);  // the last frame
+    EXPECT_EQ(pixel(lpddsback, 0, 0), 11);  // the last frame
 
     lpddsback->FailNext(platform::SurfaceOp::Blt, platform::DDERR_WASSTILLDRAWING);
     EXPECT_TRUE(!layer_.zeichnen(&store_) && fakes::boxes.empty());  // passed over silently
@@ -102,8 +126,8 @@ TEST_F(LayerDrawingTest, FailuresAreReportedAndOutOfRangeFramesAreClamped) {
 TEST_F(LayerDatabaseTest, LayersAreMadeInOrderAndDrawnBackToFront) {
     ASSERT_TRUE(OpenDisplay());
     _grafikdatenbank store;
-    const int red = testbilder::add(store, 10, 10, 1);   // index 10
-    const int blue = testbilder::add(store, 20, 20, 2);  // frame 0: index 10, frame 1: 11
+    const int red = testbild(store, 10, 10, 1);   // index 10
+    const int blue = testbild(store, 20, 20, 2);  // frame 0: index 10, frame 1: 11
     _layerdatenbank db;
 
     // Nothing to add to before the layers exist.

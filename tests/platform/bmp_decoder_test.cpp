@@ -15,23 +15,15 @@ namespace {
 // A 2 x 2 file: 40-byte header (or 12), colour table, rows padded to four bytes, bottom first unless the height is < 0.
 Bytes bmp(int bits, int height, const Bytes& table, const Bytes& rows, std::uint32_t compression = 0,
           std::uint32_t header = 40) {
+    const int size = header == 12 ? 2 : 4;  // the core header's width and height
+    const std::uint32_t colours = bits <= 8 ? std::uint32_t(table.size() / 4) : 0;
     Bytes b{'B', 'M'};
-    put(b, 0, 4);
-    put(b, 0, 4);
-    put(b, std::uint32_t(14 + header + table.size()), 4);
-    put(b, header, 4);
-    if (header == 12) {
-        put(b, 2, 2);
-        put(b, std::uint32_t(height), 2);
-        put(b, 1, 2);
-        put(b, std::uint32_t(bits), 2);
-    }
-    else put(b, 2, 4), put(b, std::uint32_t(height), 4), put(b, 1, 2), put(b, std::uint32_t(bits), 2),
-         put(b, compression, 4), put(b, 0, 12), put(b, bits <= 8 ? std::uint32_t(table.size() / 4) : 0, 4),
-         put(b, 0, 4);
-    b.insert(b.end(), table.begin(), table.end());
-    b.insert(b.end(), rows.begin(), rows.end());
-    return b;
+    for (auto [v, n] : {std::pair{0u, 8}, {std::uint32_t(14 + header + table.size()), 4}, {header, 4}, {2u, size},
+                        {std::uint32_t(height), size}, {1u, 2}, {std::uint32_t(bits), 2}})
+        put(b, v, n);
+    if (header != 12)
+        for (auto [v, n] : {std::pair{compression, 4}, {0u, 12}, {colours, 4}, {0u, 4}}) put(b, v, n);
+    return riff::plus(riff::plus(b, table), rows);
 }
 
 // The decoded pixels as "r,g,b " each; empty when the file is refused.

@@ -10,23 +10,17 @@ using namespace platform;
 
 namespace {
 
-// Neighbouring pixels differ; each index is a distinct colour with all four bytes in use.
-std::vector<std::uint8_t> Image() {
-    std::vector<std::uint8_t> image(std::size_t(kImageWidth) * kImageHeight);
-    for (int y = 0; y < kImageHeight; ++y)
-        for (int x = 0; x < kImageWidth; ++x) image[std::size_t(y) * kImageWidth + x] = std::uint8_t(x * 7 + y * 13);
-    return image;
-}
-
-std::uint32_t Colour(int index) { return 0x80000000u | std::uint32_t(index) * 0x010307u; }
-
 // Converted into rows wider than the picture, every pixel checked against the image pixel whose area
 // holds its centre, and the border and padding left untouched.
 void CheckOutput(int out_w, int out_h, int bpp) {
     SCOPED_TRACE(testing::Message() << out_w << "x" << out_h << " at " << bpp << " bytes a pixel");
-    const std::vector<std::uint8_t> image = Image();
+    // Neighbouring pixels differ.
+    std::vector<std::uint8_t> image(std::size_t(kImageWidth) * kImageHeight);
+    for (int y = 0; y < kImageHeight; ++y)
+        for (int x = 0; x < kImageWidth; ++x) image[std::size_t(y) * kImageWidth + x] = std::uint8_t(x * 7 + y * 13);
     std::uint32_t lut[256];
-    for (int i = 0; i < 256; ++i) lut[i] = Colour(i);
+    // Each index a distinct colour with all four bytes in use.
+    for (int i = 0; i < 256; ++i) lut[i] = 0x80000000u | std::uint32_t(i) * 0x010307u;
     const int pitch = out_w * bpp + 12;
     const std::uint8_t kUntouched = 0xA5;
     std::vector<std::uint8_t> out(std::size_t(pitch) * out_h, kUntouched);

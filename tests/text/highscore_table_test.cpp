@@ -57,13 +57,9 @@ TEST_F(HighscoreTableTest, ResetSavesTheBuiltInTableAndShowsTheBestSeven) {
     flaecheloeschen(lpddsback, 192);
     highscore.zeigen();
     Pixels bild = pixels(lpddsback);
-    auto tinte = [&](int y) {
-        for (int x = 185; x < 260; ++x)
-            if (bild.at(x, y) != 192) return true;
-        return false;
-    };
-    for (int platz = 0; platz < 7; ++platz) EXPECT_TRUE(tinte(143 + 21 * platz + 10)) << platz;
-    EXPECT_FALSE(tinte(290 + 10));
+    for (int platz = 0; platz < 7; ++platz)
+        EXPECT_TRUE(tinte(bild, 185, 153 + 21 * platz, 260, 154 + 21 * platz, 192)) << platz;
+    EXPECT_FALSE(tinte(bild, 185, 300, 260, 301, 192));
 
     // A stored name longer than the table is wide is cut, not fatal.
     std::memset(highscore.namen[0], 'W', 29);

@@ -23,26 +23,26 @@ class KillWhileSavingTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        for (const char* ordner : {"data", "muster"}) fs::create_directories(root_ / ordner);
-        fs::copy(FERROW_DATA_DIR, root_ / "data" / "set0", fs::copy_options::recursive);
+        for (const char* ordner : {"data", "muster"}) fs::create_directories(folder_.path / ordner);
+        fs::copy(FERROW_DATA_DIR, folder_.path / "data" / "set0", fs::copy_options::recursive);
         platform::SetWindowedStart(true);
     }
 
     // The file the game writes for save number i, made by the same code.
     std::string Muster(int i) {
-        fs::current_path(root_ / "muster");
+        fs::current_path(folder_.path / "muster");
         _highscore t;
         t.eingerichtet = true;
         tabellesetzen(t, i);
         EXPECT_EQ(t.schreiben(), 0);
         fs::current_path(FERROW_BUILD_DIR);
-        return lesen(root_ / "muster" / "hight.dat");
+        return lesen(folder_.path / "muster" / "hight.dat");
     }
 
     // The game starts once in a process of its own and forks, each round, a copy that saves as F2 does
     // frame after frame, sending its process number, then each finished save's; the game then sends kVorbei.
     [[noreturn]] void Spielen(int auftraege, int melden) {
-        fs::current_path(root_);
+        fs::current_path(folder_.path);
         if (initfenster() != 1 || programmendet) _exit(2);
         for (char auftrag; read(auftraege, &auftrag, 1) == 1;) {
             const pid_t kopie = fork();
@@ -71,13 +71,12 @@ protected:
     }
 
     static constexpr int kVorbei = -2, kAbgebrochen = -3;
-    const fs::path root_ = folder_.path;
 };
 
 }  // namespace
 
 TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
-    const fs::path datei = root_ / "data" / "set0" / "hight.dat";
+    const fs::path datei = folder_.path / "data" / "set0" / "hight.dat";
     const unsigned seed = TestSeed();
     std::mt19937 zufall(seed);
     int alte = 0, neue = 0, saves = 0, reste = 0, auftraege[2], meldungen[2];

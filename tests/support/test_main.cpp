@@ -1,11 +1,21 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 int main(int argc, char** argv) {
     // Headless: no window system and no sound card needed.
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    // The windows keep their settings in a folder of the run's own, not in
+    // the settings of whoever runs the tests.
+    const auto settings = std::filesystem::path(::testing::TempDir()) / ("ferrow-config-" + std::to_string(getpid()));
+    setenv("XDG_CONFIG_HOME", settings.c_str(), 1);
+    const int status = RUN_ALL_TESTS();
+    std::error_code ec;
+    std::filesystem::remove_all(settings, ec);
+    return status;
 }

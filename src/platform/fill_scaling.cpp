@@ -33,7 +33,7 @@ void FillScaler::Plan(int w, int h) {
     width_ = 0;
     whole_factor_ = 0;
     rows_.clear();
-    wide_row_[0] = wide_row_[1] = -1;
+    NewImage();
     if (w < kImageWidth || h < kImageHeight) return;
     width_ = w;
     if (w % kImageWidth == 0 && w / kImageWidth * kImageHeight == h) whole_factor_ = w / kImageWidth;
@@ -99,8 +99,6 @@ void FillScaler::Convert(const std::uint8_t* image, int image_pitch, const std::
                           (out_end - out_first) / whole_factor_);
         return;
     }
-    // The image has changed since the last call.
-    wide_row_[0] = wide_row_[1] = -1;
     for (int r = out_first; r < out_end; ++r) {
         auto* to = reinterpret_cast<std::uint32_t*>(out.pixels + std::size_t(view.y + r) * out.pitch +
                                                      std::size_t(view.x) * 4);

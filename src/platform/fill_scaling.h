@@ -25,8 +25,13 @@ public:
     // rows at both ends included: out_first .. out_end - 1.
     void OutputRows(int first, int end, int* out_first, int* out_end) const;
 
+    // The image or the colours changed: no image row is widened yet.
+    void NewImage() { wide_row_[0] = wide_row_[1] = -1; }
+
     // Converts the view's rows out_first .. out_end - 1 through the colour
     // table into `view` of a 32-bit output (view.w x view.h as planned).
+    // Rows widened for the last call are used again: call NewImage first
+    // when the image or the colours changed since.
     void Convert(const std::uint8_t* image, int image_pitch, const std::uint32_t* lut, const PixelTarget& out,
                  const ViewRect& view, int out_first, int out_end);
 

@@ -47,16 +47,26 @@ FERROW_SSSE3_FUNCTION inline __m128i shares(std::uint32_t share) {
 FERROW_SSSE3_FUNCTION int blend_rows(const std::uint32_t* a, const std::uint32_t* b, std::uint32_t share,
                                      std::uint32_t* to, int i, int n) {
     const __m128i s = shares(share);
-    for (; i + 4 <= n; i += 4)
-        _mm_stream_si128(reinterpret_cast<__m128i*>(to + i), blend_four(load(a + i), load(b + i), s, s));
+    // Where both rows are alike, as in the sky's bands and the bars of
+    // colour that scenes are made of, there is nothing to blend.
+    for (; i + 4 <= n; i += 4) {
+        const __m128i pa = load(a + i), pb = load(b + i);
+        if (_mm_movemask_epi8(_mm_cmpeq_epi8(pa, pb)) == 0xFFFF) {
+            _mm_stream_si128(reinterpret_cast<__m128i*>(to + i), pa);
+            continue;
+        }
+        _mm_stream_si128(reinterpret_cast<__m128i*>(to + i), blend_four(pa, pb, s, s));
+    }
     return i;
 }
 
 FERROW_SSSE3_FUNCTION void pair_with_blends(const std::uint32_t* colours, const std::uint16_t* share,
                                             std::uint32_t* to, int n) {
     for (int i = 0; i < n; i += 4) {
-        const __m128i c = load(colours + i);
-        const __m128i b = blend_four(c, load(colours + i + 1), load(share + 4 * i), load(share + 4 * i + 8));
+        const __m128i c = load(colours + i), next = load(colours + i + 1);
+        // Runs of one colour, which pictures are mostly made of, blend to it.
+        const bool alike = _mm_movemask_epi8(_mm_cmpeq_epi8(c, next)) == 0xFFFF;
+        const __m128i b = alike ? c : blend_four(c, next, load(share + 4 * i), load(share + 4 * i + 8));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 2 * i), _mm_unpacklo_epi32(c, b));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 2 * i + 4), _mm_unpackhi_epi32(c, b));
     }

@@ -1,6 +1,6 @@
-// The page around the game: the canvas's scale, full-screen, the phone's
-// keyboard, the "play again" button; and the settings the program reads
-// when it loads.
+// The page around the game: the canvas's scale and the choice of it,
+// full-screen, the phone's keyboard, the "play again" button; and the
+// settings the program reads when it loads.
 (function() {
   'use strict';
   var width = 640, height = 480;
@@ -9,22 +9,61 @@
   var keyboard = document.getElementById('ferrow-keyboard');
   var typeButton = document.getElementById('ferrow-type');
   var fullscreenButton = document.getElementById('ferrow-fullscreen');
+  var scaleButton = document.getElementById('ferrow-scale');
   var againButton = document.getElementById('ferrow-again');
 
-  // The largest whole factor that fits keeps every pixel the same size; a
-  // screen smaller than the picture gets it shrunk to fit instead, smoothed,
-  // since dropping whole rows and columns would tear the thin letters.
-  function scalePicture() {
-    var w = stage.clientWidth, h = stage.clientHeight;
-    var fit = Math.min(w / width, h / height);
-    var scale = fit >= 1 ? Math.floor(fit) : fit;
-    canvas.style.width = Math.floor(width * scale) + 'px';
-    canvas.style.height = Math.floor(height * scale) + 'px';
-    canvas.style.imageRendering = scale >= 1 ? 'pixelated' : 'auto';
+  // The picture fills the page's limiting side with 4:3 kept, sharp: the
+  // canvas holds it at the next whole factor above the size it is shown at
+  // (in the screen's own pixels), each pixel a block drawn without
+  // smoothing, and the browser shrinks that with smoothing, so that only
+  // the screen pixels on the borders between picture pixels are blends.
+  // Asked for, whole factors only, with black bars: every pixel the same
+  // size. A screen smaller than the picture gets it shrunk to fit either
+  // way, smoothed, since dropping whole rows and columns would tear the
+  // thin letters.
+  var scaleKey = 'ferrow-scaling';
+  function storedScaling() {
+    try {
+      return localStorage.getItem(scaleKey) === 'whole' ? 'whole' : 'fill';
+    } catch (e) {
+      return 'fill';  // storage refused: the default
+    }
   }
+  var scaling = storedScaling();
+
+  function scalePicture() {
+    var dpr = window.devicePixelRatio || 1;
+    var fit = Math.min(stage.clientWidth / width, stage.clientHeight / height);
+    var wholeFactor = Math.floor(fit * dpr);
+    var whole = scaling === 'whole' && wholeFactor >= 1;
+    var scale = whole ? wholeFactor / dpr : fit;
+    var factor = whole ? wholeFactor : Math.max(1, Math.ceil(scale * dpr - 1e-6));
+    canvas.style.width = width * scale + 'px';
+    canvas.style.height = height * scale + 'px';
+    canvas.style.imageRendering = whole ? 'pixelated' : 'auto';
+    if (canvas.width !== width * factor) {
+      canvas.width = width * factor;
+      canvas.height = height * factor;
+      if (window.ferrowRedraw) window.ferrowRedraw();
+    }
+    scaleButton.setAttribute('aria-pressed', scaling === 'whole' ? 'true' : 'false');
+  }
+  window.ferrowScalePicture = scalePicture;
   window.addEventListener('resize', scalePicture);
   document.addEventListener('fullscreenchange', scalePicture);
   scalePicture();
+
+  // The choice is kept in the page's storage for the next visit.
+  scaleButton.addEventListener('click', function() {
+    scaleButton.blur();
+    scaling = scaling === 'whole' ? 'fill' : 'whole';
+    try {
+      localStorage.setItem(scaleKey, scaling);
+    } catch (e) {
+      // Kept for this visit only.
+    }
+    scalePicture();
+  });
 
   window.ferrowToggleFullscreen = function() {
     if (document.fullscreenElement) document.exitFullscreen().catch(function() {});

@@ -2,7 +2,7 @@
 # The browser build end to end: serves build/web on 127.0.0.1 and plays it in
 # headless Chromium, once with the mouse and keyboard, once with touch, once
 # on a fast clock to the game's end, and once with a picture missing for the
-# fatal report.
+# fatal report; then shows it at three viewports, filled and by whole factors.
 # Skips (77) where the browser, Node.js or the build is missing.
 # Usage: browser_game.sh [WEB_BUILD_DIR] [SCREENSHOT_DIR]
 set -u
@@ -28,7 +28,7 @@ done
 [ -n "$port" ] || { echo "FAIL: the page server did not start"; cat "$log"; exit 1; }
 
 status=0
-for mode in mouse touch clock report; do
+for mode in mouse touch clock report screens; do
   node "$here/game_in_browser.mjs" "http://127.0.0.1:$port/" "$mode" $shots || status=1
 done
 exit $status

@@ -9,8 +9,11 @@
 // not count the seconds the page was hidden, and a game played to its end
 // keeps its result when the tab is closed without Escape. Run "report": a
 // picture missing from the data brings the fatal report's dialog, and
-// after it the offer to play again.
-// Usage: node game_in_browser.mjs URL mouse|touch|clock|report [SCREENSHOT_DIR]
+// after it the offer to play again. Run "screens": at viewports of a laptop,
+// a desktop browser on a 1080p screen and a phone, the picture fills the
+// limiting side, 4:3, drawn at the next whole factor above; "Ganzzahlig"
+// gives whole factors, kept across a reload.
+// Usage: node game_in_browser.mjs URL mouse|touch|clock|report|screens [SCREENSHOT_DIR]
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
@@ -29,8 +32,8 @@ try {
 }
 
 const [url, mode, shots] = process.argv.slice(2);
-if (!url || !['mouse', 'touch', 'clock', 'report'].includes(mode)) {
-  console.error('usage: game_in_browser.mjs URL mouse|touch|clock|report [SCREENSHOT_DIR]');
+if (!url || !['mouse', 'touch', 'clock', 'report', 'screens'].includes(mode)) {
+  console.error('usage: game_in_browser.mjs URL mouse|touch|clock|report|screens [SCREENSHOT_DIR]');
   process.exit(2);
 }
 const touch = mode === 'touch';
@@ -54,12 +57,14 @@ async function launch() {
   return watched((await browser.pages())[0] || (await browser.newPage()));
 }
 
+const LAPTOP = { width: 1280, height: 720 };
+const PHONE = { width: 390, height: 844, hasTouch: true, isMobile: true, deviceScaleFactor: 1 };
+
 async function watched(page) {
   page.on('console', (m) => { if (m.type() === 'error') problems.push('console: ' + m.text()); });
   page.on('pageerror', (e) => problems.push('page error: ' + e.message));
   page.on('requestfailed', (r) => problems.push('request failed: ' + r.url()));
-  await page.setViewport(touch ? { width: 390, height: 844, hasTouch: true, isMobile: true, deviceScaleFactor: 1 }
-                               : { width: 1280, height: 720 });
+  await page.setViewport(touch ? PHONE : LAPTOP);
   return page;
 }
 
@@ -75,7 +80,9 @@ function check(ok, what) {
 // the shells left in the magazine at the bottom right.
 async function picture(page) {
   return page.evaluate(() => {
-    const context = document.getElementById('ferrow-canvas').getContext('2d');
+    // Before the program has opened the page's canvas, nothing is shown.
+    if (typeof Ferrow === 'undefined' || !Ferrow.pictureContext) return { yellow: 0, bandColours: 0, digits: '', shells: 0 };
+    const context = Ferrow.pictureContext;
     const middle = context.getImageData(150, 160, 340, 160).data;
     let yellow = 0;
     for (let i = 0; i < middle.length; i += 4)
@@ -131,7 +138,7 @@ async function pagePoint(page, x, y) {
 // picture, in the middle where the pointer does not scroll the view.
 async function greenTargets(page) {
   return page.evaluate(() => {
-    const d = document.getElementById('ferrow-canvas').getContext('2d').getImageData(0, 0, 640, 480).data;
+    const d = Ferrow.pictureContext.getImageData(0, 0, 640, 480).data;
     const green = (x, y) => {
       const i = (y * 640 + x) * 4;
       return d[i + 1] > d[i] + 30 && d[i + 1] > d[i + 2] + 30;
@@ -498,10 +505,74 @@ async function fatalReport() {
   check(true, 'after the report the page offers to play again');
 }
 
+// Where the picture is on the page and the size the canvas holds it at.
+async function placement(page) {
+  return page.evaluate(() => {
+    const c = document.getElementById('ferrow-canvas');
+    const r = c.getBoundingClientRect();
+    return { x: r.left, y: r.top, w: r.width, h: r.height, held: c.width, vw: innerWidth, vh: innerHeight,
+             whole: document.getElementById('ferrow-scale').getAttribute('aria-pressed') === 'true' };
+  });
+}
+
+// Filled, the picture takes the viewport's limiting side, 4:3, centred, and
+// the canvas holds it at the next whole factor above; by whole factors it
+// is 640 x 480 times the largest that fits.
+function checkPlacement(p, what, whole) {
+  const fit = Math.min(p.vw / 640, p.vh / 480);
+  const side = p.vw / p.vh > 4 / 3 ? 'height' : 'width';
+  if (whole) {
+    const k = Math.max(1, Math.floor(fit));
+    check(Math.abs(p.w - 640 * k) <= 1 && Math.abs(p.h - 480 * k) <= 1 && p.held === 640 * k,
+          `${what}: whole factors give ${640 * k} x ${480 * k} (${p.w} x ${p.h}, held at ${p.held})`);
+  } else {
+    const fills = side === 'height' ? Math.abs(p.h - p.vh) <= 1 : Math.abs(p.w - p.vw) <= 1;
+    check(fills && Math.abs(p.w * 3 - p.h * 4) <= 4,
+          `${what}: the picture fills the ${side}, 4:3 (${p.w.toFixed(1)} x ${p.h.toFixed(1)})`);
+    check(p.held === 640 * Math.max(1, Math.ceil(fit - 1e-6)), `${what}: held at ${p.held} wide, the next whole factor`);
+  }
+  check(Math.abs(2 * p.x + p.w - p.vw) <= 1 && Math.abs(2 * p.y + p.h - p.vh) <= 1, `${what}: centred`);
+}
+
+async function viewports() {
+  const page = await launch();
+  for (const [name, viewport] of [['laptop', LAPTOP], ['1080p', { width: 1920, height: 940 }], ['phone', PHONE]]) {
+    await page.setViewport(viewport);
+    await page.goto(url, { waitUntil: 'load' });
+    await waitFor(page, 'the scene', isScene, 15);
+    checkPlacement(await placement(page), `${viewport.width} x ${viewport.height}`, false);
+    if (shots) await page.screenshot({ path: join(shots, `screens-${name}.png`) });
+    if (name !== '1080p') continue;
+
+    // The frame's own work over a few seconds of the scene, filled and by whole factors.
+    const frameWork = async (how) => {
+      await sleep(3000);
+      const work = await page.evaluate(() => [...window.ferrowStats.work].slice(-180).sort((a, b) => a - b));
+      console.log(`measured: frame work median ${work[work.length >> 1].toFixed(2)} ms at 1920 x 940, ${how}`);
+    };
+    await frameWork('filled');
+
+    await page.click('#ferrow-scale');
+    await sleep(200);
+    checkPlacement(await placement(page), 'Ganzzahlig', true);
+    await frameWork('by whole factors');
+    await page.reload({ waitUntil: 'load' });
+    await waitFor(page, 'the scene after a reload', isScene, 15);
+    const kept = await placement(page);
+    check(kept.whole, 'the choice of whole factors is kept across a reload');
+    checkPlacement(kept, 'kept', true);
+    if (shots) await page.screenshot({ path: join(shots, 'screens-1080p-whole.png') });
+    await page.click('#ferrow-scale');
+    await sleep(200);
+    checkPlacement(await placement(page), 'filled again', false);
+  }
+}
+
 let status = 0;
 try {
   if (mode === 'report') await fatalReport();
   else if (mode === 'clock') await fastClockGame();
+  else if (mode === 'screens') await viewports();
   else await play();
 } catch (e) {
   console.log('FAIL: ' + e.message);

@@ -26,8 +26,15 @@ var LibraryFerrowBrowser = {
     // A second finger within this time makes a two-finger tap, not a shot.
     SECOND_FINGER_MS: 40,
 
+    // The picture is put at its own size into a canvas of its own, then
+    // drawn without smoothing into the page's canvas, whose size the page
+    // sets to a whole multiple of it (ferrow-page.js).
+    WIDTH: 640,
+    HEIGHT: 480,
     canvas: null,
     context2d: null,
+    picture: null,
+    pictureContext: null,
     image: null,
     events: [],
     held: {},        // virtual-key code -> time it went down
@@ -45,12 +52,13 @@ var LibraryFerrowBrowser = {
       Ferrow.events.push([kind, a | 0, b | 0, c | 0]);
     },
 
-    // A point of the page in the picture's pixels; the backend clamps it.
+    // A point of the page in the picture's pixels, through the canvas's
+    // place and size on the page, whatever its own size; the backend clamps it.
     imagePoint: function(clientX, clientY) {
       var rect = Ferrow.canvas.getBoundingClientRect();
       if (rect.width <= 0 || rect.height <= 0) return [0, 0];
-      return [Math.floor((clientX - rect.left) * Ferrow.canvas.width / rect.width),
-              Math.floor((clientY - rect.top) * Ferrow.canvas.height / rect.height)];
+      return [Math.floor((clientX - rect.left) * Ferrow.WIDTH / rect.width),
+              Math.floor((clientY - rect.top) * Ferrow.HEIGHT / rect.height)];
     },
 
     // Letters by their label, so that Z is Z on any keyboard layout; the
@@ -241,8 +249,17 @@ var LibraryFerrowBrowser = {
       Ferrow.push(Ferrow.MOVE, p[0], p[1], 0);
     },
 
+    // The picture into the page's canvas again, as after the page gave the
+    // canvas a new size, which clears it (and forgets the smoothing).
+    redraw: function() {
+      var c = Ferrow.canvas, context2d = Ferrow.context2d;
+      if (!c || !Ferrow.picture) return;
+      context2d.imageSmoothingEnabled = false;
+      context2d.drawImage(Ferrow.picture, 0, 0, c.width, c.height);
+    },
+
     restInMiddle: function() {
-      Ferrow.push(Ferrow.MOVE, Ferrow.canvas.width >> 1, Ferrow.canvas.height >> 1, 0);
+      Ferrow.push(Ferrow.MOVE, Ferrow.WIDTH >> 1, Ferrow.HEIGHT >> 1, 0);
     },
 
     onVisibility: function() {
@@ -294,12 +311,20 @@ var LibraryFerrowBrowser = {
     var c = document.getElementById('ferrow-canvas');
     if (!c || !c.getContext) return 0;
     var context2d = c.getContext('2d', {alpha: false});
-    if (!context2d) return 0;
-    c.width = width;
-    c.height = height;
+    var picture = document.createElement('canvas');
+    picture.width = width;
+    picture.height = height;
+    var pictureContext = picture.getContext('2d', {alpha: false});
+    if (!context2d || !pictureContext) return 0;
+    Ferrow.WIDTH = width;
+    Ferrow.HEIGHT = height;
     Ferrow.canvas = c;
     Ferrow.context2d = context2d;
-    Ferrow.image = context2d.createImageData(width, height);
+    Ferrow.picture = picture;
+    Ferrow.pictureContext = pictureContext;
+    Ferrow.image = pictureContext.createImageData(width, height);
+    window.ferrowRedraw = Ferrow.redraw;
+    if (window.ferrowScalePicture) window.ferrowScalePicture();
     Ferrow.active = document.visibilityState === 'visible';
     Ferrow.listen();
     if (navigator.maxTouchPoints > 0) Ferrow.restInMiddle();
@@ -329,13 +354,16 @@ var LibraryFerrowBrowser = {
     return (vk in Ferrow.held) ? 1 : 0;
   },
 
-  // Shows a frame of RGBA pixels, width x height as opened.
+  // Shows a frame of RGBA pixels, width x height as opened: each pixel a
+  // block of whole pixels of the page's canvas, which the browser then
+  // shrinks with smoothing to the size it has on the page.
   ferrow_page_present__deps: ['$Ferrow'],
   ferrow_page_present: function(rgba) {
     var image = Ferrow.image;
     if (!image) return;
     image.data.set(HEAPU8.subarray(rgba, rgba + image.data.length));
-    Ferrow.context2d.putImageData(image, 0, 0);
+    Ferrow.pictureContext.putImageData(image, 0, 0);
+    Ferrow.redraw();
     if (!Ferrow.stats.firstFrame) Ferrow.stats.firstFrame = performance.now();
   },
 

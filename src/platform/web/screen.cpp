@@ -51,7 +51,10 @@ bool ScreenPresent(Screen* screen) {
     return true;
 }
 
-void ScreenFrameStarts(Screen* screen) { screen->frame_start = emscripten_get_now(); }
+void ScreenFrameStarts(Screen* screen) {
+    HandOverIfNotSlept();
+    screen->frame_start = emscripten_get_now();
+}
 
 // The page leaves full-screen itself when it shows a report; the game's own
 // switch is the page's button and Alt+Enter, which browsers allow only in

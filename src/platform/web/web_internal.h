@@ -18,6 +18,11 @@ enum PageEvent : std::int32_t { kPageMove = 1, kPageButtonDown, kPageButtonUp, k
 // Video has ended: a wait for a message ends at once.
 void EndPageEvents();
 
+// The page gets its turn at least once a frame: a frame that ran past its
+// time does not wait for the next, and without this a slow machine's page
+// would never again see an event or draw.
+void HandOverIfNotSlept();
+
 }  // namespace internal
 }  // namespace platform
 

@@ -13,23 +13,24 @@
 namespace {
 
 constexpr char kAufruf[] =
-    "Aufruf: ferrow [--windowed | --fullscreen] [--integer-scaling | --fill] [--nosound] [--help] [--version]\n";
+    "Aufruf: ferrow [--windowed | --fullscreen] [--integer-scaling | --fill]\n"
+    "               [--nosound] [--help] [--version]\n";
 
 constexpr char kHilfe[] =
     "Eine Schießbude über sonnigem Meer: Schweine, Wolken und Boote ziehen vorbei.\n"
     "Zielen mit der Maus, schießen mit der linken, nachladen mit der rechten Taste.\n"
     "\n"
-    "  --windowed         im Fenster starten statt bildschirmfüllend (Alt+Eingabe wechselt)\n"
-    "  --fullscreen       bildschirmfüllend starten, auch wenn zuletzt im Fenster gespielt wurde\n"
+    "  --windowed         im Fenster starten statt bildschirmfüllend\n"
+    "  --fullscreen       bildschirmfüllend starten (Alt+Eingabe wechselt)\n"
     "  --integer-scaling  nur um ganze Faktoren vergrößern, mit schwarzen Rändern\n"
-    "  --fill             den Bildschirm füllen, scharf auch zwischen ganzen Faktoren (Vorgabe)\n"
+    "  --fill             den Bildschirm füllen, auch dazwischen scharf (Vorgabe)\n"
     "  --nosound          ohne Ton spielen, etwa auf einem Rechner ohne Soundkarte\n"
     "  --help             diese Hilfe zeigen\n"
     "  --version          die Versionsnummer zeigen\n"
     "\n"
-    "Escape oder F12 beendet das Spiel. Vollbild oder Fenster, die Skalierung und die\n"
-    "Fenstergröße stehen in $XDG_CONFIG_HOME/ferrow/settings und gelten beim nächsten\n"
-    "Start wieder; die Optionen gelten nur für den Start, bei dem sie gegeben werden.\n"
+    "Escape oder F12 beendet das Spiel. Vollbild oder Fenster, die Skalierung und\n"
+    "die Fenstergröße bleiben in $XDG_CONFIG_HOME/ferrow/settings für den nächsten\n"
+    "Start; die Optionen gelten nur für den Start, bei dem sie gegeben werden.\n"
     "Die Bestenliste \"hight.dat\" liegt im Datenordner oder, wenn er nicht\n"
     "beschreibbar ist, in $XDG_DATA_HOME/ferrow/.\n";
 

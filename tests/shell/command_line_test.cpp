@@ -28,7 +28,8 @@ Answer ask(std::vector<const char*> args) {
 
 TEST(CommandLineTest, HelpAndVersionAnswerAndEndUnknownOptionsAreRefusedKnownOnesPlay) {
     const std::string usage =
-        "Aufruf: ferrow [--windowed | --fullscreen] [--integer-scaling | --fill] [--nosound] [--help] [--version]\n";
+        "Aufruf: ferrow [--windowed | --fullscreen] [--integer-scaling | --fill]\n"
+        "               [--nosound] [--help] [--version]\n";
     const Answer help = ask({"--help"});
     EXPECT_TRUE(help.status == 0 && help.out.rfind(usage, 0) == 0 && help.err.empty());
     for (const char* line : {"--windowed         im Fenster starten", "--integer-scaling  nur um ganze Faktoren",

@@ -248,7 +248,8 @@ bool wiedergabemelden() {
     bool gleich = g_abweichung == 0;
     if (g_band == Band::zeitmessung) zeitmessungmelden();
     else if (g_durchgespielt)
-        std::fprintf(g_ausgabe, "Wiedergabe: %u Bilder in %s s, %d Punkte\n", g_bilder,
+        std::fprintf(g_ausgabe, "Wiedergabe: %u Bilder in %s s (aufgenommen in %s s), %d Punkte\n", g_bilder,
+                     dezimal(double(g_messende - g_messbeginn) / 1e6, 1).c_str(),
                      dezimal(double(g_millisekunden) / 1000, 1).c_str(), punkte);
     else
         std::fprintf(g_ausgabe, "Wiedergabe abgebrochen nach %u von %u Bildern\n", g_bilder, g_ende.bilder);

@@ -3,12 +3,14 @@
 # with the logo on the sky over the whole 640 x 480 image in a window and
 # full-screen, draws 60 frames a second, and ends with status 0 on Escape, on
 # F12 and on closing the window. Usage: game_under_xvfb.sh GAME CLOSE_WINDOW_TOOL
+# A missing picture gives the fatal report's box; confirmed, or sent SIGTERM
+# or SIGINT while it shows, it ends the game with status 1.
 # FERROW_E2E_TIMING=0 leaves out the frame count (for slow debug builds).
 set -u
-game=$1
+game=$(realpath "$1")
 close_window=$2
 source "$(dirname "$0")/xvfb.sh"
-need_tools Xvfb xdotool convert
+need_tools Xvfb xdotool convert xwininfo
 start_xvfb 1024x768
 
 failures=0
@@ -40,6 +42,35 @@ run --windowed Escape
 run "" F12
 run --windowed close
 run "" close
+
+# report ENDING: the game started where a picture is missing; its box is
+# confirmed with Return or the game is sent the signal ENDING.
+mkdir -p "$work/start/data"
+cp -r "$(dirname "$game")/data/set0" "$work/start/data/"
+rm "$work/start/data/set0/mun256.bmp"
+report() {
+  local pid box status
+  (cd "$work/start" && exec "$game" --windowed 2>"$work/stderr") &
+  pid=$!
+  if box=$(wait_for_box "Fehlermeldung "); then
+    case $1 in
+      Return) xdotool windowfocus --sync "$box" key Return ;;
+      *) kill -"$1" "$pid" ;;
+    esac
+  else
+    fail "missing picture: no box"
+  fi
+  wait_for_exit "$pid"
+  status=$?
+  [ "$status" = 1 ] || fail "missing picture, $1: exit status $status"
+  grep -q "Konnte Bild nicht laden : mun256.bmp" "$work/stderr" || fail "missing picture, $1: $(cat "$work/stderr")"
+  # The server may list the box a moment after its program has gone, no longer.
+  for _ in $(seq 100); do xwininfo -root -tree | grep -q '"Fehlermeldung "' || return 0; sleep 0.1; done
+  fail "missing picture, $1: the box outlived the game"
+}
+report Return
+report TERM
+report INT
 
 # Ten seconds of frames after the logo (600 on a quiet machine), and the
 # processor time.

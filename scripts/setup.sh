@@ -9,7 +9,7 @@ set -euo pipefail
 purpose=${1:-play}
 play=(g++ cmake make libsdl2-dev)
 test=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-apps sox desktop-file-utils
-      libgl1-mesa-dri libglx-mesa0 openbox xfwm4 dbus wmctrl x11-utils appstream dpkg-dev)
+      libgl1-mesa-dri libglx-mesa0 openbox xfwm4 dbus wmctrl x11-utils appstream dpkg-dev lintian)
 case $purpose in
   play) packages=("${play[@]}") ;;
   test) packages=("${play[@]}" "${test[@]}") ;;

@@ -15,6 +15,13 @@ done
 for picture in colortable.bmp mun256.bmp spritzer3256.bmp staub256.bmp absturz2256.bmp; do
   cp "$data/$picture" "$out/fuzz_picture/gen-$picture"
 done
+# Two of them run-length compressed as paint programs save them, where
+# ImageMagick is installed.
+if command -v convert >/dev/null; then
+  for picture in mun256.bmp staub256.bmp; do
+    convert "$data/$picture" -type Palette "BMP3:$out/fuzz_picture/gen-rle8-$picture"
+  done
+fi
 for sound in s16.wav s5.wav; do
   cp "$data/$sound" "$out/fuzz_wave/gen-$sound"
 done

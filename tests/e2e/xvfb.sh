@@ -78,3 +78,15 @@ wait_for_game_time() {
   echo "FAIL: the game did not reach $2 s on its clock"
   return 1
 }
+
+# wait_for_box TITLE: the id of the top-level window of that title (a
+# message box, which xdotool's search does not find), 30 seconds at most.
+wait_for_box() {
+  local id
+  for _ in $(seq 300); do
+    id=$(xwininfo -root -tree 2>/dev/null | awk -v t="\"$1\"" 'index($0, t) { print $1; exit }')
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}

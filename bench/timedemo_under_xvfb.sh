@@ -13,10 +13,7 @@ runs=${4:-5}
 source "$(dirname "$0")/../tests/e2e/xvfb.sh"
 need_tools Xvfb
 start_xvfb 1024x768
-# A folder of its own with a copy of the data.
-mkdir -p "$work/start/data"
-cp -r "$(dirname "$game")/data/set0" "$work/start/data/"
-cd "$work/start"
+enter_data_copy "$game"
 
 for run in $(seq "$runs"); do
   FERROW_VERBOSE=1 "$game" --windowed --timedemo "$recording" >"$work/line" 2>"$work/stderr" ||

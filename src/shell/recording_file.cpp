@@ -99,8 +99,8 @@ void Aufnahmedatei::schreiben(const std::vector<std::uint8_t>& bytes) {
 
 bool Aufnahmedatei::abschliessen(std::FILE* fehler) {
     if (!datei_) return false;
-    bool gut = gut_ && std::fflush(datei_) == 0;
-    gut = CloseFile(datei_) == 0 && gut;
+    // Closing writes what the stream still holds, and says if that failed.
+    bool gut = CloseFile(datei_) == 0 && gut_;
     datei_ = nullptr;
     gut = gut && RenameFile(neu_, pfad_) == 0;
     if (!gut) {

@@ -11,11 +11,7 @@ out=$(realpath -m "$2")
 source "$(dirname "$0")/../e2e/xvfb.sh"
 need_tools Xvfb xdotool
 start_xvfb 1024x768
-# A folder of its own with a copy of the data, so that no highscore is kept.
-mkdir -p "$work/start/data"
-cp -r "$(dirname "$game")/data/set0" "$work/start/data/"
-rm -f "$work/start/data/set0/hight.dat"
-cd "$work/start"
+enter_data_copy "$game"
 FERROW_FRAME_LOG="$work/frames" "$game" --windowed --record "$out" 2>"$work/stderr" &
 pid=$!
 window=$(xdotool search --sync --limit 1 --name '^ferrow$')

@@ -15,10 +15,7 @@ score=-42
 source "$(dirname "$0")/xvfb.sh"
 need_tools Xvfb xdotool
 start_xvfb 1024x768
-mkdir -p "$work/start/data"
-cp -r "$(dirname "$game")/data/set0" "$work/start/data/"
-rm -f "$work/start/data/set0/hight.dat"
-cd "$work/start"
+enter_data_copy "$game"
 before=$(find "$work/start" -printf '%p %s %T@\n' | sort)
 
 failures=0

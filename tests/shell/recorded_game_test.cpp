@@ -3,10 +3,9 @@
 #include <fcntl.h>
 #include <sys/wait.h>
 
-#include <deque>
-
 #include "shell/command_line.h"
 #include "shell/recording_format.h"
+#include "support/scripted_session.h"
 #include "support/shell_fixture.h"
 #include "text/highscore_table.h"
 
@@ -14,22 +13,8 @@ using namespace platform;
 
 namespace {
 
-// --- The script: messages and frames, each frame on its own clock step, as the fault injection plays one.
+// --- The script.
 
-struct Takt {
-    Message nachricht;              // WM_NULL: no message, so a frame runs
-    std::set<int> tasten;           // held during the frame
-    std::uint64_t vorlauf = 16667;  // clock advance before it, in microseconds
-};
-
-std::deque<Takt> drehbuch;
-
-void Senden(std::uint32_t n, std::uintptr_t w = 0, std::intptr_t l = 0, std::uint64_t vorlauf = 0) {
-    drehbuch.push_back({Message{nullptr, n, w, l}, {}, vorlauf});
-}
-void Bilder(int n, std::set<int> tasten = {}, std::uint64_t vorlauf = 16667) {
-    drehbuch.insert(drehbuch.end(), std::size_t(n), {Message{}, tasten, vorlauf});
-}
 void Schuss(int x, int y) {
     Senden(WM_MOUSEMOVE, 0, MakeLParam(x - 3, y));
     Senden(WM_MOUSEMOVE, 0, MakeLParam(x, y));
@@ -43,10 +28,8 @@ void DrehbuchSchreiben() {
     Senden(WM_MOUSEMOVE, 0, MakeLParam(320, 240));
     Bilder(2);
     for (int vk : {int(VK_BACK), int(VK_BACK), int(VK_BACK), int(VK_BACK), int(VK_BACK), int(VK_BACK), int(VK_BACK),
-                   int('Z'), int('O'), int('E')}) {
-        Bilder(4, {vk});
-        Bilder(4);
-    }
+                   int('Z'), int('O'), int('E')})
+        Tippen(vk);
     Bilder(4, {VK_RETURN});
     Bilder(6, {}, 1000000);
     Bilder(1);
@@ -68,24 +51,11 @@ void DrehbuchSchreiben() {
     Senden(WM_KEYDOWN, VK_ESCAPE);
 }
 
-bool naechste(Message* msg) {
-    if (drehbuch.empty()) Senden(WM_CLOSE);
-    const Takt t = drehbuch.front();
-    drehbuch.pop_front();
-    fakes::Advance(t.vorlauf);
-    fakes::keys_down = t.tasten;
-    if (t.nachricht.message == WM_NULL) return false;
-    *msg = t.nachricht;
-    msg->window = hauptfenster;
-    // Switching away loses the surfaces, as the platform tells it.
-    if (msg->message == WM_ACTIVATEAPP && msg->wparam == 0 && lpddsprimary) lpddsprimary->MarkLost();
-    return true;
-}
 bool warten(Message* msg) {
-    while (!naechste(msg)) continue;
+    while (!Drehbuchnachricht(msg)) continue;
     return true;
 }
-const MessageSource kDrehbuch = {naechste, warten};
+const MessageSource kDrehbuch = {Drehbuchnachricht, warten};
 // Nobody at the keys: a replay has its frames to itself.
 const MessageSource kNiemand = {[](Message*) { return false; },
                                 [](Message* msg) { return *msg = Message{nullptr, WM_CLOSE, 0, 0}, true; }};

@@ -59,9 +59,6 @@ TEST(CommandLineTest, ARecordingIsNamedOnceAndMadeOrCheckedBeforeAnyWindow) {
 
     EXPECT_EQ(ask({"--play"}).err, "ferrow: --play braucht eine Datei\n" + usage);
     EXPECT_EQ(ask({"--record", neu.c_str(), "--timedemo", gut.c_str()}).err, "ferrow: --timedemo geht nur allein\n" + usage);
-    const Answer fehlt = ask({"--windowed", "--play", "fehlt.aufnahme"});
-    EXPECT_TRUE(fehlt.status == 2 && fehlt.out.empty());
-    EXPECT_EQ(fehlt.err, "ferrow: Die Aufnahme \"fehlt.aufnahme\" gibt es nicht.\n");
     EXPECT_EQ(ask({"--record", "/kein/ordner/x"}).err, "ferrow: Die Aufnahme \"/kein/ordner/x\" lässt sich nicht anlegen.\n");
 
     // A timedemo waits for nothing and a replay keeps nothing, until the next command line says otherwise.

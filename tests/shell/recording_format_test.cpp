@@ -61,7 +61,7 @@ TEST(RecordingFormatTest, EveryStepReadsBackAsWrittenAndAPointerMoveCostsSevenBy
     Bandschreiber schreiber;
     schreiber.kopf(a.kopf);
     schreiber.abgeben();
-    schreiber.schritt(probebild({probenachricht(Nachricht::maus, 100, 100)}, 0, 5000));
+    schreiber.schritt({{{Nachricht::maus, 100, 100}}, true, 0, 5000, 17});
     EXPECT_EQ(schreiber.bytes.size(), 7u);
 }
 

@@ -165,8 +165,9 @@ TEST_F(RecordedGameTest, AReplayReachesTheRecordedScoreTableAndPicturesAndKeepsN
     EXPECT_EQ(wieder.aus.substr(wieder.aus.find(", ")), ", " + spiel.punkte + " Punkte\n");
     EXPECT_TRUE(wieder.punkte == spiel.punkte && wieder.tabelle == spiel.tabelle);
     EXPECT_EQ(lesen(wurzel / "wieder" / "data" / "set0" / "hight.dat"), fremd);
-    EXPECT_EQ(std::distance(fs::directory_iterator(wurzel / "wieder" / "data" / "set0"), {}),
-              std::distance(fs::directory_iterator(FERROW_DATA_DIR), {}));
+    // Beside the data linked in, nothing but the table it found.
+    for (const auto& e : fs::directory_iterator(wurzel / "wieder" / "data" / "set0"))
+        EXPECT_TRUE(e.is_symlink() || e.path().filename() == "hight.dat") << e.path();
 
     // As fast as it goes, with another picture in the data: the first frame already differs.
     const Ausgang anders = Laufen({{"--timedemo", aufnahme}, wurzel / "anders", false, "", true});

@@ -20,7 +20,8 @@ before=$(find "$work/start" -printf '%p %s %T@\n' | sort)
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-said() { grep -a '^ferrow: ' "$work/stderr"; }
+# What the game said, or how its output ended (a sanitizer's report, say).
+said() { grep -a '^ferrow: ' "$work/stderr" || tail -n 5 "$work/stderr"; }
 
 "$game" --windowed --timedemo "$recording" >"$work/stdout" 2>"$work/stderr"
 status=$?

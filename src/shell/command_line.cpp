@@ -30,10 +30,11 @@ constexpr char kHilfe[] =
     "\n"
     "Aufnahmen:\n"
     "  --record DATEI    das Spiel in DATEI aufnehmen\n"
-    "  --play DATEI      eine Aufnahme abspielen; Escape bricht ab, gespeichert wird nichts\n"
-    "  --timedemo DATEI  eine Aufnahme so schnell wie möglich abspielen, ohne Ton,\n"
+    "  --play DATEI      eine Aufnahme abspielen, ohne etwas zu speichern\n"
+    "  --timedemo DATEI  eine Aufnahme so schnell wie möglich und ohne Ton abspielen\n"
     "                    und die Bilder pro Sekunde messen\n"
-    "Weicht die Wiedergabe von der Aufnahme ab, endet sie mit dem Status 3.\n";
+    "Escape beendet eine Wiedergabe. Weicht sie von der Aufnahme ab, endet sie mit\n"
+    "dem Status 3.\n";
 
 // The options that name a recording, and what each does with it.
 struct Bandoption {

@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Lays out the seed corpora in OUT: the hand-made seeds of fuzz/corpus and a
+# Lays out the seed corpora in OUT: the hand-made seeds of fuzz/corpus, a
 # few of the generator's smallest pictures and sounds from DATA (a build's
-# data/set0), which are made at build time and so not kept in the repository.
+# data/set0), which are made at build time and so not kept in the repository,
+# and the recorded game the tests replay.
 set -euo pipefail
 [ $# -eq 2 ] || { echo "usage: $0 DATA OUT" >&2; exit 2; }
 data="$1"
 out="$2"
 here="$(cd "$(dirname "$0")" && pwd)"
-for target in fuzz_picture fuzz_wave fuzz_highscore; do
+for target in fuzz_picture fuzz_wave fuzz_highscore fuzz_recording; do
   mkdir -p "$out/$target"
   cp "$here/corpus/$target/"* "$out/$target/"
 done
@@ -24,3 +25,4 @@ fi
 for sound in s16.wav s5.wav; do
   cp "$data/$sound" "$out/fuzz_wave/gen-$sound"
 done
+cp "$here/../tests/data/"*.rec "$out/fuzz_recording/"

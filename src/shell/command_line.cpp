@@ -4,6 +4,7 @@
 
 #include "platform/audio_device.h"
 #include "platform/window.h"
+#include "shell/recorded_game.h"
 
 #ifndef FERROW_VERSION
 #define FERROW_VERSION "0"
@@ -11,7 +12,9 @@
 
 namespace {
 
-constexpr char kAufruf[] = "Aufruf: ferrow [--windowed] [--nosound] [--help] [--version]\n";
+constexpr char kAufruf[] =
+    "Aufruf: ferrow [--windowed] [--nosound] [--help] [--version]\n"
+    "        ferrow [--windowed] [--nosound] (--record | --play | --timedemo) DATEI\n";
 
 constexpr char kHilfe[] =
     "Eine Schießbude über sonnigem Meer: Schweine, Wolken und Boote ziehen vorbei.\n"
@@ -23,14 +26,49 @@ constexpr char kHilfe[] =
     "  --version   die Versionsnummer zeigen\n"
     "\n"
     "Escape oder F12 beendet das Spiel. Die Bestenliste \"hight.dat\" liegt im\n"
-    "Datenordner oder, wenn er nicht beschreibbar ist, in $XDG_DATA_HOME/ferrow/.\n";
+    "Datenordner oder, wenn er nicht beschreibbar ist, in $XDG_DATA_HOME/ferrow/.\n"
+    "\n"
+    "Aufnahmen:\n"
+    "  --record DATEI    das Spiel in DATEI aufnehmen\n"
+    "  --play DATEI      eine Aufnahme abspielen, ohne etwas zu speichern\n"
+    "  --timedemo DATEI  eine Aufnahme so schnell wie möglich und ohne Ton abspielen\n"
+    "                    und die Bilder pro Sekunde messen\n"
+    "Escape beendet eine Wiedergabe. Weicht sie von der Aufnahme ab, endet sie mit\n"
+    "dem Status 3.\n";
+
+// The options that name a recording, and what each does with it.
+struct Bandoption {
+    const char* name;
+    Band art;
+};
+constexpr Bandoption kBandoptionen[] = {
+    {"--record", Band::aufnahme}, {"--play", Band::wiedergabe}, {"--timedemo", Band::zeitmessung}};
+
+const Bandoption* bandoption(const char* arg) {
+    for (const Bandoption& o : kBandoptionen)
+        if (std::strcmp(arg, o.name) == 0) return &o;
+    return nullptr;
+}
 
 }  // namespace
 
 int befehlszeile(int argc, const char* const* argv, std::FILE* ausgabe, std::FILE* fehler) {
     bool fenster = false, stumm = false;
+    Band band = Band::keins;
+    const char* aufnahme = nullptr;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--windowed") == 0) {
+        if (const Bandoption* o = bandoption(argv[i])) {
+            // One recording a run: a game recorded while another is replayed
+            // would record the replay.
+            const char* fehlt = i + 1 == argc ? "braucht eine Datei" : band != Band::keins ? "geht nur allein" : nullptr;
+            if (fehlt) {
+                std::fprintf(fehler, "ferrow: %s %s\n", argv[i], fehlt);
+                std::fputs(kAufruf, fehler);
+                return 2;
+            }
+            band = o->art;
+            aufnahme = argv[++i];
+        } else if (std::strcmp(argv[i], "--windowed") == 0) {
             fenster = true;
         } else if (std::strcmp(argv[i], "--nosound") == 0) {
             stumm = true;
@@ -48,7 +86,10 @@ int befehlszeile(int argc, const char* const* argv, std::FILE* ausgabe, std::FIL
             return 2;
         }
     }
+    // The recording is read, or made, before any window opens.
+    if (!bandvorbereiten(band, aufnahme ? aufnahme : "", ausgabe, fehler)) return 2;
     platform::SetWindowedStart(fenster);
-    platform::SetSilentSound(stumm);
+    // A timedemo's frames come far faster than sounds can be heard.
+    platform::SetSilentSound(stumm || band == Band::zeitmessung);
     return kSpielen;
 }

@@ -30,6 +30,16 @@ start_xvfb() {
   for _ in $(seq 300); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
+# enter_data_copy GAME: $work/start, holding a copy of the game's data folder
+# without a highscore file, becomes the current folder, so that what the game
+# keeps stays out of the build's.
+enter_data_copy() {
+  mkdir -p "$work/start/data"
+  cp -r "$(dirname "$1")/data/set0" "$work/start/data/"
+  rm -f "$work/start/data/set0/hight.dat"
+  cd "$work/start" || exit 1
+}
+
 # wait_for_exit PID: the game's exit status. Ending shows the logo for five
 # seconds first; a game still running after twenty is killed (a sanitizer
 # build on a busy machine has taken more than ten).

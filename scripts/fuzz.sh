@@ -19,9 +19,10 @@ export UBSAN_OPTIONS=print_stacktrace=1
 # The inputs are written to files; memory-backed ones keep that cheap.
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then export TMPDIR=/dev/shm; fi
 
-declare -A dict=([fuzz_picture]=bmp [fuzz_wave]=wave [fuzz_highscore]=highscore)
+targets=(fuzz_picture fuzz_wave fuzz_highscore fuzz_recording)
+declare -A dict=([fuzz_picture]=bmp [fuzz_wave]=wave [fuzz_highscore]=highscore [fuzz_recording]=recording)
 failed=()
-for target in fuzz_picture fuzz_wave fuzz_highscore; do
+for target in "${targets[@]}"; do
   mkdir -p "$run/artifacts/$target"
   log="$run/$target.log"
   if "$build/fuzz/$target" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2048 -print_final_stats=1 \
@@ -34,5 +35,5 @@ for target in fuzz_picture fuzz_wave fuzz_highscore; do
     grep -E -A30 'ERROR|runtime error|\*\*\*' "$log" | head -60 || tail -40 "$log"
   fi
 done
-echo "fuzz: $((3 - ${#failed[@]})) passed, ${#failed[@]} failed"
+echo "fuzz: $((${#targets[@]} - ${#failed[@]})) passed, ${#failed[@]} failed"
 [ ${#failed[@]} -eq 0 ] || { echo "fuzzing found faults in: ${failed[*]}"; exit 1; }

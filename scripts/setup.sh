@@ -3,17 +3,20 @@
 #   play  - build and run the game (the default)
 #   test  - also the test, benchmark and end-to-end tools
 #   fuzz  - also clang with the fuzzer runtime that matches it
-# Usage: setup.sh [play|test|fuzz]
+#   web   - the browser build: Emscripten, Chromium for its test, Node.js
+# Usage: setup.sh [play|test|fuzz|web]
 set -euo pipefail
 purpose=${1:-play}
 play=(g++ cmake make libsdl2-dev)
 test=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-apps sox desktop-file-utils
-      libgl1-mesa-dri libglx-mesa0 openbox xfwm4 dbus wmctrl x11-utils appstream dpkg-dev)
+      libgl1-mesa-dri libglx-mesa0 openbox xfwm4 dbus wmctrl x11-utils appstream dpkg-dev lintian)
 case $purpose in
   play) packages=("${play[@]}") ;;
   test) packages=("${play[@]}" "${test[@]}") ;;
   fuzz) packages=("${play[@]}" clang) ;;
-  *) echo "setup.sh: purpose must be play, test or fuzz" >&2; exit 2 ;;
+  # The browser build's optimiser needs Debian's acorn.
+  web) packages=(g++ cmake make python3 emscripten node-acorn chromium) ;;
+  *) echo "setup.sh: purpose must be play, test, fuzz or web" >&2; exit 2 ;;
 esac
 
 sudo=()
@@ -35,6 +38,15 @@ install() {
 }
 
 install "${packages[@]}"
+if [ "$purpose" = web ]; then
+  # A Node.js already on the PATH (from any source) is left alone; Debian's
+  # is installed only where there is none, or its npm is missing.
+  if ! command -v node >/dev/null; then
+    install nodejs npm
+  elif ! command -v npm >/dev/null; then
+    install npm
+  fi
+fi
 if [ "$purpose" = fuzz ]; then
   # The fuzzer runtime comes with the clang of the same major version.
   major=$(clang --version | sed -n 's/.*clang version \([0-9]*\).*/\1/p' | head -n 1)

@@ -12,23 +12,7 @@ case ${1:-} in
   *) echo "usage: web.sh [--serve]" >&2; exit 2 ;;
 esac
 
-# Node.js itself is not installed from Debian: its packages conflict with the
-# Node.js these machines already have. The optimiser needs Debian's acorn.
-if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
-  echo "web.sh: Node.js with npm is needed (node and npm on the PATH)" >&2
-  exit 1
-fi
-sudo=()
-[ "$(id -u)" -ne 0 ] && sudo=(sudo)
-missing=()
-for p in g++ cmake make python3 emscripten node-acorn chromium; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  "${sudo[@]}" apt-get update -qq
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+scripts/setup.sh web
 export NODE_PATH=/usr/share/nodejs
 
 # The end-to-end test's browser driver; it uses Debian's chromium.

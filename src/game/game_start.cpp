@@ -8,6 +8,7 @@
 #include "graphics/graphics_store.h"
 #include "layers/layer_database.h"
 #include "platform/clock.h"
+#include "platform/frame_pacing.h"
 #include "platform/messages.h"
 #include "sound/sound_slots.h"
 #include "text/highscore_table.h"
@@ -41,9 +42,9 @@ void logozeigen() {
     layerdatenbank.zeichnen(&grafikdatenbank, kLayerLogo);
     seitenumschaltung();
     // Held, but the window keeps answering its desktop meanwhile; what comes
-    // in stays queued for the loop.
+    // in stays queued for the loop. A timedemo does not hold.
     const std::uint32_t anfang = platform::GetTickCount();
-    while (std::uint32_t(platform::GetTickCount() - anfang) < kLogodauer && !programmendet) {
+    while (platform::Paced() && std::uint32_t(platform::GetTickCount() - anfang) < kLogodauer && !programmendet) {
         platform::PumpEvents();
         platform::Sleep(10);
     }

@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/bmp_rle.h"
 #include "platform/fault_injection.h"
 #include "platform/files.h"
 #include "platform/internal.h"
@@ -18,7 +19,7 @@ std::uint32_t u32(const std::uint8_t* p) {
     return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
 }
 
-constexpr std::uint32_t kRgb = 0, kBitfields = 3;
+constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitfields = 3;
 // Larger pictures than any of the game's are refused, so that a damaged
 // header cannot ask for gigabytes.
 constexpr long long kMostPixels = 1LL << 26;
@@ -36,9 +37,9 @@ std::uint8_t channel(std::uint32_t value, std::uint32_t mask) {
 
 namespace internal {
 
-// Uncompressed BMP files of 1, 4, 8, 16, 24 or 32 bits, bottom-up or
-// top-down, with any of the usual info headers. Run-length compressed files
-// are refused: the game's pictures never are.
+// BMP files of 1, 4, 8, 16, 24 or 32 bits, bottom-up or top-down, with any
+// of the usual info headers; 4- and 8-bit ones may also be run-length
+// compressed (bottom-up only, as the format has them).
 Bitmap* DecodeBmp(const std::uint8_t* data, std::size_t size) {
     if (!data || size < 26 || data[0] != 'B' || data[1] != 'M') return nullptr;
     const std::uint32_t offset = u32(data + 10);
@@ -64,7 +65,9 @@ Bitmap* DecodeBmp(const std::uint8_t* data, std::size_t size) {
     const bool top_down = h < 0;
     if (top_down) h = -h;
     if (w <= 0 || h <= 0 || w * h > kMostPixels) return nullptr;
-    if (compression != kRgb && !(compression == kBitfields && (bits == 16 || bits == 32))) return nullptr;
+    const bool rle = (compression == kRle8 && bits == 8) || (compression == kRle4 && bits == 4);
+    if (compression != kRgb && !rle && !(compression == kBitfields && (bits == 16 || bits == 32))) return nullptr;
+    if (rle && top_down) return nullptr;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) return nullptr;
 
     auto bitmap = std::unique_ptr<Bitmap>(new (std::nothrow) Bitmap);
@@ -93,28 +96,34 @@ Bitmap* DecodeBmp(const std::uint8_t* data, std::size_t size) {
         }
     }
 
-    const std::size_t stride = (std::size_t(w) * bits + 31) / 32 * 4;
-    if (offset > size || (size - offset) / stride < std::size_t(h)) return nullptr;
+    if (offset > size) return nullptr;
     if (bitmap->paletted()) bitmap->indices.resize(std::size_t(w * h));
     else bitmap->rgb.resize(std::size_t(w * h));
-    for (long long y = 0; y < h; ++y) {
-        const std::uint8_t* row = data + offset + stride * std::size_t(top_down ? y : h - 1 - y);
-        for (long long x = 0; x < w; ++x) {
-            const std::size_t at = std::size_t(y * w + x);
-            switch (bits) {
-                case 1: bitmap->indices[at] = row[x / 8] >> (7 - x % 8) & 1; break;
-                case 4: bitmap->indices[at] = row[x / 2] >> (x % 2 ? 0 : 4) & 0xF; break;
-                case 8: bitmap->indices[at] = row[x]; break;
-                case 24: bitmap->rgb[at] = {row[3 * x + 2], row[3 * x + 1], row[3 * x]}; break;
-                default: {
-                    const std::uint32_t v = bits == 16 ? u16(row + 2 * x) : u32(row + 4 * x);
-                    bitmap->rgb[at] = {channel(v, masks[0]), channel(v, masks[1]), channel(v, masks[2])};
+    if (rle) {
+        if (!DecodeRle(data + offset, size - offset, int(bits), int(w), int(h), bitmap->indices.data())) return nullptr;
+    } else {
+        const std::size_t stride = (std::size_t(w) * bits + 31) / 32 * 4;
+        if ((size - offset) / stride < std::size_t(h)) return nullptr;
+        for (long long y = 0; y < h; ++y) {
+            const std::uint8_t* row = data + offset + stride * std::size_t(top_down ? y : h - 1 - y);
+            for (long long x = 0; x < w; ++x) {
+                const std::size_t at = std::size_t(y * w + x);
+                switch (bits) {
+                    case 1: bitmap->indices[at] = row[x / 8] >> (7 - x % 8) & 1; break;
+                    case 4: bitmap->indices[at] = row[x / 2] >> (x % 2 ? 0 : 4) & 0xF; break;
+                    case 8: bitmap->indices[at] = row[x]; break;
+                    case 24: bitmap->rgb[at] = {row[3 * x + 2], row[3 * x + 1], row[3 * x]}; break;
+                    default: {
+                        const std::uint32_t v = bits == 16 ? u16(row + 2 * x) : u32(row + 4 * x);
+                        bitmap->rgb[at] = {channel(v, masks[0]), channel(v, masks[1]), channel(v, masks[2])};
+                    }
                 }
             }
-            // A pixel beyond the colour table makes the file unusable.
-            if (bitmap->paletted() && bitmap->indices[at] >= bitmap->colours.size()) return nullptr;
         }
     }
+    // A pixel beyond the colour table makes the file unusable.
+    for (const std::uint8_t index : bitmap->indices)
+        if (index >= bitmap->colours.size()) return nullptr;
     return bitmap.release();
 }
 

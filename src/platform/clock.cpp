@@ -9,6 +9,7 @@ const Clock& clock() { return g_clock ? *g_clock : internal::RealClock(); }
 }  // namespace
 
 void SetClock(const Clock* clock) { g_clock = clock; }
+const Clock& CurrentClock() { return clock(); }
 
 std::uint32_t GetTickCount() { return std::uint32_t(clock().ticks_ms()); }
 std::uint64_t Micros() { return clock().micros(); }

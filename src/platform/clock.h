@@ -16,6 +16,8 @@ struct Clock {
 
 // Null restores the real clock.
 void SetClock(const Clock* clock);
+// The clock in use: a test's, a recorded game's or the real one.
+const Clock& CurrentClock();
 
 std::uint32_t GetTickCount();
 std::uint64_t Micros();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/internal.h"
+#include "platform/saving.h"
 
 namespace platform {
 namespace {
@@ -65,6 +66,8 @@ void KeepWindowSize(int w, int h) {
 void SaveSettings() {
     if (!g_kept.open || g_kept.path.empty()) return;
     g_kept.open = false;
+    // A replayed game keeps nothing, its player's settings neither.
+    if (!SavingAllowed()) return;
     if (!g_kept.rewrite && g_kept.now == g_kept.read) return;
     std::string problem;
     if (!WriteSettingsFile(g_kept.path, g_kept.now, &problem) && !g_kept.told)

@@ -24,4 +24,10 @@ private:
     std::uint64_t deadline_ = 0;
 };
 
+// A timedemo measures how fast frames can be drawn: then no frame waits for
+// its deadline, and neither the loop's shortest frame nor the logo holds.
+// Paced unless told otherwise.
+void SetPaced(bool paced);
+bool Paced();
+
 }  // namespace platform

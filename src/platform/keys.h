@@ -22,7 +22,9 @@ std::int16_t GetAsyncKeyState(int vk);
 // The same, as a yes or no.
 inline bool IsKeyDown(int vk) { return (GetAsyncKeyState(vk) & 0x8000) != 0; }
 
-// Tests answer "is it down" themselves; null restores the keyboard.
-void SetKeyStateSource(bool (*is_down)(int vk));
+// Tests answer "is it down" themselves; null restores the keyboard. Returns
+// the source it replaces, so that one laid over another can ask the one below.
+using KeyStateSource = bool (*)(int vk);
+KeyStateSource SetKeyStateSource(KeyStateSource is_down);
 
 }  // namespace platform

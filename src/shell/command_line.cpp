@@ -5,6 +5,7 @@
 
 #include "platform/audio_device.h"
 #include "platform/window.h"
+#include "shell/recorded_game.h"
 
 #ifndef FERROW_VERSION
 #define FERROW_VERSION "0"
@@ -14,7 +15,9 @@ namespace {
 
 constexpr char kAufruf[] =
     "Aufruf: ferrow [--windowed | --fullscreen] [--integer-scaling | --fill]\n"
-    "               [--nosound] [--help] [--version]\n";
+    "               [--nosound] [--help] [--version]\n"
+    "        ferrow [--windowed | --fullscreen] [--integer-scaling | --fill]\n"
+    "               [--nosound] (--record | --play | --timedemo) DATEI\n";
 
 constexpr char kHilfe[] =
     "Eine Schießbude über sonnigem Meer: Schweine, Wolken und Boote ziehen vorbei.\n"
@@ -32,7 +35,29 @@ constexpr char kHilfe[] =
     "die Fenstergröße bleiben in $XDG_CONFIG_HOME/ferrow/settings für den nächsten\n"
     "Start; die Optionen gelten nur für den Start, bei dem sie gegeben werden.\n"
     "Die Bestenliste \"hight.dat\" liegt im Datenordner oder, wenn er nicht\n"
-    "beschreibbar ist, in $XDG_DATA_HOME/ferrow/.\n";
+    "beschreibbar ist, in $XDG_DATA_HOME/ferrow/.\n"
+    "\n"
+    "Aufnahmen:\n"
+    "  --record DATEI    das Spiel in DATEI aufnehmen\n"
+    "  --play DATEI      eine Aufnahme abspielen, ohne etwas zu speichern\n"
+    "  --timedemo DATEI  eine Aufnahme so schnell wie möglich und ohne Ton abspielen\n"
+    "                    und die Bilder pro Sekunde messen\n"
+    "Escape beendet eine Wiedergabe. Weicht sie von der Aufnahme ab, endet sie mit\n"
+    "dem Status 3.\n";
+
+// The options that name a recording, and what each does with it.
+struct Bandoption {
+    const char* name;
+    Band art;
+};
+constexpr Bandoption kBandoptionen[] = {
+    {"--record", Band::aufnahme}, {"--play", Band::wiedergabe}, {"--timedemo", Band::zeitmessung}};
+
+const Bandoption* bandoption(const char* arg) {
+    for (const Bandoption& o : kBandoptionen)
+        if (std::strcmp(arg, o.name) == 0) return &o;
+    return nullptr;
+}
 
 }  // namespace
 
@@ -40,8 +65,21 @@ int befehlszeile(int argc, const char* const* argv, std::FILE* ausgabe, std::FIL
     bool stumm = false;
     std::optional<bool> fenster;
     std::optional<platform::Scaling> skalierung;
+    Band band = Band::keins;
+    const char* aufnahme = nullptr;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--windowed") == 0) {
+        if (const Bandoption* o = bandoption(argv[i])) {
+            // One recording a run: a game recorded while another is replayed
+            // would record the replay.
+            const char* fehlt = i + 1 == argc ? "braucht eine Datei" : band != Band::keins ? "geht nur allein" : nullptr;
+            if (fehlt) {
+                std::fprintf(fehler, "ferrow: %s %s\n", argv[i], fehlt);
+                std::fputs(kAufruf, fehler);
+                return 2;
+            }
+            band = o->art;
+            aufnahme = argv[++i];
+        } else if (std::strcmp(argv[i], "--windowed") == 0) {
             fenster = true;
         } else if (std::strcmp(argv[i], "--fullscreen") == 0) {
             fenster = false;
@@ -65,7 +103,10 @@ int befehlszeile(int argc, const char* const* argv, std::FILE* ausgabe, std::FIL
             return 2;
         }
     }
+    // The recording is read, or made, before any window opens.
+    if (!bandvorbereiten(band, aufnahme ? aufnahme : "", ausgabe, fehler)) return 2;
     platform::SetStartChoices(fenster, skalierung);
-    platform::SetSilentSound(stumm);
+    // A timedemo's frames come far faster than sounds can be heard.
+    platform::SetSilentSound(stumm || band == Band::zeitmessung);
     return kSpielen;
 }

@@ -7,7 +7,8 @@ constexpr int kSpielen = -1;
 
 // Reads the options: --windowed or --fullscreen and --integer-scaling or
 // --fill choose for this run over the kept settings, --nosound the silent
-// sound device, --help and --version answer on `ausgabe`, anything else is
-// refused on `fehler`. Returns kSpielen, or the exit status when the program
-// is to end without opening a window.
+// sound device, --record, --play and --timedemo a recorded game (whose file
+// is made or read and checked now), --help and --version answer on
+// `ausgabe`, anything else is refused on `fehler`. Returns kSpielen, or the
+// exit status when the program is to end without opening a window.
 int befehlszeile(int argc, const char* const* argv, std::FILE* ausgabe, std::FILE* fehler);

@@ -4,13 +4,18 @@
 #include "game/game_flow.h"
 #include "platform/clock.h"
 #include "platform/display_device.h"
+#include "platform/frame_pacing.h"
+#include "shell/recorded_game.h"
 
 using namespace platform;
 
 int WinMain() {
-    if (!initfenster()) {
+    bandbeginnen();
+    const bool fenster = initfenster();
+    bandgestartet();
+    if (!fenster) {
         ShutdownVideo();
-        return programmendet ? 1 : 0;
+        return bandbeenden(programmendet ? 1 : 0);
     }
 
     Message msg;
@@ -25,11 +30,13 @@ int WinMain() {
         }
         if (genommen) {
             if (msg.message == WM_QUIT) break;
-            fensterproc(msg.window, msg.message, msg.wparam, msg.lparam);
-        } else if (programmaktiv) {
+            nachrichtzustellen(msg);
+        } else if (programmaktiv && bildbeginnt()) {
             const std::uint32_t t0 = GetTickCount();
             spielschritt();
-            while (std::uint32_t(GetTickCount() - t0) < 5) {
+            bildendet();
+            // At least 5 ms a frame, but a timedemo goes as fast as it can.
+            while (Paced() && std::uint32_t(GetTickCount() - t0) < 5) {
             }
         }
     }
@@ -39,5 +46,5 @@ int WinMain() {
     DestroyWindow(hauptfenster);
     hauptfenster = nullptr;
     ShutdownVideo();
-    return programmendet ? 1 : int(msg.wparam);
+    return bandbeenden(programmendet ? 1 : int(msg.wparam));
 }

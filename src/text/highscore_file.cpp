@@ -15,6 +15,7 @@
 #include "base/data_paths.h"
 #include "platform/debug_output.h"
 #include "platform/files.h"
+#include "platform/saving.h"
 #include "text/highscore_table.h"
 
 using namespace platform;
@@ -23,7 +24,7 @@ namespace {
 
 constexpr char kDateiname[] = "hight.dat";
 constexpr int kZeilenbytes = _highscore::kNamenlaenge + 4;
-constexpr int kDatenbytes = _highscore::kZeilen * kZeilenbytes;  // 510
+constexpr int kDatenbytes = _highscore::kDateibytes;  // 510
 
 std::string dateipfad() { return ResolveFileName(highscoreordner() + kDateiname); }
 
@@ -81,8 +82,11 @@ std::uint8_t _highscore::laden() {
     const std::size_t rohlaenge = ReadFile(roh, sizeof roh, datei);
     CloseFile(datei);
     unsigned char daten[kDatenbytes];
-    const std::size_t n = zurueckuebersetzen(roh, rohlaenge, daten);
+    uebernehmen(daten, zurueckuebersetzen(roh, rohlaenge, daten));
+    return 0;
+}
 
+void _highscore::uebernehmen(const std::uint8_t* daten, std::size_t n) {
     // A short file fills what it holds, to the byte: a field it ends within
     // takes the bytes that were read and keeps the rest of what it had (of a
     // score, the low bytes come first).
@@ -99,7 +103,15 @@ std::uint8_t _highscore::laden() {
         // A name that fills its whole field would run into the next row.
         namen[zeile][kNamenlaenge - 1] = 0;
     }
-    return 0;
+}
+
+void _highscore::tabellenbytes(std::uint8_t (&daten)[kDateibytes]) const {
+    for (int zeile = 0; zeile < kZeilen; ++zeile) {
+        std::uint8_t* feld = daten + zeile * kZeilenbytes;
+        std::memcpy(feld, namen[zeile], kNamenlaenge);
+        const std::uint32_t punkte = std::uint32_t(tabellenpunkte[zeile]);
+        for (int b = 0; b < 4; ++b) feld[kNamenlaenge + b] = std::uint8_t(punkte >> (8 * b));
+    }
 }
 
 std::uint8_t _highscore::schreiben() {
@@ -107,17 +119,15 @@ std::uint8_t _highscore::schreiben() {
         OutputDebugString("-schreiben: tabelle nicht eingerichtet");
         return 1;
     }
+    // A replayed game is someone else's: its table is shown, never kept.
+    if (!SavingAllowed()) return 0;
+    std::uint8_t daten[kDatenbytes];
+    tabellenbytes(daten);
     unsigned char datei[2 * kDatenbytes];
     std::size_t laenge = 0;
-    for (int zeile = 0; zeile < kZeilen; ++zeile) {
-        unsigned char daten[kZeilenbytes];
-        std::memcpy(daten, namen[zeile], kNamenlaenge);
-        const std::uint32_t punkte = std::uint32_t(tabellenpunkte[zeile]);
-        for (int b = 0; b < 4; ++b) daten[kNamenlaenge + b] = std::uint8_t(punkte >> (8 * b));
-        for (unsigned char c : daten) {
-            if (c == 0x0A) datei[laenge++] = 0x0D;
-            datei[laenge++] = c;
-        }
+    for (unsigned char c : daten) {
+        if (c == 0x0A) datei[laenge++] = 0x0D;
+        datei[laenge++] = c;
     }
 
     // Written beside the old file and put in its place only when complete, so

@@ -55,7 +55,9 @@ void _highscore::ruecksetztabelle() { tabellesetzen(*this, kRuecksetzen, "Spiele
 
 void _highscore::init(DirectDraw* dd, Surface* primary, Surface* back) {
     eingerichtet = true;
-    if (laden() == 1) {
+    if (vorgabe) {
+        uebernehmen(vorgabe, kDateibytes);
+    } else if (laden() == 1) {
         erststarttabelle();
         schreiben();
     }

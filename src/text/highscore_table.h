@@ -2,6 +2,7 @@
 // prompt and typed name, kept between runs in "hight.dat", and the fourteen
 // texts that show them.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/display_device.h"
@@ -19,6 +20,8 @@ public:
     static constexpr int kTitel1 = 11;
     static constexpr int kTitel2 = 12;
     static constexpr int kLaengstername = 14;  // what the name entry lets a player type
+    // The rows as "hight.dat" holds them, a name field and a score each.
+    static constexpr int kDateibytes = kZeilen * (kNamenlaenge + 4);
 
     // 0 to 7 the table's rows, 8 the prompt, 9 the typed name, 11 and 12 the
     // title lines; 10 and 13 are never set up.
@@ -34,11 +37,19 @@ public:
     // Set by init. A table never set up (start-up ended early) is not saved,
     // or it would replace the players' file with an empty one.
     bool eingerichtet = false;
+    // A replayed game starts from the table it was recorded with: when set,
+    // init takes these kDateibytes bytes in place of the file.
+    const std::uint8_t* vorgabe = nullptr;
 
     // Loads the table, or sets up and saves the first-start one; sets up the texts.
     void init(platform::DirectDraw* dd, platform::Surface* primary, platform::Surface* back);
     // 0 = read, 1 = no file to read.
     std::uint8_t laden();
+    // The rows from bytes as "hight.dat" holds them (without its doubled line
+    // ends); fewer than kDateibytes fill what they reach.
+    void uebernehmen(const std::uint8_t* daten, std::size_t n);
+    // The rows as bytes, the other way round.
+    void tabellenbytes(std::uint8_t (&daten)[kDateibytes]) const;
     // 0 = saved, 1 = not saved (the old file, if any, is left as it was).
     std::uint8_t schreiben();
     // The built-in table of F2, saved at once; the caller then runs auswerten.

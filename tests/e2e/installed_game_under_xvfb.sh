@@ -28,7 +28,7 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: install"; exit 1; }
 for f in bin/ferrow share/ferrow/data/set0/absturz256.bmp share/ferrow/data/set0/s0.wav share/applications/ferrow.desktop \
          share/icons/hicolor/32x32/apps/ferrow.png share/icons/hicolor/64x64/apps/ferrow.png \
-         share/man/man6/ferrow.6 share/metainfo/io.github.ferrow.ferrow.metainfo.xml; do
+         share/man/man6/ferrow.6.gz share/doc/ferrow/copyright share/metainfo/io.github.ferrow.ferrow.metainfo.xml; do
   [ -f "$prefix/$f" ] || fail "not installed: $f"
 done
 [ -e "$prefix/share/ferrow/data/set0/hight.dat" ] && fail "a table of the build was installed"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package: `cpack -G DEB` makes it from the install, apt installs
-# it, the desktop entry and the metainfo pass their validators, the game
+# The Debian package: `cpack -G DEB` makes it from the install, lintian finds
+# no error in it, apt installs it, the desktop entry and the metainfo pass
+# their validators, the game
 # started by the entry's Exec line keeps its table in ~/.local/share/ferrow/,
 # and removing the package leaves none of its files behind. It installs into
 # this machine, so it runs only as root, and not where a ferrow package is
@@ -8,7 +9,7 @@
 set -u
 build=$1
 source "$(dirname "$0")/xvfb.sh"
-need_tools Xvfb xdotool cpack dpkg apt-get setpriv desktop-file-validate appstreamcli
+need_tools Xvfb xdotool cpack dpkg apt-get setpriv desktop-file-validate appstreamcli lintian
 [ "$(id -u)" = 0 ] || { echo "not root: skipped"; exit 77; }
 dpkg -s ferrow >/dev/null 2>&1 && { echo "a ferrow package is installed here: skipped"; exit 77; }
 start_xvfb 800x600 -ac
@@ -21,6 +22,7 @@ apt() { DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=120 -y -qq
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" 2>&1 ||
   { cat "$work/cpack.log"; echo "FAIL: cpack"; exit 1; }
 deb=$(ls "$work"/package/ferrow_*.deb)
+lintian --fail-on error "$deb" >"$work/lintian.log" 2>&1 || { cat "$work/lintian.log"; fail "lintian"; }
 on_exit='dpkg -s ferrow >/dev/null 2>&1 && apt remove ferrow'
 apt install "$deb" || { cat "$work/apt.log"; echo "FAIL: apt-get install"; exit 1; }
 dpkg -L ferrow >"$work/files"
@@ -29,14 +31,14 @@ appstreamcli validate --no-net /usr/share/metainfo/*ferrow*.metainfo.xml >"$work
   { cat "$work/appstream.log"; fail "metainfo refused"; }
 
 # The entry's command, as a player's session runs it: full screen, from the
-# home folder, as an ordinary user.
+# home folder, as an ordinary user, whose path holds Debian's games folder.
 exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/ferrow.desktop)
 home=$work/home
 mkdir -p "$home"
 chown 65534:65534 "$home"
 cd "$home"
 log=$home/frames
-env -i PATH=/usr/bin:/bin DISPLAY="$DISPLAY" SDL_AUDIODRIVER=dummy HOME="$home" FERROW_FRAME_LOG="$log" \
+env -i PATH=/usr/bin:/bin:/usr/games DISPLAY="$DISPLAY" SDL_AUDIODRIVER=dummy HOME="$home" FERROW_FRAME_LOG="$log" \
   setpriv --reuid=65534 --regid=65534 --clear-groups $exec_line 2>"$work/stderr" &
 pid=$!
 xdotool search --sync --limit 1 --name '^ferrow$' >/dev/null

@@ -32,6 +32,16 @@ start_xvfb() {
   for _ in $(seq 300); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 }
 
+# enter_data_copy GAME: $work/start, holding a copy of the game's data folder
+# without a highscore file, becomes the current folder, so that what the game
+# keeps stays out of the build's.
+enter_data_copy() {
+  mkdir -p "$work/start/data"
+  cp -r "$(dirname "$1")/data/set0" "$work/start/data/"
+  rm -f "$work/start/data/set0/hight.dat"
+  cd "$work/start" || exit 1
+}
+
 # wait_for_exit PID: the game's exit status. Ending shows the logo for five
 # seconds first; a game still running after twenty is killed (a sanitizer
 # build on a busy machine has taken more than ten).
@@ -78,5 +88,17 @@ wait_for_game_time() {
     sleep 0.05
   done
   echo "FAIL: the game did not reach $2 s on its clock"
+  return 1
+}
+
+# wait_for_box TITLE: the id of the top-level window of that title (a
+# message box, which xdotool's search does not find), 30 seconds at most.
+wait_for_box() {
+  local id
+  for _ in $(seq 300); do
+    id=$(xwininfo -root -tree 2>/dev/null | awk -v t="\"$1\"" 'index($0, t) { print $1; exit }')
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
   return 1
 }

@@ -8,11 +8,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <map>
 #include <sstream>
 
 #include "platform/fault_injection.h"
+#include "support/scripted_session.h"
 #include "support/shell_fixture.h"
 #include "text/highscore_table.h"
 
@@ -24,33 +24,14 @@ using namespace platform;
 
 namespace {
 
-// --- The session: messages and frames, each frame on its own clock step.
+// --- The session.
 
-struct Schritt {
-    Message nachricht;             // WM_NULL: no message, so a frame runs
-    std::set<int> tasten;          // held during the frame
-    std::uint64_t vorlauf = 16667; // clock advance before it, in microseconds
-};
-
-std::deque<Schritt> drehbuch;
 bool escape_erreicht = false;
-
-void Nachricht(std::uint32_t n, std::uintptr_t w = 0, std::intptr_t l = 0) {
-    drehbuch.push_back({Message{nullptr, n, w, l}, {}, 0});
-}
-void Bilder(int n, std::set<int> tasten = {}, std::uint64_t vorlauf = 16667) {
-    drehbuch.insert(drehbuch.end(), std::size_t(n), {Message{}, tasten, vorlauf});
-}
-// The name entry looks at the keys every fourth frame.
-void Tippen(int vk) {
-    Bilder(4, {vk});
-    Bilder(4);
-}
 
 // Start-up (in the table, the last player was "AL"), the name ZOE, the countdown, a second of play with eight shots and
 // a reload, game over, Escape.
 void DrehbuchSchreiben() {
-    Nachricht(WM_MOUSEMOVE, 0, MakeLParam(320, 240));
+    Senden(WM_MOUSEMOVE, 0, MakeLParam(320, 240));
     Bilder(2);
     for (int vk : {int(VK_BACK), int(VK_BACK), int('Z'), int('O'), int('E')}) Tippen(vk);
     Bilder(4, {VK_RETURN});
@@ -58,28 +39,20 @@ void DrehbuchSchreiben() {
     Bilder(6, {}, 1000000);
     Bilder(1);
     for (int n = 0; n < 8; ++n) {
-        Nachricht(WM_LBUTTONDOWN, 0, MakeLParam(80 * n + 40, 150 + 20 * n));
-        Nachricht(WM_LBUTTONUP);
+        Senden(WM_LBUTTONDOWN, 0, MakeLParam(80 * n + 40, 150 + 20 * n));
+        Senden(WM_LBUTTONUP);
         Bilder(6);
     }
-    Nachricht(WM_RBUTTONDOWN);
-    Nachricht(WM_RBUTTONUP);
+    Senden(WM_RBUTTONDOWN);
+    Senden(WM_RBUTTONUP);
     Bilder(10);
     Bilder(1, {}, 91000000);
     Bilder(5);
-    Nachricht(WM_KEYDOWN, VK_ESCAPE);
+    Senden(WM_KEYDOWN, VK_ESCAPE);
 }
 
 bool naechste(Message* msg) {
-    // Nothing left: the window is closed, as a player would.
-    if (drehbuch.empty()) Nachricht(WM_CLOSE);
-    const Schritt s = drehbuch.front();
-    drehbuch.pop_front();
-    fakes::Advance(s.vorlauf);
-    fakes::keys_down = s.tasten;
-    if (s.nachricht.message == WM_NULL) return false;
-    *msg = s.nachricht;
-    msg->window = hauptfenster;
+    if (!Drehbuchnachricht(msg)) return false;
     if (msg->message == WM_KEYDOWN && !programmendet) escape_erreicht = true;
     return true;
 }

@@ -4,6 +4,7 @@
 #include <SDL.h>
 
 #include "platform/internal.h"
+#include "platform/saving.h"
 #include "platform/sdl/sdl_internal.h"
 #include "support/scoped_env.h"
 #include "support/shell_fixture.h"
@@ -172,4 +173,13 @@ TEST_F(KeptSettingsTest, TheCommandLineWinsForItsRunAndWhatThePlayerChangesIsKep
     Open();
     EXPECT_EQ(WindowSize(), std::pair(640, 480));
     Close();
+
+    // A replayed game changes nothing.
+    const std::string played = Kept();
+    SetSavingAllowed(false);
+    Open();
+    internal::ToggleFullscreen();
+    Close();
+    SetSavingAllowed(true);
+    EXPECT_EQ(Kept(), played);
 }

@@ -1,10 +1,16 @@
 #include "shell/command_line.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "platform/frame_pacing.h"
+#include "platform/saving.h"
+#include "shell/recording_samples.h"
+#include "support/shell_fixture.h"
 
 namespace {
 
@@ -24,12 +30,14 @@ Answer ask(std::vector<const char*> args) {
     return a;
 }
 
+const std::string usage = "Aufruf: ferrow [--windowed | --fullscreen] [--integer-scaling | --fill]\n"
+                          "               [--nosound] [--help] [--version]\n"
+                          "        ferrow [--windowed | --fullscreen] [--integer-scaling | --fill]\n"
+                          "               [--nosound] (--record | --play | --timedemo) DATEI\n";
+
 }  // namespace
 
 TEST(CommandLineTest, HelpAndVersionAnswerAndEndUnknownOptionsAreRefusedKnownOnesPlay) {
-    const std::string usage =
-        "Aufruf: ferrow [--windowed | --fullscreen] [--integer-scaling | --fill]\n"
-        "               [--nosound] [--help] [--version]\n";
     const Answer help = ask({"--help"});
     EXPECT_TRUE(help.status == 0 && help.out.rfind(usage, 0) == 0 && help.err.empty());
     for (const char* line : {"--windowed         im Fenster starten", "--integer-scaling  nur um ganze Faktoren",
@@ -44,4 +52,24 @@ TEST(CommandLineTest, HelpAndVersionAnswerAndEndUnknownOptionsAreRefusedKnownOne
     EXPECT_EQ(wrong.err, "ferrow: unbekannte Option \"--fenster\"\n" + usage);
     EXPECT_EQ(ask({"--windowed", "--integer-scaling", "--fill", "--fullscreen", "--nosound"}).status, kSpielen);
     EXPECT_EQ(ask({}).status, kSpielen);  // and the sound device is a real one again
+}
+
+TEST(CommandLineTest, ARecordingIsNamedOnceAndMadeOrCheckedBeforeAnyWindow) {
+    const TempFolder ordner;
+    const std::string gut = (ordner.path / "gut").string(), neu = (ordner.path / "neu").string();
+    const std::vector<std::uint8_t> aufnahme = probeaufnahme().bytes;
+    anlegen(gut, std::string(aufnahme.begin(), aufnahme.end()));
+
+    EXPECT_EQ(ask({"--play"}).err, "ferrow: --play braucht eine Datei\n" + usage);
+    EXPECT_EQ(ask({"--record", neu.c_str(), "--timedemo", gut.c_str()}).err, "ferrow: --timedemo geht nur allein\n" + usage);
+    EXPECT_EQ(ask({"--record", "/kein/ordner/x"}).err, "ferrow: Die Aufnahme \"/kein/ordner/x\" lässt sich nicht anlegen.\n");
+
+    // A timedemo waits for nothing and a replay keeps nothing, until the next command line says otherwise.
+    EXPECT_EQ(ask({"--timedemo", gut.c_str()}).status, kSpielen);
+    EXPECT_TRUE(!platform::Paced() && !platform::SavingAllowed());
+    // A recording is made at once, beside its name, and given up unfinished when the next one chooses no recording.
+    EXPECT_EQ(ask({"--record", neu.c_str()}).status, kSpielen);
+    EXPECT_TRUE(platform::Paced() && platform::SavingAllowed() && fs::exists(neu + ".neu" + std::to_string(getpid())));
+    EXPECT_EQ(ask({}).status, kSpielen);
+    EXPECT_EQ(std::distance(fs::directory_iterator(ordner.path), {}), 1);
 }

@@ -2,12 +2,14 @@
 
 #include <SDL.h>
 
+#include <utility>
+
 #include "platform/internal.h"
 
 namespace platform {
 namespace {
 
-bool (*g_source)(int) = nullptr;
+KeyStateSource g_source = nullptr;
 
 // Letters are found by the key's label, so Z is Z on any keyboard layout.
 SDL_Scancode scancode_of(int vk) {
@@ -56,7 +58,7 @@ void EnterPressedAlone() { g_enter_of_switch = false; }
 
 }  // namespace internal
 
-void SetKeyStateSource(bool (*is_down)(int)) { g_source = is_down; }
+KeyStateSource SetKeyStateSource(KeyStateSource is_down) { return std::exchange(g_source, is_down); }
 
 std::int16_t GetAsyncKeyState(int vk) {
     bool down = g_source ? g_source(vk) : keyboard_down(vk);

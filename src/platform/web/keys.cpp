@@ -1,15 +1,17 @@
 #include "platform/keys.h"
 
+#include <utility>
+
 #include "platform/web/web_internal.h"
 
 namespace platform {
 namespace {
 
-bool (*g_source)(int) = nullptr;
+KeyStateSource g_source = nullptr;
 
 }  // namespace
 
-void SetKeyStateSource(bool (*is_down)(int)) { g_source = is_down; }
+KeyStateSource SetKeyStateSource(KeyStateSource is_down) { return std::exchange(g_source, is_down); }
 
 // The page keeps the held keys by the same codes, letters by their label.
 std::int16_t GetAsyncKeyState(int vk) {

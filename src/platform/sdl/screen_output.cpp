@@ -170,13 +170,12 @@ bool ScreenOutput::Convert(const IndexedImage& image) {
 // A window surface of two or three bytes a pixel (an old 16-bit display):
 // bars and the nearest image pixel for each output pixel, all of it each
 // frame, as such displays are small.
-bool ScreenOutput::convert_narrow(SDL_Surface* out, const IndexedImage& image) {
+void ScreenOutput::convert_narrow(SDL_Surface* out, const IndexedImage& image) {
     const ViewRect view = OutputRect(out->w, out->h, scaling_);
     SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0));
     ConvertScaled(image.row(0), image.pitch, lut_.data(),
                   {static_cast<std::uint8_t*>(out->pixels), out->pitch, out->format->BytesPerPixel}, view);
     whole_update_ = true;
-    return true;
 }
 
 // The texture the picture is drawn into at a whole factor, made when the

@@ -49,7 +49,7 @@ public:
 
 private:
     bool rebuild_lut(const SDL_PixelFormat* format);
-    bool convert_narrow(SDL_Surface* out, const IndexedImage& image);
+    void convert_narrow(SDL_Surface* out, const IndexedImage& image);
     SDL_Texture* scaled_texture(int factor);
 
     SDL_Window* window_ = nullptr;

@@ -5,7 +5,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/bitmap.h"
@@ -135,6 +137,9 @@ bool ShowBox(const char* text, const char* caption);
 void OnDeactivate();
 // Sound pauses while the program is in the background, and goes on after.
 void SetAudioActive(bool active);
+
+// The system's stream of a file named in UTF-8, with fopen's modes.
+std::FILE* OpenNamedFile(const std::string& path, const char* mode);
 
 // A BMP file's bytes, decoded; null when they are not a usable BMP.
 Bitmap* DecodeBmp(const std::uint8_t* data, std::size_t size);

@@ -3,17 +3,23 @@
 #   play  - build and run the game (the default)
 #   test  - also the test, benchmark and end-to-end tools
 #   fuzz  - also clang with the fuzzer runtime that matches it
-# Usage: setup.sh [play|test|fuzz]
+#   windows - the MinGW-w64 cross compiler and GoogleTest's sources for the
+#           Windows build, Wine and the X tools to run it and its tests
+# Usage: setup.sh [play|test|fuzz|windows]
 set -euo pipefail
 purpose=${1:-play}
 play=(g++ cmake make libsdl2-dev)
 test=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-apps sox desktop-file-utils
       libgl1-mesa-dri libglx-mesa0 openbox xfwm4 dbus wmctrl x11-utils appstream dpkg-dev)
+# The Windows build needs no SDL: its generator is built for this machine,
+# the game for Windows.
+windows=(g++ cmake make g++-mingw-w64-x86-64 googletest wine wine64 xvfb xdotool imagemagick x11-utils)
 case $purpose in
   play) packages=("${play[@]}") ;;
   test) packages=("${play[@]}" "${test[@]}") ;;
   fuzz) packages=("${play[@]}" clang) ;;
-  *) echo "setup.sh: purpose must be play, test or fuzz" >&2; exit 2 ;;
+  windows) packages=("${windows[@]}") ;;
+  *) echo "setup.sh: purpose must be play, test, fuzz or windows" >&2; exit 2 ;;
 esac
 
 sudo=()

@@ -1,4 +1,5 @@
 #include "platform/files.h"
+#include "platform/processes.h"
 #include "support/scoped_env.h"
 #include "support/shell_fixture.h"
 
@@ -23,6 +24,11 @@ TEST_F(DataPathsTest, DataFolderLiesBelowTheStartFolderAndHighscoresStayThereWhi
     // Highscores stay in a writable data folder, else go to the user's.
     EXPECT_EQ(highscoreordner(), "");
     ScopedEnv env;
+#ifdef _WIN32
+    env.Set("APPDATA", (folder_.path / "appdata").string().c_str());
+    EXPECT_EQ(benutzerordner(), (folder_.path / "appdata" / "ferrow").string() + "/");
+    EXPECT_TRUE(fs::is_directory(folder_.path / "appdata" / "ferrow"));
+#else
     env.Set("XDG_DATA_HOME", (folder_.path / "xdg").c_str());
     EXPECT_EQ(benutzerordner(), (folder_.path / "xdg" / "ferrow").string() + "/");
     EXPECT_TRUE(fs::is_directory(folder_.path / "xdg" / "ferrow"));
@@ -30,12 +36,13 @@ TEST_F(DataPathsTest, DataFolderLiesBelowTheStartFolderAndHighscoresStayThereWhi
     env.Set("XDG_DATA_HOME", "relativ");
     env.Set("HOME", folder_.path.c_str());
     EXPECT_EQ(benutzerordner(), (folder_.path / ".local/share/ferrow").string() + "/");
+#endif
 }
 
 TEST_F(DataPathsTest, WithoutDataBelowTheStartFolderTheProgramsOwnIsUsed) {
     // Data sets of the test's own, beside this program and where an installed one keeps its data.
     const fs::path exe = platform::ExecutableDirectory();
-    const std::string beside_set = "beside-" + std::to_string(::getpid()), installed_set = "installed-" + beside_set;
+    const std::string beside_set = "beside-" + std::to_string(platform::ProcessNumber()), installed_set = "installed-" + beside_set;
     const fs::path beside = exe / "data" / beside_set, installed = exe / "../share/ferrow/data" / installed_set;
     for (const fs::path& p : {beside, installed}) fs::create_directories(p);
     fs::current_path(folder_.path);

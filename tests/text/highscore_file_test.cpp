@@ -1,5 +1,7 @@
+#ifndef _WIN32
 #include <signal.h>
 #include <sys/resource.h>
+#endif
 
 #include <cstring>
 
@@ -80,6 +82,9 @@ TEST_F(HighscoreFileTest, ShortAndOverlongContentIsReadSafely) {
 }
 
 TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no limit of a file's size to cut a save short with";
+#else
     anlegen("hight.dat", kErststart);
     highscore.eingerichtet = true;
     highscore.ruecksetztabelle();
@@ -110,6 +115,7 @@ TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
     SaveFails();
     EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 2) << "a half-written file was left";
     fs::current_path(folder_.path);
+#endif
 }
 
 TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {

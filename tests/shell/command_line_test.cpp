@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -10,18 +10,20 @@ namespace {
 
 struct Answer { int status; std::string out, err; };
 
+// What was written to a scratch stream (tmpfile, since Windows has no memory streams).
+std::string written(std::FILE* f) {
+    std::string text(std::size_t(std::ftell(f)), '\0');
+    std::rewind(f);
+    text.resize(std::fread(text.data(), 1, text.size(), f));
+    std::fclose(f);
+    return text;
+}
+
 Answer ask(std::vector<const char*> args) {
     args.insert(args.begin(), "ferrow");
-    char *out = nullptr, *err = nullptr;
-    std::size_t out_len = 0, err_len = 0;
-    std::FILE *o = open_memstream(&out, &out_len), *e = open_memstream(&err, &err_len);
+    std::FILE *o = std::tmpfile(), *e = std::tmpfile();
     const int status = befehlszeile(int(args.size()), args.data(), o, e);
-    std::fclose(o);
-    std::fclose(e);
-    Answer a{status, out, err};
-    std::free(out);
-    std::free(err);
-    return a;
+    return {status, written(o), written(e)};
 }
 
 }  // namespace

@@ -127,7 +127,7 @@ TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
     ASSERT_TRUE(disk.MakeReadOnly());
 
     ScopedEnv env;
-    env.Set("XDG_DATA_HOME", (folder_.path / "xdg").c_str());
+    env.Set("XDG_DATA_HOME", (folder_.path / "xdg").string().c_str());
     highscore.eingerichtet = true;
     ASSERT_EQ(highscore.laden(), 0);
     highscore.tabellenpunkte[0] = 4711;

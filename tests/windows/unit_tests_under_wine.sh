@@ -8,9 +8,9 @@ set -u
 build=$(cd "${1:-build/windows}" && pwd) || exit 1
 shift
 source "$(dirname "$0")/wine.sh"
-[ -f "$build/ferrow_tests.exe" ] || { echo "FAIL: no $build/ferrow_tests.exe"; exit 1; }
+[ -f "$build/tests/ferrow_tests.exe" ] || { echo "FAIL: no $build/tests/ferrow_tests.exe"; exit 1; }
 start_wine 1024x768
-cd "$build"
+cd "$build/tests"
 # Wine's wrapper warns about a missing 32-bit Wine; the tests are 64-bit.
 wine ferrow_tests.exe --gtest_brief=1 "$@" 2> >(grep -v -e 'wine32 is missing' -e 'multiarch needs' \
   -e 'dpkg --add-architecture' -e 'apt-get install wine32' >&2)

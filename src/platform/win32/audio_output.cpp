@@ -1,8 +1,6 @@
 // Sound through waveOut: a thread of ours refills each buffer the device has
 // played with the mixer's next frames. waveOut is on every Windows and in
 // Wine, and needs nothing but winmm.
-#include <mmsystem.h>
-
 #include <array>
 
 #include "platform/win32/win32_internal.h"

@@ -16,6 +16,8 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// After windows.h, whose types it uses: waveOut and the timer resolution.
+#include <mmsystem.h>
 
 // windows.h also names its A/W pairs by macros that would rename the
 // platform's functions of the same names.

@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# The zip's program under Wine and Xvfb, played with synthetic input as the
+# Linux build is under Xvfb alone: the logo on the sky, the scene, a typed
+# name, the countdown, shots that change the score, a reload, Alt+Enter to
+# full screen and back, Escape with exit status 0 and "hight.dat" holding the
+# name in the game's byte format; then a missing picture, whose report box
+# comes up before the program ends with status 1. Exits 77 where Wine is
+# not installed. FERROW_SHOTS_DIR keeps the screenshots.
+# Usage: game_under_wine.sh ZIP
+set -u
+zip=$(realpath "$1")
+source "$(dirname "$0")/wine.sh"
+need_tools unzip import convert compare
+start_wine 1024x768
+shots=${FERROW_SHOTS_DIR:-$work}
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+unzip -q "$zip" -d "$work/zip"
+game=$(dirname "$(find "$work/zip" -name ferrow.exe)")
+log=$work/frames
+
+# wine_game ARGS...: the game started from its own folder in the background,
+# its frames logged; $pid, $window.
+wine_game() {
+  rm -f "$log"
+  (cd "$game" && FERROW_FRAME_LOG="$(windows_path "$log")" exec wine ferrow.exe "$@" 2>"$work/stderr") &
+  pid=$!
+  window=$(xdotool search --sync --limit 1 --name '^ferrow$' 2>/dev/null)
+}
+
+# picture FILE: the window's 640 x 480 picture alone.
+picture() { import -window "$window" "$1"; }
+
+# differs A B X Y W H: the two pictures differ within the rectangle.
+differs() {
+  local box="$5x$6+$3+$4"
+  [ "$(compare -metric AE <(convert "$1" -crop "$box" png:-) <(convert "$2" -crop "$box" png:-) null: 2>&1)" != 0 ]
+}
+
+wine_game --windowed --nosound
+wait_for_frames "$log" 1 || fail "no logo"
+picture "$shots/wine_logo.png"
+# The logo (311 x 160) on a sky that fills exactly the rest of the image.
+sky=$(convert "$shots/wine_logo.png" -fill black +opaque 'rgb(20,144,240)' -fill white -opaque 'rgb(20,144,240)' \
+      -format '%[fx:round(mean*w*h)]' info:)
+[ "$sky" = 257440 ] || fail "$sky sky pixels around the logo, want 257440"
+wait_for_frames "$log" 2 || fail "no frames after the logo"
+xdotool windowfocus --sync "$window" 2>/dev/null
+for key in BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace BackSpace z o e; do hold "$log" "$key"; done
+picture "$shots/wine_name_entry.png"
+hold "$log" Return
+wait_for_game_time "$log" 6.5 || fail "no countdown"
+picture "$shots/wine_before_shots.png"
+# Shots at the island's palms and sand, which cost points when hit.
+for x in 40 80 120 170 200 60 100 140; do
+  xdotool mousemove --window "$window" "$x" 440 click 1
+  after_frames "$log" 8
+done
+xdotool mousemove --window "$window" 320 240
+after_frames "$log" 4
+picture "$shots/wine_after_shots.png"
+# The score's digits at the top right.
+differs "$shots/wine_before_shots.png" "$shots/wine_after_shots.png" 540 0 100 50 || fail "the shots left the score as it was"
+xdotool click 3
+after_frames "$log" 30
+picture "$shots/wine_reloaded.png"
+# The cartridges at the bottom right.
+differs "$shots/wine_after_shots.png" "$shots/wine_reloaded.png" 470 435 160 45 || fail "the reload did not fill the magazine"
+
+# Full screen covers the whole X screen, and Alt+Enter brings the window back.
+xdotool key alt+Return
+after_frames "$log" 30
+read -r w h < <(xdotool getwindowgeometry --shell "$window" | awk -F= '/WIDTH|HEIGHT/ {printf "%s ", $2}')
+[ "$w x $h" = "1024 x 768" ] || fail "full screen is $w x $h"
+import -window root "$shots/wine_fullscreen.png"
+xdotool key alt+Return
+after_frames "$log" 30
+read -r w h < <(xdotool getwindowgeometry --shell "$window" | awk -F= '/WIDTH|HEIGHT/ {printf "%s ", $2}')
+[ "$w x $h" = "640 x 480" ] || fail "back in a window it is $w x $h"
+
+xdotool key Escape
+wait_for_exit "$pid"
+status=$?
+[ "$status" = 0 ] || { fail "exit status $status"; cat "$work/stderr"; }
+# As on Linux: every 0x0A written as 0x0D 0x0A, and 510 bytes once that is
+# undone (15 rows of a 30-byte name and a 4-byte score).
+table=$game/data/set0/hight.dat
+if ! grep -aq ZOE "$table" 2>/dev/null; then
+  fail "hight.dat does not hold ZOE"
+else
+  od -An -v -tu1 "$table" | tr -s ' ' '\n' | awk 'NF {
+      if (previous == 13 && $1 == 10) pairs++; else if ($1 == 10) lone++
+      previous = $1; n++ }
+    END { exit !(n - pairs == 510 && lone == 0) }' || fail "hight.dat is not in the game's byte format"
+fi
+
+# A missing picture: its report box, and after OK the end with status 1.
+rm "$game/data/set0/wasser256.bmp"
+wine_game --windowed --nosound
+box=$(xdotool search --sync --limit 1 --name '^Fehlermeldung $' 2>/dev/null)
+import -window root "$shots/wine_report.png"
+xdotool windowfocus --sync "$box" key Return 2>/dev/null
+wait_for_exit "$pid"
+status=$?
+[ "$status" = 1 ] || fail "after the report the exit status is $status, want 1"
+
+[ "$failures" = 0 ] && echo "game under Wine: all passed"
+exit $((failures > 0))

@@ -1,13 +1,15 @@
 // The picture converted through the palette into an output at 1x, 2x and 4x
-// (a 640 x 480 window, a 1080p screen, a 4K screen), each beside a memcpy of
-// the same number of output bytes: writing the output once is the least any
-// scaler must do.
+// (a 640 x 480 window, a 1080p screen, a 4K screen) by whole factors, and
+// filling the height of a 1080p and a 4K screen (2.25x and 4.5x), each
+// beside a memcpy of the same number of output bytes: writing the output
+// once is the least any scaler must do.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
+#include "platform/fill_scaling.h"
 #include "platform/scaled_conversion.h"
 
 namespace {
@@ -16,8 +18,8 @@ using platform::kImageHeight;
 using platform::kImageWidth;
 
 struct Output {
-    explicit Output(int k)
-        : pitch(kImageWidth * k * 4), bytes(std::size_t(pitch) * kImageHeight * k), pixels(bytes), copy(bytes) {}
+    Output(int w, int h) : pitch(w * 4), bytes(std::size_t(pitch) * h), pixels(bytes), copy(bytes) {}
+    explicit Output(int k) : Output(kImageWidth * k, kImageHeight * k) {}
     int pitch;
     std::size_t bytes;
     std::vector<std::uint8_t> pixels, copy;
@@ -45,8 +47,8 @@ void BM_ScaledConversion(benchmark::State& state) {
 }
 BENCHMARK(BM_ScaledConversion)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
 
-void BM_MemcpyOfScaledOutput(benchmark::State& state) {
-    Output out(int(state.range(0)));
+// The output's bytes copied once an iteration.
+void CopyOutput(benchmark::State& state, Output out) {
     std::memset(out.copy.data(), 7, out.bytes);
     for (auto _ : state) {
         std::memcpy(out.pixels.data(), out.copy.data(), out.bytes);
@@ -54,6 +56,30 @@ void BM_MemcpyOfScaledOutput(benchmark::State& state) {
     }
     state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(out.bytes));
 }
+
+void BM_MemcpyOfScaledOutput(benchmark::State& state) { CopyOutput(state, Output(int(state.range(0)))); }
 BENCHMARK(BM_MemcpyOfScaledOutput)->Arg(1)->Arg(2)->Arg(4)->Unit(benchmark::kMicrosecond);
+
+// Arguments: the output's width and height.
+void BM_FillConversion(benchmark::State& state) {
+    const int w = int(state.range(0)), h = int(state.range(1));
+    Output out(w, h);
+    const std::vector<std::uint8_t> image = ScenePicture();
+    std::uint32_t lut[256];
+    for (int i = 0; i < 256; ++i) lut[i] = 0x010203u * std::uint32_t(i);
+    platform::FillScaler scaler;
+    scaler.Plan(w, h);
+    for (auto _ : state) {
+        scaler.Convert(image.data(), kImageWidth, lut, {out.pixels.data(), out.pitch, 4}, {0, 0, w, h}, 0, h);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(out.bytes));
+}
+BENCHMARK(BM_FillConversion)->Args({1440, 1080})->Args({2880, 2160})->Unit(benchmark::kMicrosecond);
+
+void BM_MemcpyOfFillOutput(benchmark::State& state) {
+    CopyOutput(state, Output(int(state.range(0)), int(state.range(1))));
+}
+BENCHMARK(BM_MemcpyOfFillOutput)->Args({1440, 1080})->Args({2880, 2160})->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -10,17 +10,6 @@
 namespace platform {
 namespace {
 
-// One image row through the table, eight pixels from one 8-byte read.
-void convert_row(const std::uint8_t* in, const std::uint32_t* lut, std::uint8_t* out) {
-    for (int x = 0; x < kImageWidth; x += 8) {
-        std::uint64_t eight;
-        std::memcpy(&eight, in + x, 8);
-        std::uint32_t colours[8];
-        for (int i = 0; i < 8; ++i) colours[i] = lut[(eight >> (8 * i)) & 0xFF];
-        std::memcpy(out + 4 * x, colours, sizeof colours);
-    }
-}
-
 // One image row widened by the factor k into 32-bit pixels, with stores as
 // wide as the widening allows (two pixels at once for 2, four for 4).
 void widen_row(const std::uint8_t* in, const std::uint32_t* lut, std::uint8_t* out, int k) {
@@ -67,7 +56,7 @@ void whole_factor(const std::uint8_t* image, int image_pitch, const std::uint32_
                   int pitch, int k, int first, int end) {
     if (k == 1) {
         for (int y = first; y < end; ++y)
-            convert_row(image + std::size_t(y) * image_pitch, lut, out + std::size_t(y) * pitch);
+            ConvertImageRow(image + std::size_t(y) * image_pitch, lut, out + std::size_t(y) * pitch);
         return;
     }
     const std::size_t row_bytes = std::size_t(kImageWidth) * k * 4;
@@ -104,6 +93,17 @@ void nearest(const std::uint8_t* image, int image_pitch, const std::uint32_t* lu
 }
 
 }  // namespace
+
+// Eight pixels from one 8-byte read.
+void ConvertImageRow(const std::uint8_t* in, const std::uint32_t* lut, std::uint8_t* out) {
+    for (int x = 0; x < kImageWidth; x += 8) {
+        std::uint64_t eight;
+        std::memcpy(&eight, in + x, 8);
+        std::uint32_t colours[8];
+        for (int i = 0; i < 8; ++i) colours[i] = lut[(eight >> (8 * i)) & 0xFF];
+        std::memcpy(out + 4 * x, colours, sizeof colours);
+    }
+}
 
 bool IsWholeFactorView(const PixelTarget& out, const ViewRect& view) {
     const int k = view.w / kImageWidth;

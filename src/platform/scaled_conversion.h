@@ -22,6 +22,9 @@ struct PixelTarget {
 void ConvertScaled(const std::uint8_t* image, int image_pitch, const std::uint32_t* lut, const PixelTarget& out,
                    const ViewRect& view);
 
+// One image row of kImageWidth pixels through the table into 32-bit pixels.
+void ConvertImageRow(const std::uint8_t* in, const std::uint32_t* lut, std::uint8_t* out);
+
 // The view is the image times a whole factor and the output has 4 bytes a
 // pixel: only image rows first .. first + count - 1 need converting then.
 bool IsWholeFactorView(const PixelTarget& out, const ViewRect& view);

@@ -24,7 +24,7 @@ void CheckOutput(int out_w, int out_h, int bpp) {
     const int pitch = out_w * bpp + 12;
     const std::uint8_t kUntouched = 0xA5;
     std::vector<std::uint8_t> out(std::size_t(pitch) * out_h, kUntouched);
-    const ViewRect view = OutputRect(out_w, out_h);
+    const ViewRect view = OutputRect(out_w, out_h, Scaling::WholeFactors);
     ConvertScaled(image.data(), kImageWidth, lut, {out.data(), pitch, bpp}, view);
 
     int wrong = 0;

@@ -1,5 +1,5 @@
 // The window-surface path, on SDL's dummy video driver: the picture doubled into a 1920 x 1080 output between black
-// bars, then only changed rows converted again, until the window is uncovered or resized.
+// bars, then only changed rows converted again, until the window is uncovered or the scaling changes.
 #include "platform/sdl/screen_output.h"
 
 #include <gtest/gtest.h>
@@ -55,6 +55,7 @@ TEST_F(ScreenOutputTest, OnlyChangedRowsAreConvertedUntilTheWindowNeedsAll) {
     ASSERT_TRUE(output_.Open(window_));
     ASSERT_TRUE(output_.PrepareTarget());
     output_.SetColours(&colours_);
+    output_.SetScaling(Scaling::WholeFactors);
 
     Fill(0, kImageHeight, 40);
     Show();
@@ -80,11 +81,12 @@ TEST_F(ScreenOutputTest, OnlyChangedRowsAreConvertedUntilTheWindowNeedsAll) {
     Show();
     EXPECT_EQ(At(700, 700), 0x010203u);
 
-    // A smaller window: the picture shrinks to fit, centred.
-    SDL_SetWindowSize(window_, 320, 480);
+    // Filled: 1440 x 1080 from x 240 on, the old picture's place at the sides now a bar.
+    Scribble(5, 5);
+    output_.SetScaling(Scaling::Fill);
     Show();
-    // The bar above, and the picture.
-    EXPECT_EQ(std::tuple(At(0, 119), At(160, 120 + 50), At(319, 359)), std::tuple(0u, 0x010203u, 0x010203u));
+    EXPECT_EQ(std::tuple(At(239, 0), At(240, 0), At(1679, 1079), At(1680, 1079), At(5, 5)),
+              std::tuple(0u, 0x010203u, 0x010203u, 0u, 0u));
 }
 
 }  // namespace

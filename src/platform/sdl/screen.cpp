@@ -79,7 +79,7 @@ void UpdatePointerConfinement() {
     int ww = 0, wh = 0, ow = 0, oh = 0;
     SDL_GetWindowSize(w->sdl, &ww, &wh);
     screen->output.OutputSize(&ow, &oh);
-    const ViewRect v = ImageRectInWindow(ww, wh, ow, oh);
+    const ViewRect v = ImageRectInWindow(ww, wh, ow, oh, screen->output.GetScaling());
     SDL_Rect r{v.x, v.y, v.w, v.h};
     SDL_SetWindowMouseRect(w->sdl, &r);
 }
@@ -92,8 +92,12 @@ void WindowToImage(int wx, int wy, int* ix, int* iy) {
         ow = ww;
         oh = wh;
     }
-    if (Screen* screen = CurrentScreen()) screen->output.OutputSize(&ow, &oh);
-    WindowPointToImage(ww, wh, ow, oh, wx, wy, ix, iy);
+    Scaling scaling = Scaling::Fill;
+    if (Screen* screen = CurrentScreen()) {
+        screen->output.OutputSize(&ow, &oh);
+        scaling = screen->output.GetScaling();
+    }
+    WindowPointToImage(ww, wh, ow, oh, scaling, wx, wy, ix, iy);
 }
 
 void InvalidateBars() {

@@ -1,5 +1,6 @@
 #include "platform/sdl/screen_output.h"
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 
@@ -76,16 +77,23 @@ bool ScreenOutput::Open(SDL_Window* window) {
 }
 
 void ScreenOutput::Close() {
+    if (scaled_) SDL_DestroyTexture(scaled_);
     if (texture_) SDL_DestroyTexture(texture_);
     if (renderer_) SDL_DestroyRenderer(renderer_);
     if (texture_format_) SDL_FreeFormat(texture_format_);
+    scaled_ = nullptr;
+    scaled_factor_ = 0;
     texture_ = nullptr;
     renderer_ = nullptr;
     texture_format_ = nullptr;
     window_ = nullptr;
     lut_format_ = SDL_PIXELFORMAT_UNKNOWN;
-    bars_valid_ = false;
-    bars_surface_ = nullptr;
+    presenter_.Invalidate();
+}
+
+void ScreenOutput::SetScaling(Scaling scaling) {
+    scaling_ = scaling;
+    presenter_.SetScaling(scaling);
 }
 
 bool ScreenOutput::PrepareTarget() {
@@ -99,6 +107,7 @@ bool ScreenOutput::PrepareTarget() {
     if (!texture_) return false;
     if (!texture_format_) texture_format_ = SDL_AllocFormat(SDL_PIXELFORMAT_RGB888);
     SDL_SetTextureBlendMode(texture_, SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
     return true;
 }
 
@@ -143,58 +152,48 @@ bool ScreenOutput::Convert(const IndexedImage& image) {
     }
     // The window surface is made anew by SDL when the window's size changes.
     SDL_Surface* out = SDL_GetWindowSurface(window_);
-    if (!out) return false;
-    const bool new_colours = out->format->format != lut_format_;
-    if (!rebuild_lut(out->format)) return false;
+    if (!out || !rebuild_lut(out->format)) return false;
     if (SDL_MUSTLOCK(out) && SDL_LockSurface(out) != 0) return false;
-    view_ = OutputRect(out->w, out->h);
-    whole_update_ = !bars_valid_ || out != bars_surface_ || out->w != bars_w_ || out->h != bars_h_;
-    if (whole_update_) {
-        // Bars are drawn once for each size; the frames after it send only
-        // the picture.
-        SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0));
-        bars_surface_ = out;
-        bars_w_ = out->w;
-        bars_h_ = out->h;
-        bars_valid_ = true;
-    }
-    const PixelTarget target{static_cast<std::uint8_t*>(out->pixels), out->pitch, out->format->BytesPerPixel};
-    if (whole_update_ || new_colours || !IsWholeFactorView(target, view_)) {
-        ConvertScaled(pixels, image.pitch, lut_.data(), target, view_);
-        for (int y = 0; y < kImageHeight; ++y)
-            std::memcpy(&shown_[std::size_t(y) * kImageWidth], pixels + std::size_t(y) * image.pitch, kImageWidth);
-        bands_.assign(1, SDL_Rect{view_.x, view_.y, view_.w, view_.h});
+    if (out->format->BytesPerPixel == 4) {
+        const auto& bands = presenter_.Present(pixels, image.pitch, lut_.data(),
+                                               {static_cast<std::uint8_t*>(out->pixels), out->pitch, out->w, out->h});
+        bands_.clear();
+        for (const ViewRect& b : bands) bands_.push_back({b.x, b.y, b.w, b.h});
+        whole_update_ = bands.size() == 1 && bands[0].w == out->w && bands[0].h == out->h;
     } else {
-        convert_changed_rows(pixels, image.pitch, target);
+        convert_narrow(out, image);
     }
     if (SDL_MUSTLOCK(out)) SDL_UnlockSurface(out);
     return true;
 }
 
-// Rows of the picture that are as the window shows them already are neither
-// converted nor sent: a playing frame changes about a third of them, and at
-// a large scale the conversion and the display's copy are most of the work.
-void ScreenOutput::convert_changed_rows(const std::uint8_t* pixels, int pitch, const PixelTarget& target) {
-    auto take_row = [&](int y) {
-        const std::uint8_t* row = pixels + std::size_t(y) * pitch;
-        std::uint8_t* shown = &shown_[std::size_t(y) * kImageWidth];
-        if (std::memcmp(row, shown, kImageWidth) == 0) return false;
-        std::memcpy(shown, row, kImageWidth);
-        return true;
-    };
-    const int k = view_.w / kImageWidth;
-    bands_.clear();
-    for (int y = 0; y < kImageHeight;) {
-        if (!take_row(y)) {
-            ++y;
-            continue;
-        }
-        int end = y + 1;
-        while (end < kImageHeight && take_row(end)) ++end;
-        ConvertScaledRows(pixels, pitch, lut_.data(), target, view_, y, end - y);
-        bands_.push_back(SDL_Rect{view_.x, view_.y + y * k, view_.w, (end - y) * k});
-        y = end;
-    }
+// A window surface of two or three bytes a pixel (an old 16-bit display):
+// bars and the nearest image pixel for each output pixel, all of it each
+// frame, as such displays are small.
+bool ScreenOutput::convert_narrow(SDL_Surface* out, const IndexedImage& image) {
+    const ViewRect view = OutputRect(out->w, out->h, scaling_);
+    SDL_FillRect(out, nullptr, SDL_MapRGB(out->format, 0, 0, 0));
+    ConvertScaled(image.row(0), image.pitch, lut_.data(),
+                  {static_cast<std::uint8_t*>(out->pixels), out->pitch, out->format->BytesPerPixel}, view);
+    whole_update_ = true;
+    return true;
+}
+
+// The texture the picture is drawn into at a whole factor, made when the
+// factor changes; null where the renderer cannot draw into textures.
+SDL_Texture* ScreenOutput::scaled_texture(int factor) {
+    if (scaled_ && scaled_factor_ == factor) return scaled_;
+    if (scaled_) SDL_DestroyTexture(scaled_);
+    scaled_ = nullptr;
+    scaled_factor_ = 0;
+    if (!SDL_RenderTargetSupported(renderer_)) return nullptr;
+    scaled_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_TARGET, kImageWidth * factor,
+                                kImageHeight * factor);
+    if (!scaled_) return nullptr;
+    SDL_SetTextureBlendMode(scaled_, SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(scaled_, SDL_ScaleModeLinear);
+    scaled_factor_ = factor;
+    return scaled_;
 }
 
 bool ScreenOutput::Present() {
@@ -205,15 +204,29 @@ bool ScreenOutput::Present() {
     }
     int ow = 0, oh = 0;
     SDL_GetRendererOutputSize(renderer_, &ow, &oh);
-    const ViewRect v = OutputRect(ow, oh);
+    const ViewRect v = OutputRect(ow, oh, scaling_);
     const SDL_Rect dst{v.x, v.y, v.w, v.h};
+    // Sharp at any size: the picture is blown up by the next whole factor
+    // without smoothing, then shrunk with smoothing to the rectangle, so
+    // that only the output pixels on the borders between image pixels are
+    // blends. A whole factor needs neither step. Where the renderer cannot
+    // draw into a texture the picture is scaled without smoothing.
+    SDL_Texture* shown = texture_;
+    const int factor = std::max((v.w + kImageWidth - 1) / kImageWidth, (v.h + kImageHeight - 1) / kImageHeight);
+    if (v.w != kImageWidth * factor || v.h != kImageHeight * factor) {
+        if (SDL_Texture* scaled = scaled_texture(factor); scaled && SDL_SetRenderTarget(renderer_, scaled) == 0) {
+            SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
+            SDL_SetRenderTarget(renderer_, nullptr);
+            shown = scaled;
+        }
+    }
     // Black bars where the picture does not fill the output; a picture that
     // covers it all needs no clearing first.
     if (v.x > 0 || v.y > 0 || v.w < ow || v.h < oh) {
         SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
         SDL_RenderClear(renderer_);
     }
-    SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
+    SDL_RenderCopy(renderer_, shown, nullptr, &dst);
     SDL_RenderPresent(renderer_);
     return true;
 }

@@ -1,8 +1,9 @@
 // Where the finished 8-bit picture goes. With a graphics card: into a
 // 640 x 480 texture that an accelerated renderer scales. Without one (a
-// software OpenGL counts as none): converted and scaled by us straight into
-// the window's own surface, since a software renderer would stretch a texture
-// pixel by pixel and send the whole window each frame.
+// software OpenGL counts as none): converted and scaled by the shared
+// presenter straight into the window's own surface, since a software
+// renderer would stretch a texture pixel by pixel and send the whole window
+// each frame.
 #pragma once
 #include <SDL.h>
 
@@ -11,10 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/frame_presenter.h"
 #include "platform/internal.h"
 #include "platform/palette_object.h"
 #include "platform/presentation.h"
-#include "platform/scaled_conversion.h"
 
 namespace platform::internal {
 
@@ -33,9 +34,12 @@ public:
     bool Convert(const IndexedImage& image);
     bool Present();
 
+    // Fill or whole factors, from the next frame on.
+    void SetScaling(Scaling scaling);
+    Scaling GetScaling() const { return scaling_; }
     // Bars around the picture are drawn again with the next frame (after the
     // window was uncovered or resized).
-    void InvalidateBars() { bars_valid_ = false; }
+    void InvalidateBars() { presenter_.Invalidate(); }
     // The output's size in pixels, which a high-density display makes larger
     // than the window's size in window units.
     void OutputSize(int* w, int* h) const;
@@ -45,26 +49,27 @@ public:
 
 private:
     bool rebuild_lut(const SDL_PixelFormat* format);
-    void convert_changed_rows(const std::uint8_t* pixels, int pitch, const PixelTarget& target);
+    bool convert_narrow(SDL_Surface* out, const IndexedImage& image);
+    SDL_Texture* scaled_texture(int factor);
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;  // null: our own scaling into the window surface
     SDL_Texture* texture_ = nullptr;
     SDL_PixelFormat* texture_format_ = nullptr;
+    // The picture times a whole factor, which the renderer shrinks with
+    // smoothing into the fill rectangle; and that factor.
+    SDL_Texture* scaled_ = nullptr;
+    int scaled_factor_ = 0;
+    Scaling scaling_ = Scaling::Fill;
     std::array<std::uint32_t, 256> lut_{};
     std::array<PALETTEENTRY, 256> colours_{};
     bool grey_ = true;
     std::uint32_t lut_format_ = SDL_PIXELFORMAT_UNKNOWN;
-    // The window surface the bars were last drawn on, and its size.
-    const SDL_Surface* bars_surface_ = nullptr;
-    int bars_w_ = 0, bars_h_ = 0;
-    bool bars_valid_ = false;
-    bool whole_update_ = true;
-    ViewRect view_{0, 0, kImageWidth, kImageHeight};
-    // The picture as the window surface holds it, and the bands of it that
-    // the last conversion changed and the display must be sent.
-    std::vector<std::uint8_t> shown_ = std::vector<std::uint8_t>(std::size_t(kImageWidth) * kImageHeight);
+    FramePresenter presenter_;
+    // The window surface's bands that the last conversion changed and the
+    // display must be sent, and whether that is all of it.
     std::vector<SDL_Rect> bands_;
+    bool whole_update_ = true;
     std::string description_;
 };
 

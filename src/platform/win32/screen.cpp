@@ -1,12 +1,12 @@
-// The screen on Windows: the picture is converted into a 32-bit DIB section
-// of the window's client size, and the bands that changed are copied to the
-// window. The DIB also repaints the window while no frame runs (the program
-// inactive, a box shown).
+// The screen on Windows: the shared presenter converts the picture into a
+// 32-bit DIB section of the window's client size, and the bands that changed
+// are copied to the window. The DIB also repaints the window while no frame
+// runs (the program inactive, a box shown).
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/win32/picture_filling.h"
+#include "platform/frame_presenter.h"
 #include "platform/win32/win32_internal.h"
 
 namespace platform::internal {
@@ -18,7 +18,11 @@ struct Screen {
     HGDIOBJ previous = nullptr;
     std::uint8_t* pixels = nullptr;
     int w = 0, h = 0;
-    PictureFilling filling;
+    Scaling scaling = Scaling::Fill;
+    FramePresenter presenter;
+    // The palette as the DIB's pixels take it: 0x00RRGGBB.
+    std::array<std::uint32_t, 256> lut{};
+    std::vector<ViewRect> bands;
 };
 
 namespace {
@@ -54,7 +58,7 @@ bool fit_dib(Screen* s) {
     s->pixels = static_cast<std::uint8_t*>(bits);
     s->w = w;
     s->h = h;
-    s->filling.Invalidate();
+    s->presenter.Invalidate();
     return true;
 }
 
@@ -89,20 +93,32 @@ void ScreenSetMode(Screen* screen) {
 
 bool ScreenPrepare(Screen* screen) { return fit_dib(screen); }
 
+// Null: the grey ramp. Entries 0 and 255 stay black and white whatever the
+// palette says.
 void ScreenSetColours(Screen* screen, const std::array<PALETTEENTRY, 256>* entries) {
-    screen->filling.SetColours(entries);
+    for (int i = 0; i < 256; ++i) {
+        std::uint32_t r = std::uint32_t(i), g = r, b = r;
+        if (entries && i != 0 && i != 255) {
+            r = (*entries)[i].peRed;
+            g = (*entries)[i].peGreen;
+            b = (*entries)[i].peBlue;
+        }
+        screen->lut[i] = r << 16 | g << 8 | b;
+    }
 }
 
 bool ScreenConvert(Screen* screen, const IndexedImage& image) {
-    if (!fit_dib(screen)) return false;
+    if (image.w != kImageWidth || image.h != kImageHeight || !fit_dib(screen)) return false;
     // GDI may still be copying from the DIB; its pixels are ours after this.
     GdiFlush();
-    const int pitch = screen->w * 4;
-    return screen->filling.Fill(image, screen->pixels, screen->w, screen->h, pitch);
+    screen->presenter.SetScaling(screen->scaling);
+    screen->bands = screen->presenter.Present(image.row(0), image.pitch, screen->lut.data(),
+                                              OutputPixels{screen->pixels, screen->w * 4, screen->w, screen->h});
+    return true;
 }
 
 bool ScreenPresent(Screen* screen) {
-    const auto& bands = screen->filling.Bands();
+    const auto& bands = screen->bands;
     if (bands.empty()) return true;
     const HDC dc = GetDC(screen->hwnd);
     if (!dc) return false;
@@ -162,7 +178,7 @@ void UpdatePointerConfinement() {
     }
     RECT client;
     GetClientRect(w->hwnd, &client);
-    const ViewRect v = ImageRectInWindow(client.right, client.bottom, client.right, client.bottom);
+    const ViewRect v = ImageRectInWindow(client.right, client.bottom, client.right, client.bottom, CurrentScreen()->scaling);
     POINT corners[2] = {{v.x, v.y}, {v.x + v.w, v.y + v.h}};
     MapWindowPoints(w->hwnd, nullptr, corners, 2);
     const RECT clip{corners[0].x, corners[0].y, corners[1].x, corners[1].y};
@@ -173,11 +189,13 @@ void WindowToImage(int wx, int wy, int* ix, int* iy) {
     Window* w = CurrentWindow();
     RECT client{0, 0, kImageWidth, kImageHeight};
     if (w && w->hwnd) GetClientRect(w->hwnd, &client);
-    WindowPointToImage(client.right, client.bottom, client.right, client.bottom, wx, wy, ix, iy);
+    const Screen* screen = CurrentScreen();
+    WindowPointToImage(client.right, client.bottom, client.right, client.bottom,
+                       screen ? screen->scaling : Scaling::Fill, wx, wy, ix, iy);
 }
 
 void InvalidateBars() {
-    if (Screen* screen = CurrentScreen()) screen->filling.Invalidate();
+    if (Screen* screen = CurrentScreen()) screen->presenter.Invalidate();
 }
 
 }  // namespace platform::internal

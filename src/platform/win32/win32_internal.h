@@ -54,8 +54,8 @@ std::string Utf8(const std::wstring& wide);
 LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam);
 // Covers the window's monitor, without frame (false where refused).
 bool EnterFullscreen(Window* window);
-// A frame around a client area of the picture's size, times the whole
-// factor the monitor's scaling asks for, in the middle of its work area.
+// A frame around a client area of the picture's size times the largest
+// whole factor that fits the monitor's work area, in the middle of it.
 RECT WindowedRect(HWND hwnd);
 // The picture again, as last converted, for a window the system asks to
 // paint.

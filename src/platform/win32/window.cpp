@@ -116,15 +116,14 @@ RECT WindowedRect(HWND hwnd) {
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT& area = monitor.rcWork;
-    // A scaled display (150 %, 200 %) shows the picture at the whole factor
-    // nearest its scale, where that fits.
     const UINT dpi = GetDpiForWindow(hwnd);
-    const LONG area_w = area.right - area.left, area_h = area.bottom - area.top;
-    int factor = std::max(1, int((dpi + 48) / 96));
-    while (factor > 1 && (kImageWidth * factor > area_w || kImageHeight * factor > area_h)) --factor;
-    RECT r{0, 0, kImageWidth * factor, kImageHeight * factor};
+    RECT r{0, 0, kImageWidth, kImageHeight};
     AdjustWindowRectExForDpi(&r, WS_OVERLAPPEDWINDOW, FALSE, 0, dpi ? dpi : 96);
-    const LONG w = r.right - r.left, h = r.bottom - r.top;
+    const LONG frame_w = r.right - r.left - kImageWidth, frame_h = r.bottom - r.top - kImageHeight;
+    const LONG area_w = area.right - area.left, area_h = area.bottom - area.top;
+    // Windows tells the frame's size, which a first window on Linux must guess.
+    const int factor = std::max(1L, std::min((area_w - frame_w) / kImageWidth, (area_h - frame_h) / kImageHeight));
+    const LONG w = kImageWidth * factor + frame_w, h = kImageHeight * factor + frame_h;
     const LONG x = area.left + std::max(0L, (area_w - w) / 2), y = area.top + std::max(0L, (area_h - h) / 2);
     return RECT{x, y, x + w, y + h};
 }

@@ -18,14 +18,17 @@ std::uint64_t counts() {
     return std::uint64_t(c.QuadPart);
 }
 
-std::uint64_t real_ticks() { return GetTickCount64(); }
-
 // In two steps, so that a counter of ten million a second does not overflow
 // when multiplied by a million.
 std::uint64_t real_micros() {
     const std::uint64_t c = counts();
     return c / g_frequency * 1000000 + c % g_frequency * 1000000 / g_frequency;
 }
+
+// Not GetTickCount64: it moves in steps of the system's tick (15.6 ms, and
+// Wine's likewise), and the main loop's five milliseconds would then spin
+// until the next step, through most of every frame.
+std::uint64_t real_ticks() { return real_micros() / 1000; }
 
 std::int64_t real_monotonic_seconds() { return std::int64_t(counts() / g_frequency); }
 

@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+#include "platform/processes.h"
 #include "support/scoped_env.h"
 #include "support/small_disk.h"
 #include "text/text_fixture.h"
@@ -143,4 +144,16 @@ TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
     env.Set("HOME", nullptr);
     SaveFails();
     fs::current_path(folder_.path);
+}
+
+// A game killed while saving leaves "hight.dat.neu<its number>"; the next save clears it once no program of that
+// number runs. (Processes are asked the system's own way: Windows has no signals.)
+TEST_F(HighscoreFileTest, ASaveClearsWhatAGameThatIsGoneLeftBehind) {
+    const long gone = 0x7FFFFFF0;
+    ASSERT_TRUE(platform::ProcessRunning(platform::ProcessNumber()) && !platform::ProcessRunning(gone));
+    anlegen("hight.dat.neu" + std::to_string(gone), "halb");
+    highscore.eingerichtet = true;
+    highscore.ruecksetztabelle();
+    ASSERT_EQ(highscore.schreiben(), 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 1) << "only the table is left";
 }

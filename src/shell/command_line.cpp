@@ -9,6 +9,13 @@
 #define FERROW_VERSION "0"
 #endif
 
+// Where the table goes when the data folder cannot be written.
+#ifdef _WIN32
+#define FERROW_BENUTZERORDNER "%APPDATA%\\ferrow\\"
+#else
+#define FERROW_BENUTZERORDNER "$XDG_DATA_HOME/ferrow/"
+#endif
+
 namespace {
 
 constexpr char kAufruf[] = "Aufruf: ferrow [--windowed] [--nosound] [--help] [--version]\n";
@@ -23,7 +30,7 @@ constexpr char kHilfe[] =
     "  --version   die Versionsnummer zeigen\n"
     "\n"
     "Escape oder F12 beendet das Spiel. Die Bestenliste \"hight.dat\" liegt im\n"
-    "Datenordner oder, wenn er nicht beschreibbar ist, in $XDG_DATA_HOME/ferrow/.\n";
+    "Datenordner oder, wenn er nicht beschreibbar ist, in " FERROW_BENUTZERORDNER ".\n";
 
 }  // namespace
 

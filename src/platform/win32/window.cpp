@@ -23,6 +23,8 @@ bool attach_terminal() {
     const HANDLE err = GetStdHandle(STD_ERROR_HANDLE);
     if (err && err != INVALID_HANDLE_VALUE) return true;  // handed over already
     if (!AttachConsole(ATTACH_PARENT_PROCESS)) return false;
+    // The texts are UTF-8; a console shows its own code page otherwise.
+    SetConsoleOutputCP(CP_UTF8);
     return std::freopen("CONOUT$", "w", stdout) && std::freopen("CONOUT$", "w", stderr);
 }
 const bool g_terminal = attach_terminal();

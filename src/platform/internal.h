@@ -97,9 +97,14 @@ void ToggleFullscreen();
 void UpdatePointerConfinement();
 
 // Enter, pressed with Alt, switched the display: it does not count as down
-// until it is seen up, or pressed again on its own.
+// until it is seen up, or pressed again on its own; nor while Alt is held.
 void EnterSwitchedDisplay();
 void EnterPressedAlone();
+bool EnterCountsAsDown(bool enter_held, bool alt_held);
+
+// A palette's colour i as the screen shows it: the grey ramp without a
+// palette, and entries 0 and 255 black and white whatever it says.
+PALETTEENTRY ShownColour(const std::array<PALETTEENTRY, 256>* entries, int i);
 
 // A window point mapped onto the image, clamped.
 void WindowToImage(int wx, int wy, int* ix, int* iy);

@@ -93,17 +93,10 @@ void ScreenSetMode(Screen* screen) {
 
 bool ScreenPrepare(Screen* screen) { return fit_dib(screen); }
 
-// Null: the grey ramp. Entries 0 and 255 stay black and white whatever the
-// palette says.
 void ScreenSetColours(Screen* screen, const std::array<PALETTEENTRY, 256>* entries) {
     for (int i = 0; i < 256; ++i) {
-        std::uint32_t r = std::uint32_t(i), g = r, b = r;
-        if (entries && i != 0 && i != 255) {
-            r = (*entries)[i].peRed;
-            g = (*entries)[i].peGreen;
-            b = (*entries)[i].peBlue;
-        }
-        screen->lut[i] = r << 16 | g << 8 | b;
+        const PALETTEENTRY c = ShownColour(entries, i);
+        screen->lut[std::size_t(i)] = std::uint32_t(c.peRed) << 16 | std::uint32_t(c.peGreen) << 8 | c.peBlue;
     }
 }
 

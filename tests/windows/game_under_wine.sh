@@ -4,8 +4,8 @@
 # name, the countdown, shots that change the score, a reload, Alt+Enter to
 # full screen and back, Escape with exit status 0 and "hight.dat" holding the
 # name in the game's byte format; then the sound report where Wine has no
-# sound device, and a missing picture, whose report box comes up before the
-# program ends with status 1. Exits 77 where Wine is
+# sound device, a game with sound into ALSA's null device, and a missing
+# picture, whose report box comes up before the program ends with status 1. Exits 77 where Wine is
 # not installed. FERROW_SHOTS_DIR keeps the screenshots.
 # Usage: game_under_wine.sh ZIP
 set -u
@@ -128,6 +128,19 @@ else
   xdotool key --window "$window" Escape
   wait_for_exit "$pid" >/dev/null
 fi
+
+# With sound into ALSA's null device, which Wine's driver takes for a sound
+# card: waveOut opens and is fed, and the game plays and ends as without.
+mkdir -p "$work/home"
+printf 'pcm.!default { type null }\n' >"$work/home/.asoundrc"
+HOME=$work/home FERROW_VERBOSE=1 wine_game --windowed
+wait_for_frames "$log" 2 || fail "no frames with sound"
+xdotool key --window "$window" Escape
+wait_for_exit "$pid"
+status=$?
+[ "$status" = 0 ] || fail "with sound the exit status is $status"
+grep -q 'ferrow: sound through waveOut' "$work/stderr" || fail "waveOut was not opened"
+grep -q 'DirectSoundInit' "$work/stderr" && fail "the null device was refused"
 
 # A missing picture: its report box, and after OK the end with status 1.
 rm "$game/data/set0/wasser256.bmp"

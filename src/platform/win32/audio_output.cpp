@@ -2,6 +2,8 @@
 // played with the mixer's next frames. waveOut is on every Windows and in
 // Wine, and needs nothing but winmm.
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 
 #include "platform/win32/win32_internal.h"
 
@@ -106,6 +108,7 @@ bool OpenAudioOutput(void (*fill)(void*, std::int16_t*, std::size_t), void* user
         }
         SetThreadPriority(o->thread, THREAD_PRIORITY_TIME_CRITICAL);
         g_output = o;
+        if (std::getenv("FERROW_VERBOSE")) std::fprintf(stderr, "ferrow: sound through waveOut at %d Hz\n", kRate);
     }
     g_open = true;
     g_paused = true;

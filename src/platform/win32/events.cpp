@@ -77,8 +77,8 @@ bool handle(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
             }
             return true;
         case WM_SYSCOMMAND:
-            // Alt or F10 alone would open the missing window menu and hold
-            // the game until pressed again.
+            // Alt or F10 alone would open the window's menu, whose loop holds
+            // the game until the key is pressed again.
             return (wparam & 0xFFF0) == SC_KEYMENU;
         case WM_DPICHANGED:
             // Another monitor's scale: a window keeps its size in the

@@ -27,6 +27,9 @@ bool OpenGame() {
     if (opened) return true;
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
+    // The window as a first run opens it, whatever settings the one who
+    // measures has kept.
+    setenv("XDG_CONFIG_HOME", FERROW_BUILD_DIR "/bench-config", 1);
     platform::SetDebugOutputHook(quiet);
     platform::SetMessageBoxHook(quiet_box);
     std::filesystem::current_path(FERROW_BUILD_DIR);

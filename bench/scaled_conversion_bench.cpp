@@ -70,6 +70,7 @@ void BM_FillConversion(benchmark::State& state) {
     platform::FillScaler scaler;
     scaler.Plan(w, h);
     for (auto _ : state) {
+        scaler.NewImage();
         scaler.Convert(image.data(), kImageWidth, lut, {out.pixels.data(), out.pitch, 4}, {0, 0, w, h}, 0, h);
         benchmark::ClobberMemory();
     }

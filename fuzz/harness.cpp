@@ -55,6 +55,8 @@ void Start() {
     std::error_code ec;
     std::filesystem::create_directories(g_folder, ec);
     if (ec) Fault("cannot make the input folder", g_folder);
+    // No settings of whoever runs it: the window as a first run opens it.
+    setenv("XDG_CONFIG_HOME", g_folder.c_str(), 1);
     std::atexit(remove_folder);
 }
 

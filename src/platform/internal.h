@@ -17,6 +17,7 @@
 #include "platform/palette_object.h"
 #include "platform/presentation.h"
 #include "platform/resources.h"
+#include "platform/settings_file.h"
 #include "platform/surface.h"
 #include "platform/window.h"
 
@@ -72,6 +73,18 @@ void ReleasePrimary(Surface* primary);
 bool SetWindowActive(bool active, Message* msg);
 // The backend's handles of a window no longer current, and the window.
 void FreeWindow(Window* window);
+
+// The settings a backend's window starts with: those kept from the last run
+// (read now; a file that cannot be used gives the defaults and one line on
+// stderr), with the run's choices over them. The backend tells what the
+// player changes: full screen switched, the window's size. The settings
+// are written back when the window goes, if anything changed or the file
+// could not be used.
+const DisplaySettings& OpenSettings();
+const DisplaySettings& RunSettings();
+void KeepFullscreen(bool fullscreen);
+void KeepWindowSize(int w, int h);
+void SaveSettings();
 
 // The backend's screen, where flipped pictures are shown. Open: null when
 // the window cannot show them. SetMode: the picture's size where the window

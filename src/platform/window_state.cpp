@@ -38,6 +38,7 @@ void DestroyWindow(Window* window) {
     if (!window) return;
     if (g_window == window) internal::SetCurrentWindow(nullptr, false);
     internal::FreeWindow(window);
+    internal::SaveSettings();
 }
 
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "shell/command_line.h"
 
 #include <cstring>
+#include <optional>
 
 #include "platform/audio_device.h"
 #include "platform/window.h"
@@ -9,36 +10,54 @@
 #define FERROW_VERSION "0"
 #endif
 
-// Where the table goes when the data folder cannot be written.
+// Where the settings are kept, and where the table goes when the data
+// folder cannot be written.
 #ifdef _WIN32
+#define FERROW_EINSTELLUNGEN "%APPDATA%\\ferrow\\settings"
 #define FERROW_BENUTZERORDNER "%APPDATA%\\ferrow\\"
 #else
+#define FERROW_EINSTELLUNGEN "$XDG_CONFIG_HOME/ferrow/settings"
 #define FERROW_BENUTZERORDNER "$XDG_DATA_HOME/ferrow/"
 #endif
 
 namespace {
 
-constexpr char kAufruf[] = "Aufruf: ferrow [--windowed] [--nosound] [--help] [--version]\n";
+constexpr char kAufruf[] =
+    "Aufruf: ferrow [--windowed | --fullscreen] [--integer-scaling | --fill] [--nosound] [--help] [--version]\n";
 
 constexpr char kHilfe[] =
     "Eine Schießbude über sonnigem Meer: Schweine, Wolken und Boote ziehen vorbei.\n"
     "Zielen mit der Maus, schießen mit der linken, nachladen mit der rechten Taste.\n"
     "\n"
-    "  --windowed  im Fenster starten statt bildschirmfüllend (Alt+Eingabe wechselt)\n"
-    "  --nosound   ohne Ton spielen, etwa auf einem Rechner ohne Soundkarte\n"
-    "  --help      diese Hilfe zeigen\n"
-    "  --version   die Versionsnummer zeigen\n"
+    "  --windowed         im Fenster starten statt bildschirmfüllend (Alt+Eingabe wechselt)\n"
+    "  --fullscreen       bildschirmfüllend starten, auch wenn zuletzt im Fenster gespielt wurde\n"
+    "  --integer-scaling  nur um ganze Faktoren vergrößern, mit schwarzen Rändern\n"
+    "  --fill             den Bildschirm füllen, scharf auch zwischen ganzen Faktoren (Vorgabe)\n"
+    "  --nosound          ohne Ton spielen, etwa auf einem Rechner ohne Soundkarte\n"
+    "  --help             diese Hilfe zeigen\n"
+    "  --version          die Versionsnummer zeigen\n"
     "\n"
-    "Escape oder F12 beendet das Spiel. Die Bestenliste \"hight.dat\" liegt im\n"
-    "Datenordner oder, wenn er nicht beschreibbar ist, in " FERROW_BENUTZERORDNER ".\n";
+    "Escape oder F12 beendet das Spiel. Vollbild oder Fenster, die Skalierung und die\n"
+    "Fenstergröße stehen in " FERROW_EINSTELLUNGEN " und gelten beim nächsten\n"
+    "Start wieder; die Optionen gelten nur für den Start, bei dem sie gegeben werden.\n"
+    "Die Bestenliste \"hight.dat\" liegt im Datenordner oder, wenn er nicht\n"
+    "beschreibbar ist, in " FERROW_BENUTZERORDNER ".\n";
 
 }  // namespace
 
 int befehlszeile(int argc, const char* const* argv, std::FILE* ausgabe, std::FILE* fehler) {
-    bool fenster = false, stumm = false;
+    bool stumm = false;
+    std::optional<bool> fenster;
+    std::optional<platform::Scaling> skalierung;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--windowed") == 0) {
             fenster = true;
+        } else if (std::strcmp(argv[i], "--fullscreen") == 0) {
+            fenster = false;
+        } else if (std::strcmp(argv[i], "--integer-scaling") == 0) {
+            skalierung = platform::Scaling::WholeFactors;
+        } else if (std::strcmp(argv[i], "--fill") == 0) {
+            skalierung = platform::Scaling::Fill;
         } else if (std::strcmp(argv[i], "--nosound") == 0) {
             stumm = true;
         } else if (std::strcmp(argv[i], "--help") == 0) {
@@ -55,7 +74,7 @@ int befehlszeile(int argc, const char* const* argv, std::FILE* ausgabe, std::FIL
             return 2;
         }
     }
-    platform::SetWindowedStart(fenster);
+    platform::SetStartChoices(fenster, skalierung);
     platform::SetSilentSound(stumm);
     return kSpielen;
 }

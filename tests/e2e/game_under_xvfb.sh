@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real game under a real X server, driven by synthetic input: it opens
 # with the logo on the sky over the whole 640 x 480 image in a window and
-# full-screen, draws 60 frames a second, and ends with status 0 on Escape, on
+# full-screen (by whole factors, so that it is the image's own pixels; the
+# screens script checks the filled screen), draws 60 frames a second, and ends with status 0 on Escape, on
 # F12 and on closing the window. Usage: game_under_xvfb.sh GAME CLOSE_WINDOW_TOOL
 # FERROW_E2E_TIMING=0 leaves out the frame count (for slow debug builds).
 set -u
@@ -37,9 +38,9 @@ run() {
 }
 
 run --windowed Escape
-run "" F12
+run --integer-scaling F12
 run --windowed close
-run "" close
+run --integer-scaling close
 
 # Ten seconds of frames after the logo (600 on a quiet machine), and the
 # processor time.

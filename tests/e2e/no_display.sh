@@ -5,7 +5,10 @@
 set -u
 game=$1
 err=$(mktemp)
-trap 'rm -f "$err"' EXIT
+# Settings of its own, not those of whoever runs the test.
+config=$(mktemp -d)
+trap 'rm -rf "$err" "$config"' EXIT
+export XDG_CONFIG_HOME=$config
 cd /tmp
 env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER SDL_AUDIODRIVER=dummy timeout 20 "$game" --windowed 2>"$err"
 status=$?

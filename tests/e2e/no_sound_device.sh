@@ -6,7 +6,10 @@
 set -u
 game=$1
 err=$(mktemp)
-trap 'rm -f "$err"' EXIT
+# Settings of its own, not those of whoever runs the test.
+config=$(mktemp -d)
+trap 'rm -rf "$err" "$config"' EXIT
+export XDG_CONFIG_HOME=$config
 cd /tmp
 SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=keiner timeout 20 "$game" --windowed 2>"$err"
 status=$?

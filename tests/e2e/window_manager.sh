@@ -116,7 +116,8 @@ play_under_window_manager() {
   rm -f "$work/start/data/set0/hight.dat"
   cd "$work/start" || exit 1
   log=$work/frames
-  FERROW_VERBOSE=1 FERROW_FRAME_LOG="$log" "$game" --windowed 2>"$work/stderr" &
+  # Whole factors, so that full screen shows the picture's own pixels in the middle.
+  FERROW_VERBOSE=1 FERROW_FRAME_LOG="$log" "$game" --windowed --integer-scaling 2>"$work/stderr" &
   pid=$!
   window=$(xdotool search --sync --limit 1 --name '^ferrow$')
   wait_for_frames "$log" 2  # past the five-second logo

@@ -12,12 +12,14 @@ need_tools() {
 # of SIZE (e.g. 800x600) on the first free display number; both go at
 # exit, after whatever $on_exit says. There is no sound card either: the game
 # needs a device to start, so it gets SDL's silent one unless the caller chose
-# another.
+# another. The game keeps its settings in $work/config, not in the settings
+# of whoever runs the test.
 start_xvfb() {
   local size=$1
   shift
   work=$(mktemp -d)
   export SDL_AUDIODRIVER=${SDL_AUDIODRIVER:-dummy}
+  export XDG_CONFIG_HOME=$work/config
   # The server picks the number and names it, so that runs side by side
   # never talk to each other's server.
   Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp "$@" 3>"$work/display" >/dev/null 2>&1 &

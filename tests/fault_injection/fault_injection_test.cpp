@@ -115,6 +115,8 @@ struct Lauf { unsigned long k; fs::path ordner; std::string tabelle; bool aufzei
         if (e.path().filename() != "hight.dat") fs::create_symlink(e.path(), daten / e.path().filename());
     if (!lauf.tabelle.empty()) anlegen(daten / "hight.dat", lauf.tabelle);
     fs::current_path(lauf.ordner);
+    // Settings of the run's own, so that each run starts without any.
+    setenv("XDG_CONFIG_HOME", (lauf.ordner / "config").c_str(), 1);
 
     DrehbuchSchreiben();
     SetMessageSource(&kDrehbuch);

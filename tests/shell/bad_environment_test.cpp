@@ -42,13 +42,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, NoPictureTest, testing::ValuesIn(kBrokenData));
 namespace {
 
 // No display: left to itself, SDL falls back on a driver that shows nothing, which is none either. The driver (null:
-// whatever SDL finds), the counted call refused (3 is the switch to full screen) or the display step that fails (-1:
+// whatever SDL finds), the counted call refused (4 is the switch to full screen) or the display step that fails (-1:
 // none), the debug line's step. (The report of every other step is checked where each counted call fails in turn.)
 struct SetUpFailure { const char *name, *driver; unsigned long refused; int step; const char* line; }
 const kSetUpFailures[] = {
     {"X server not there", "x11", 0, -1, "DirectDrawCreate"},
     {"nothing found", nullptr, 0, -1, "DirectDrawCreate"},
-    {"full screen refused", "dummy", 3, -1, "SetDisplayMode"},
+    {"full screen refused", "dummy", 4, -1, "SetDisplayMode"},
     {"back buffer, after the primary was made", "dummy", 0, int(platform::DisplayStep::BackBuffer), "CreateBackPuffer"},
 };
 
@@ -64,6 +64,8 @@ TEST_P(DisplaySetUpTest, EachFailureNamesItsStepThenTheInitReportAndStartUpGoesN
     env.Set("DISPLAY", nullptr);
     env.Set("WAYLAND_DISPLAY", nullptr);
     env.Set("SDL_VIDEODRIVER", c.driver);
+    // No settings kept: the missing file's opening is the second counted call.
+    env.Set("XDG_CONFIG_HOME", (folder_.path / "config").c_str());
     if (c.step >= 0) platform::FailNextDisplayStep(platform::DisplayStep(c.step));
     platform::SetWindowedStart(c.step >= 0);  // the failed steps in a window, the missing displays full screen
     platform::FailCall(c.refused);

@@ -29,11 +29,13 @@ Answer ask(std::vector<const char*> args) {
 }  // namespace
 
 TEST(CommandLineTest, HelpAndVersionAnswerAndEndUnknownOptionsAreRefusedKnownOnesPlay) {
-    const std::string usage = "Aufruf: ferrow [--windowed] [--nosound] [--help] [--version]\n";
+    const std::string usage =
+        "Aufruf: ferrow [--windowed | --fullscreen] [--integer-scaling | --fill] [--nosound] [--help] [--version]\n";
     const Answer help = ask({"--help"});
     EXPECT_TRUE(help.status == 0 && help.out.rfind(usage, 0) == 0 && help.err.empty());
-    EXPECT_TRUE(help.out.find("--windowed  im Fenster starten") != std::string::npos &&
-                help.out.find("--nosound   ohne Ton spielen") != std::string::npos) << help.out;
+    for (const char* line : {"--windowed         im Fenster starten", "--integer-scaling  nur um ganze Faktoren",
+                             "--nosound          ohne Ton spielen", "$XDG_CONFIG_HOME/ferrow/settings"})
+        EXPECT_NE(help.out.find(line), std::string::npos) << line;
     // Asked for after another option, still only the answer.
     const Answer version = ask({"--windowed", "--version"});
     EXPECT_TRUE(version.status == 0 && version.out == "ferrow " FERROW_VERSION "\n" && version.err.empty());
@@ -41,6 +43,6 @@ TEST(CommandLineTest, HelpAndVersionAnswerAndEndUnknownOptionsAreRefusedKnownOne
     const Answer wrong = ask({"--fenster"});
     EXPECT_TRUE(wrong.status == 2 && wrong.out.empty());
     EXPECT_EQ(wrong.err, "ferrow: unbekannte Option \"--fenster\"\n" + usage);
-    EXPECT_EQ(ask({"--windowed", "--nosound"}).status, kSpielen);
+    EXPECT_EQ(ask({"--windowed", "--integer-scaling", "--fill", "--fullscreen", "--nosound"}).status, kSpielen);
     EXPECT_EQ(ask({}).status, kSpielen);  // and the sound device is a real one again
 }

@@ -20,6 +20,7 @@ Screen* OpenScreen(Window* window) {
         delete screen;
         return nullptr;
     }
+    screen->output.SetScaling(RunSettings().scaling);
     // A renderer may have made the window anew, and without a window manager
     // the new one lies where the window was before it covered the screen.
     if (screen->output.UsesRenderer() && (SDL_GetWindowFlags(window->sdl) & SDL_WINDOW_FULLSCREEN)) {
@@ -36,10 +37,8 @@ void CloseScreen(Screen* screen) {
     delete screen;
 }
 
-void ScreenSetMode(Screen* screen) {
-    if (!(SDL_GetWindowFlags(screen->window) & SDL_WINDOW_FULLSCREEN))
-        SDL_SetWindowSize(screen->window, kImageWidth, kImageHeight);
-}
+// The window keeps the size it was made with: the picture fills it.
+void ScreenSetMode(Screen*) {}
 
 bool ScreenPrepare(Screen* screen) { return screen->output.PrepareTarget(); }
 
@@ -63,10 +62,17 @@ void ToggleFullscreen() {
     if (SDL_GetWindowFlags(w->sdl) & SDL_WINDOW_FULLSCREEN) {
         // Back in the middle of the screen the game filled, not the first one.
         const int display = std::max(SDL_GetWindowDisplayIndex(w->sdl), 0);
+        int width = kImageWidth, height = kImageHeight;
+        WindowedSize(&width, &height);
         SDL_SetWindowFullscreen(w->sdl, 0);
-        SDL_SetWindowSize(w->sdl, kImageWidth, kImageHeight);
+        SDL_SetWindowSize(w->sdl, width, height);
         SDL_SetWindowPosition(w->sdl, SDL_WINDOWPOS_CENTERED_DISPLAY(display), SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+        KeepFullscreen(false);
     } else {
+        int width = 0, height = 0;
+        SDL_GetWindowSize(w->sdl, &width, &height);
+        KeepWindowSize(width, height);
+        KeepFullscreen(true);
         EnterFullscreen(w->sdl);
     }
     UpdatePointerConfinement();

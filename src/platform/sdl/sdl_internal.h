@@ -16,6 +16,9 @@ public:
 namespace internal {
 
 bool EnterFullscreen(SDL_Window* window);  // false when refused
+// The size of the window when not full screen, in window units: the one kept
+// from the last run, or the largest whole factor that fits the desktop.
+void WindowedSize(int* w, int* h);
 
 }  // namespace internal
 }  // namespace platform

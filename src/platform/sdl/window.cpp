@@ -8,11 +8,6 @@
 #include "platform/resources.h"
 
 namespace platform {
-namespace {
-
-bool g_start_windowed = false;
-
-}  // namespace
 
 bool StartVideo() {
     if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
@@ -69,9 +64,23 @@ Icon* LoadIcon(const char* name) {
     return image ? new Icon{image} : nullptr;
 }
 
-void SetWindowedStart(bool windowed) { g_start_windowed = windowed; }
-
 namespace internal {
+
+void WindowedSize(int* w, int* h) {
+    const DisplaySettings& kept = RunSettings();
+    SDL_Rect usable{0, 0, kImageWidth, kImageHeight};
+    SDL_GetDisplayUsableBounds(0, &usable);
+    // The size last played in, where it still fits the desktop (which may be
+    // another one now).
+    if (kept.window_w > 0 && kept.window_h > 0 && kept.window_w <= usable.w && kept.window_h <= usable.h) {
+        *w = kept.window_w;
+        *h = kept.window_h;
+        return;
+    }
+    const int factor = FirstWindowFactor(usable.w, usable.h);
+    *w = kImageWidth * factor;
+    *h = kImageHeight * factor;
+}
 
 bool EnterFullscreen(SDL_Window* window) {
     if (CallFails(Operation::EnterFullscreen)) return false;
@@ -90,10 +99,16 @@ bool EnterFullscreen(SDL_Window* window) {
 
 Window* CreateWindow(const char* title, Icon* icon, Cursor* cursor) {
     SDL_Window* sdl = nullptr;
-    if (StartVideo() && !CallFails(Operation::CreateWindow))
-        sdl = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kImageWidth, kImageHeight,
+    const bool fullscreen = internal::OpenSettings().fullscreen;
+    if (StartVideo() && !CallFails(Operation::CreateWindow)) {
+        // The window's size also where it starts full screen: it is the size
+        // Alt+Enter goes back to.
+        int w = kImageWidth, h = kImageHeight;
+        internal::WindowedSize(&w, &h);
+        sdl = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, w, h,
                                SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI);
-    if (sdl && !g_start_windowed && !internal::EnterFullscreen(sdl)) {
+    }
+    if (sdl && fullscreen && !internal::EnterFullscreen(sdl)) {
         // A game that asked for the whole screen and did not get it has no
         // display to play on.
         SDL_DestroyWindow(sdl);
@@ -131,6 +146,13 @@ Window* CreateWindow(const char* title, Icon* icon, Cursor* cursor) {
 }
 
 void internal::FreeWindow(Window* window) {
+    // A window played in keeps its size for the next run. One that left full
+    // screen only to show a report has no size of the player's.
+    if (window->sdl && !RunSettings().fullscreen && !(SDL_GetWindowFlags(window->sdl) & SDL_WINDOW_FULLSCREEN)) {
+        int w = 0, h = 0;
+        SDL_GetWindowSize(window->sdl, &w, &h);
+        KeepWindowSize(w, h);
+    }
     if (window->sdl) SDL_DestroyWindow(window->sdl);
     if (window->cursor) SDL_FreeCursor(window->cursor);
     if (window->icon) SDL_FreeSurface(window->icon);

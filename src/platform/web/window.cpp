@@ -49,9 +49,6 @@ Cursor* LoadCursor(const char* name) {
 
 Icon* LoadIcon(const char*) { return new Icon; }
 
-// The page is always a window; full-screen is the player's to ask for.
-void SetWindowedStart(bool) {}
-
 Window* CreateWindow(const char*, Icon* icon, Cursor* cursor) {
     delete icon;
     if (!StartVideo() || CallFails(Operation::CreateWindow)) {

@@ -68,6 +68,7 @@ Screen* OpenScreen(Window* window) {
     if (!window->hwnd) return nullptr;
     auto* screen = new Screen;
     screen->hwnd = window->hwnd;
+    screen->scaling = RunSettings().scaling;
     screen->memory = CreateCompatibleDC(nullptr);
     if (!screen->memory) {
         delete screen;
@@ -158,6 +159,7 @@ void ToggleFullscreen() {
     if (!w || !w->hwnd) return;
     if (w->fullscreen) LeaveFullscreen();
     else EnterFullscreen(w);
+    KeepFullscreen(w->fullscreen);
     UpdatePointerConfinement();
 }
 

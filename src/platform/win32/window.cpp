@@ -15,7 +15,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"ferrow";
 
 bool g_video = false;
-bool g_start_windowed = false;
 
 // A window program has no terminal of its own. Started from one, its --help
 // and its report's stderr lines go there; started from Explorer, nowhere.
@@ -109,8 +108,6 @@ Icon* LoadIcon(const char* name) {
     return icon ? new Icon{icon} : nullptr;
 }
 
-void SetWindowedStart(bool windowed) { g_start_windowed = windowed; }
-
 namespace internal {
 
 RECT WindowedRect(HWND hwnd) {
@@ -123,9 +120,16 @@ RECT WindowedRect(HWND hwnd) {
     AdjustWindowRectExForDpi(&r, WS_OVERLAPPEDWINDOW, FALSE, 0, dpi ? dpi : 96);
     const LONG frame_w = r.right - r.left - kImageWidth, frame_h = r.bottom - r.top - kImageHeight;
     const LONG area_w = area.right - area.left, area_h = area.bottom - area.top;
-    // Windows tells the frame's size, which a first window on Linux must guess.
-    const int factor = std::max(1L, std::min((area_w - frame_w) / kImageWidth, (area_h - frame_h) / kImageHeight));
-    const LONG w = kImageWidth * factor + frame_w, h = kImageHeight * factor + frame_h;
+    // The size last played in, where it still fits; else the largest whole
+    // factor that does (Windows tells the frame's size, which Linux guesses).
+    const DisplaySettings& kept = RunSettings();
+    LONG client_w = kept.window_w, client_h = kept.window_h;
+    if (client_w <= 0 || client_h <= 0 || client_w + frame_w > area_w || client_h + frame_h > area_h) {
+        const LONG factor = std::max(1L, std::min((area_w - frame_w) / kImageWidth, (area_h - frame_h) / kImageHeight));
+        client_w = kImageWidth * factor;
+        client_h = kImageHeight * factor;
+    }
+    const LONG w = client_w + frame_w, h = client_h + frame_h;
     const LONG x = area.left + std::max(0L, (area_w - w) / 2), y = area.top + std::max(0L, (area_h - h) / 2);
     return RECT{x, y, x + w, y + h};
 }
@@ -144,6 +148,11 @@ bool EnterFullscreen(Window* window) {
 }
 
 void FreeWindow(Window* window) {
+    // A window played in keeps its size for the next run. One that left full
+    // screen only to show a report has no size of the player's.
+    RECT client;
+    if (window->hwnd && !window->fullscreen && !RunSettings().fullscreen && GetClientRect(window->hwnd, &client))
+        KeepWindowSize(client.right, client.bottom);
     if (window->hwnd) {
         ClipCursor(nullptr);
         ::DestroyWindow(window->hwnd);
@@ -156,6 +165,7 @@ void FreeWindow(Window* window) {
 }  // namespace internal
 
 Window* CreateWindow(const char* title, Icon* icon, Cursor* cursor) {
+    const bool fullscreen = internal::OpenSettings().fullscreen;
     HWND hwnd = nullptr;
     if (StartVideo() && !CallFails(Operation::CreateWindow))
         hwnd = CreateWindowExW(0, kClassName, internal::Wide(title).c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
@@ -169,7 +179,7 @@ Window* CreateWindow(const char* title, Icon* icon, Cursor* cursor) {
     delete icon;
     // The procedure finds the window's state through the handle.
     if (hwnd) SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(window));
-    if (hwnd && !g_start_windowed && !internal::EnterFullscreen(window)) {
+    if (hwnd && fullscreen && !internal::EnterFullscreen(window)) {
         // A game that asked for the whole screen and did not get it has no
         // display to play on.
         internal::FreeWindow(window);

@@ -28,13 +28,20 @@ Answer ask(std::vector<const char*> args) {
 
 }  // namespace
 
+// Where the help says the settings are, on each system.
+#ifdef _WIN32
+constexpr char kEinstellungen[] = "%APPDATA%\\ferrow\\settings";
+#else
+constexpr char kEinstellungen[] = "$XDG_CONFIG_HOME/ferrow/settings";
+#endif
+
 TEST(CommandLineTest, HelpAndVersionAnswerAndEndUnknownOptionsAreRefusedKnownOnesPlay) {
     const std::string usage =
         "Aufruf: ferrow [--windowed | --fullscreen] [--integer-scaling | --fill] [--nosound] [--help] [--version]\n";
     const Answer help = ask({"--help"});
     EXPECT_TRUE(help.status == 0 && help.out.rfind(usage, 0) == 0 && help.err.empty());
     for (const char* line : {"--windowed         im Fenster starten", "--integer-scaling  nur um ganze Faktoren",
-                             "--nosound          ohne Ton spielen", "$XDG_CONFIG_HOME/ferrow/settings"})
+                             "--nosound          ohne Ton spielen", kEinstellungen})
         EXPECT_NE(help.out.find(line), std::string::npos) << line;
     // Asked for after another option, still only the answer.
     const Answer version = ask({"--windowed", "--version"});

@@ -8,7 +8,9 @@
 # a reload after every eighth: the most rows change from frame to frame.
 # Prints the start-up time to the first presented frame, the game process's
 # and the X server's share of one core, frames per second, the frame-interval
-# percentiles and the resident memory. Fails when play does not begin.
+# percentiles and the resident memory. Fails when play does not begin. A
+# Windows build (GAME ending in .exe) runs under Wine, with no sound, and the
+# Wine server's share is printed too.
 # Usage: run_under_xvfb.sh GAME [SECONDS] [SCREEN] [window|fullscreen] [fill|whole]
 set -u
 game=$(realpath "$1")
@@ -26,11 +28,22 @@ case $scaling in
   whole) mode_args="$mode_args --integer-scaling" ;;
   *) echo "scaling must be fill or whole"; exit 2 ;;
 esac
-source "$(dirname "$0")/../tests/e2e/xvfb.sh"
-need_tools Xvfb xdotool python3 import convert
 player=
 on_exit='[ -n "$player" ] && kill $player 2>/dev/null'
-start_xvfb "$screen"
+run=("$game")
+case $game in
+  *.exe)
+    source "$(dirname "$0")/../tests/windows/wine.sh"
+    need_tools python3 import convert
+    start_wine "$screen"
+    run=("$(command -v wine)" "$game" --nosound)
+    ;;
+  *)
+    source "$(dirname "$0")/../tests/e2e/xvfb.sh"
+    need_tools Xvfb xdotool python3 import convert
+    start_xvfb "$screen"
+    ;;
+esac
 
 # A folder of its own with a copy of the data, so that no highscore is kept.
 mkdir -p "$work/start/data"
@@ -40,7 +53,7 @@ cd "$work/start"
 FERROW_FRAME_LOG="$work/frames" python3 -c '
 import os, sys, time
 open(sys.argv[1], "w").write(str(time.monotonic_ns() // 1000))
-os.execv(sys.argv[2], sys.argv[2:])' "$work/exec" "$game" $mode_args 2>"$work/stderr" &
+os.execv(sys.argv[2], sys.argv[2:])' "$work/exec" "${run[@]}" $mode_args 2>"$work/stderr" &
 pid=$!
 window=$(xdotool search --sync --limit 1 --name '^ferrow$')
 wait_for_frames "$work/frames" 2 || exit 1  # past the five-second logo
@@ -100,13 +113,20 @@ fi
 ) &
 player=$!
 
-cpu() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+cpu() { if [ -n "$1" ]; then awk '{print $14 + $15}' "/proc/$1/stat"; else echo 0; fi; }
+# Wine's server of this run's prefix.
+server=
+for p in $(pgrep wineserver); do
+  tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qx "WINEPREFIX=${WINEPREFIX:-}" && server=$p
+done
 start_line=$(wc -l < "$work/frames")
 cpu0=$(cpu "$pid")
 x0=$(cpu "$xvfb")
+s0=$(cpu "$server")
 sleep "$seconds"
 cpu1=$(cpu "$pid")
 x1=$(cpu "$xvfb")
+s1=$(cpu "$server")
 end_line=$(wc -l < "$work/frames")
 rss=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status")
 kill "$player"
@@ -119,7 +139,10 @@ echo "screen $screen, $mode, $scaling: picture ${pw} x ${ph} at ($ox, $oy) of ${
 echo "start-up to the first frame: $(( (first - $(cat "$work/exec")) / 1000 )) ms"
 echo "resident memory while playing: $((rss / 1024)) MiB"
 awk -v ticks="$(getconf CLK_TCK)" -v s="$seconds" -v c="$((cpu1 - cpu0))" -v x="$((x1 - x0))" \
-  'BEGIN { printf "processor: %.1f %% of one core; X server: %.1f %%\n", 100 * c / ticks / s, 100 * x / ticks / s }'
+  -v w="$((s1 - s0))" -v wine="$server" 'BEGIN {
+    printf "processor: %.1f %% of one core; X server: %.1f %%", 100 * c / ticks / s, 100 * x / ticks / s
+    if (wine) printf "; Wine server: %.1f %%", 100 * w / ticks / s
+    printf "\n" }'
 # Intervals between the frames presented in the measured span.
 sed -n "$((start_line + 1)),${end_line}p" "$work/frames" |
   awk 'NR > 1 { print ($1 - prev) / 1000 } { prev = $1; if (NR == 1) t0 = $1; t1 = $1; n = NR }

@@ -4,19 +4,25 @@
 #   test  - also the test, benchmark and end-to-end tools
 #   fuzz  - also clang with the fuzzer runtime that matches it
 #   web   - the browser build: Emscripten, Chromium for its test, Node.js
-# Usage: setup.sh [play|test|fuzz|web]
+#   windows - the MinGW-w64 cross compiler and GoogleTest's sources for the
+#           Windows build, Wine and the X tools to run it and its tests
+# Usage: setup.sh [play|test|fuzz|web|windows]
 set -euo pipefail
 purpose=${1:-play}
 play=(g++ cmake make libsdl2-dev)
 test=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-apps sox desktop-file-utils
       libgl1-mesa-dri libglx-mesa0 openbox xfwm4 dbus wmctrl x11-utils appstream dpkg-dev lintian)
+# The Windows build needs no SDL: its generator is built for this machine,
+# the game for Windows.
+windows=(g++ cmake make g++-mingw-w64-x86-64 googletest wine wine64 xvfb xdotool imagemagick x11-utils)
 case $purpose in
   play) packages=("${play[@]}") ;;
   test) packages=("${play[@]}" "${test[@]}") ;;
   fuzz) packages=("${play[@]}" clang) ;;
   # The browser build's optimiser needs Debian's acorn.
   web) packages=(g++ cmake make python3 emscripten node-acorn chromium) ;;
-  *) echo "setup.sh: purpose must be play, test, fuzz or web" >&2; exit 2 ;;
+  windows) packages=("${windows[@]}") ;;
+  *) echo "setup.sh: purpose must be play, test, fuzz, web or windows" >&2; exit 2 ;;
 esac
 
 sudo=()

@@ -18,8 +18,10 @@ for file in "$src"/*/*.cpp "$src"/*/*.h "$src"/platform/*/*.cpp "$src"/platform/
     fi
   done < <(sed -n 's/^#include "\([a-z]*\)\/.*/\1/p' "$file")
 done
-# Only the platform's desktop backend sees SDL; the rest of the platform is
-# shared with the browser's backend.
+# Only the platform's desktop backend sees SDL, and only its Windows backend
+# the Windows headers; the rest of the platform is shared by every backend.
 if grep -lE '#include <SDL' "$src"/*/*.cpp "$src"/*/*.h "$src"/platform/*/*.cpp "$src"/platform/*/*.h 2>/dev/null |
    grep -v "/platform/sdl/"; then bad=1; fi
+if grep -liE '#include <(windows|mmsystem)\.h>' "$src"/*/*.cpp "$src"/*/*.h "$src"/platform/*/*.cpp \
+     "$src"/platform/*/*.h 2>/dev/null | grep -v "/platform/win32/"; then bad=1; fi
 exit $bad

@@ -1,9 +1,6 @@
 #include "base/data_paths.h"
 
 #include <cstring>
-#include <cstdlib>
-#include <filesystem>
-#include <system_error>
 
 #include "platform/debug_output.h"
 #include "platform/files.h"
@@ -48,14 +45,8 @@ void datenordnersetzen(const char* name) {
 }
 
 std::string benutzerordner() {
-    std::string basis;
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/') basis = xdg;
-    else if (const char* home = std::getenv("HOME"); home && *home) basis = std::string(home) + "/.local/share";
-    else return std::string();
-    const std::string ordner = basis + "/ferrow";
-    std::error_code ec;
-    std::filesystem::create_directories(ordner, ec);
-    return ordner + "/";
+    const std::string ordner = platform::UserDataDirectory();
+    return ordner.empty() ? ordner : ordner + "/";
 }
 
 std::string highscoreordner() { return platform::IsWritableDirectory(".") ? std::string() : benutzerordner(); }

@@ -21,5 +21,5 @@ void datenordnersetzen(const char* name);
 std::string highscoreordner();
 
 // The user's own data folder for the game, made if need be: $XDG_DATA_HOME/ferrow/
-// or ~/.local/share/ferrow/; empty when neither is known.
+// or ~/.local/share/ferrow/ (%APPDATA%\ferrow\ on Windows); empty when none is known.
 std::string benutzerordner();

@@ -35,7 +35,7 @@ void log_frame() {
     ++g_frames;
     if (!g_frame_log_checked) {
         g_frame_log_checked = true;
-        if (const char* path = std::getenv("FERROW_FRAME_LOG")) g_frame_log = std::fopen(path, "w");
+        if (const char* path = std::getenv("FERROW_FRAME_LOG")) g_frame_log = std::fopen(path, "wb");
         // Line by line, so that the log can be read while the game runs.
         if (g_frame_log) std::setvbuf(g_frame_log, nullptr, _IOLBF, 0);
     }

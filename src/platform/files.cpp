@@ -1,54 +1,52 @@
 #include "platform/files.h"
 
 #include <strings.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <system_error>
 
 #include "platform/fault_injection.h"
+#include "platform/internal.h"
 
 namespace platform {
 
 namespace fs = std::filesystem;
 
+// Names are UTF-8 on every system: u8path and u8string keep them so where the
+// system's own narrow names are in another code page (Windows).
 std::string ResolveFileName(const std::string& path) {
     std::error_code ec;
-    if (fs::exists(path, ec)) return path;
-    const fs::path p(path);
+    const fs::path p = fs::u8path(path);
+    if (fs::exists(p, ec)) return path;
     const fs::path dir = p.has_parent_path() ? p.parent_path() : fs::path(".");
-    const std::string name = p.filename().string();
+    const std::string name = p.filename().u8string();
     for (const auto& entry : fs::directory_iterator(dir, ec)) {
-        if (strcasecmp(entry.path().filename().string().c_str(), name.c_str()) == 0)
-            return p.has_parent_path() ? entry.path().string() : entry.path().filename().string();
+        if (strcasecmp(entry.path().filename().u8string().c_str(), name.c_str()) == 0)
+            return p.has_parent_path() ? entry.path().u8string() : entry.path().filename().u8string();
     }
     return path;
 }
 
 bool IsDirectory(const std::string& path) {
     std::error_code ec;
-    return fs::is_directory(path, ec);
+    return fs::is_directory(fs::u8path(path), ec);
 }
-
-bool IsWritableDirectory(const std::string& path) { return IsDirectory(path) && access(path.c_str(), W_OK) == 0; }
 
 std::string CurrentDirectory() {
     std::error_code ec;
     fs::path p = fs::current_path(ec);
-    return ec ? std::string() : p.string();
+    return ec ? std::string() : p.u8string();
 }
 
-bool ChangeDirectory(const std::string& path) { return chdir(path.c_str()) == 0; }
-
-std::string ExecutableDirectory() {
+bool ChangeDirectory(const std::string& path) {
     std::error_code ec;
-    const fs::path program = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? std::string() : program.parent_path().string();
+    fs::current_path(fs::u8path(path), ec);
+    return !ec;
 }
 
 std::FILE* OpenFile(const std::string& path, const char* mode) {
     if (CallFails(Operation::FileOpen)) return nullptr;
-    return std::fopen(path.c_str(), mode);
+    return internal::OpenNamedFile(path, mode);
 }
 
 std::size_t ReadFile(void* to, std::size_t bytes, std::FILE* file) {
@@ -67,9 +65,18 @@ int CloseFile(std::FILE* file) {
     return fails ? EOF : result;
 }
 
+// Over an existing file too: Windows' own rename refuses that, the library's
+// does not.
 int RenameFile(const std::string& from, const std::string& to) {
     if (CallFails(Operation::FileRename)) return -1;
-    return std::rename(from.c_str(), to.c_str());
+    std::error_code ec;
+    fs::rename(fs::u8path(from), fs::u8path(to), ec);
+    return ec ? -1 : 0;
+}
+
+bool RemoveFile(const std::string& path) {
+    std::error_code ec;
+    return fs::remove(fs::u8path(path), ec);
 }
 
 }  // namespace platform

@@ -5,7 +5,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "platform/bitmap.h"
@@ -108,9 +110,14 @@ void ToggleFullscreen();
 void UpdatePointerConfinement();
 
 // Enter, pressed with Alt, switched the display: it does not count as down
-// until it is seen up, or pressed again on its own.
+// until it is seen up, or pressed again on its own; nor while Alt is held.
 void EnterSwitchedDisplay();
 void EnterPressedAlone();
+bool EnterCountsAsDown(bool enter_held, bool alt_held);
+
+// A palette's colour i as the screen shows it: the grey ramp without a
+// palette, and entries 0 and 255 black and white whatever it says.
+PALETTEENTRY ShownColour(const std::array<PALETTEENTRY, 256>* entries, int i);
 
 // A window point mapped onto the image, clamped.
 void WindowToImage(int wx, int wy, int* ix, int* iy);
@@ -148,6 +155,9 @@ bool ShowBox(const char* text, const char* caption);
 void OnDeactivate();
 // Sound pauses while the program is in the background, and goes on after.
 void SetAudioActive(bool active);
+
+// The system's stream of a file named in UTF-8, with fopen's modes.
+std::FILE* OpenNamedFile(const std::string& path, const char* mode);
 
 // A BMP file's bytes, decoded; null when they are not a usable BMP.
 Bitmap* DecodeBmp(const std::uint8_t* data, std::size_t size);

@@ -28,6 +28,12 @@ std::array<PALETTEENTRY, 256> g_colours = grey_ramp();
 }  // namespace
 
 const std::array<PALETTEENTRY, 256>& SharedColours() { return g_colours; }
+
+PALETTEENTRY ShownColour(const std::array<PALETTEENTRY, 256>* entries, int i) {
+    const std::uint8_t grey = std::uint8_t(i);
+    if (!entries || i == 0 || i == 255) return {grey, grey, grey, 0};
+    return (*entries)[std::size_t(i)];
+}
 void SetSharedColours(const std::array<PALETTEENTRY, 256>& entries) { g_colours = entries; }
 
 }  // namespace internal

@@ -11,6 +11,16 @@
 #define FERROW_VERSION "0"
 #endif
 
+// Where the settings are kept, and where the table goes when the data
+// folder cannot be written.
+#ifdef _WIN32
+#define FERROW_EINSTELLUNGEN "%APPDATA%\\ferrow\\settings"
+#define FERROW_BENUTZERORDNER "%APPDATA%\\ferrow\\"
+#else
+#define FERROW_EINSTELLUNGEN "$XDG_CONFIG_HOME/ferrow/settings"
+#define FERROW_BENUTZERORDNER "$XDG_DATA_HOME/ferrow/"
+#endif
+
 namespace {
 
 constexpr char kAufruf[] =
@@ -31,11 +41,11 @@ constexpr char kHilfe[] =
     "  --help             diese Hilfe zeigen\n"
     "  --version          die Versionsnummer zeigen\n"
     "\n"
-    "Escape oder F12 beendet das Spiel. Vollbild oder Fenster, die Skalierung und\n"
-    "die Fenstergröße bleiben in $XDG_CONFIG_HOME/ferrow/settings für den nächsten\n"
-    "Start; die Optionen gelten nur für den Start, bei dem sie gegeben werden.\n"
+    "Escape oder F12 beendet das Spiel. Vollbild oder Fenster, die Skalierung und die\n"
+    "Fenstergröße stehen in " FERROW_EINSTELLUNGEN " und gelten beim nächsten\n"
+    "Start wieder; die Optionen gelten nur für den Start, bei dem sie gegeben werden.\n"
     "Die Bestenliste \"hight.dat\" liegt im Datenordner oder, wenn er nicht\n"
-    "beschreibbar ist, in $XDG_DATA_HOME/ferrow/.\n"
+    "beschreibbar ist, in " FERROW_BENUTZERORDNER ".\n"
     "\n"
     "Aufnahmen:\n"
     "  --record DATEI    das Spiel in DATEI aufnehmen\n"

@@ -1,11 +1,7 @@
 // "hight.dat": the 15 rows of the table, each a 30-byte name field and a
 // little-endian 32-bit score, stored the way a Windows text stream stores
 // them (every 0x0A as 0x0D 0x0A); the byte format is fixed.
-#include <signal.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -15,6 +11,7 @@
 #include "base/data_paths.h"
 #include "platform/debug_output.h"
 #include "platform/files.h"
+#include "platform/processes.h"
 #include "platform/saving.h"
 #include "text/highscore_table.h"
 
@@ -48,23 +45,23 @@ std::size_t zurueckuebersetzen(const unsigned char* roh, std::size_t rohlaenge, 
 }
 
 bool allesgeschrieben(std::FILE* datei, const unsigned char* bytes, std::size_t laenge) {
-    return WriteFile(bytes, laenge, datei) == laenge && std::fflush(datei) == 0 && fsync(fileno(datei)) == 0;
+    return WriteFile(bytes, laenge, datei) == laenge && FlushToDisk(datei);
 }
 
 // A game killed while it saved left its unfinished file behind; the file of a
 // game still running is its own business.
 void resteentfernen(const std::string& ziel) {
-    const std::filesystem::path pfad(ziel);
-    const std::string anfang = pfad.filename().string() + ".neu";
+    const std::filesystem::path pfad = std::filesystem::u8path(ziel);
+    const std::string anfang = pfad.filename().u8string() + ".neu";
     std::error_code ec;
     const std::filesystem::path ordner = pfad.has_parent_path() ? pfad.parent_path() : ".";
     for (const auto& eintrag : std::filesystem::directory_iterator(ordner, ec)) {
-        const std::string name = eintrag.path().filename().string();
+        const std::string name = eintrag.path().filename().u8string();
         if (name.compare(0, anfang.size(), anfang) != 0) continue;
         char* ende = nullptr;
         const long pid = std::strtol(name.c_str() + anfang.size(), &ende, 10);
         if (pid <= 0 || *ende != 0) continue;
-        if (kill(pid_t(pid), 0) != 0 && errno == ESRCH) std::filesystem::remove(eintrag.path(), ec);
+        if (!ProcessRunning(pid)) std::filesystem::remove(eintrag.path(), ec);
     }
 }
 
@@ -134,13 +131,13 @@ std::uint8_t _highscore::schreiben() {
     // a full disk or a crash never leaves a damaged table behind. The name is
     // the program's own, so that two running games cannot mix their files.
     const std::string ziel = dateipfad();
-    const std::string neu = ziel + ".neu" + std::to_string(getpid());
+    const std::string neu = ziel + ".neu" + std::to_string(ProcessNumber());
     bool gut = false;
     if (std::FILE* f = OpenFile(neu, "wb")) {
         gut = allesgeschrieben(f, datei, laenge);
         gut = CloseFile(f) == 0 && gut;
         gut = gut && RenameFile(neu, ziel) == 0;
-        if (!gut) std::remove(neu.c_str());
+        if (!gut) RemoveFile(neu);
     }
     if (!gut) {
         OutputDebugString("-schreiben: datei konnte nicht geöffnet werden");

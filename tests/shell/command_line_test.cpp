@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -16,18 +16,20 @@ namespace {
 
 struct Answer { int status; std::string out, err; };
 
+// What was written to a scratch stream (tmpfile, since Windows has no memory streams).
+std::string written(std::FILE* f) {
+    std::string text(std::size_t(std::ftell(f)), '\0');
+    std::rewind(f);
+    text.resize(std::fread(text.data(), 1, text.size(), f));
+    std::fclose(f);
+    return text;
+}
+
 Answer ask(std::vector<const char*> args) {
     args.insert(args.begin(), "ferrow");
-    char *out = nullptr, *err = nullptr;
-    std::size_t out_len = 0, err_len = 0;
-    std::FILE *o = open_memstream(&out, &out_len), *e = open_memstream(&err, &err_len);
+    std::FILE *o = std::tmpfile(), *e = std::tmpfile();
     const int status = befehlszeile(int(args.size()), args.data(), o, e);
-    std::fclose(o);
-    std::fclose(e);
-    Answer a{status, out, err};
-    std::free(out);
-    std::free(err);
-    return a;
+    return {status, written(o), written(e)};
 }
 
 const std::string usage = "Aufruf: ferrow [--windowed | --fullscreen] [--integer-scaling | --fill]\n"
@@ -37,11 +39,18 @@ const std::string usage = "Aufruf: ferrow [--windowed | --fullscreen] [--integer
 
 }  // namespace
 
+// Where the help says the settings are, on each system.
+#ifdef _WIN32
+constexpr char kEinstellungen[] = "%APPDATA%\\ferrow\\settings";
+#else
+constexpr char kEinstellungen[] = "$XDG_CONFIG_HOME/ferrow/settings";
+#endif
+
 TEST(CommandLineTest, HelpAndVersionAnswerAndEndUnknownOptionsAreRefusedKnownOnesPlay) {
     const Answer help = ask({"--help"});
     EXPECT_TRUE(help.status == 0 && help.out.rfind(usage, 0) == 0 && help.err.empty());
     for (const char* line : {"--windowed         im Fenster starten", "--integer-scaling  nur um ganze Faktoren",
-                             "--nosound          ohne Ton spielen", "$XDG_CONFIG_HOME/ferrow/settings"})
+                             "--nosound          ohne Ton spielen", kEinstellungen})
         EXPECT_NE(help.out.find(line), std::string::npos) << line;
     // Asked for after another option, still only the answer.
     const Answer version = ask({"--windowed", "--version"});

@@ -1,6 +1,8 @@
 #include "platform/files.h"
+#include "platform/processes.h"
 #include "support/scoped_env.h"
 #include "support/shell_fixture.h"
+#include "text/highscore_table.h"
 
 using DataPathsTest = ShellTest;
 
@@ -17,12 +19,17 @@ TEST_F(DataPathsTest, DataFolderLiesBelowTheStartFolderAndHighscoresStayThereWhi
     EXPECT_TRUE(fs::current_path() == fs::canonical(start / "data" / "set0") && fakes::DebugLineContains(datenordner));
 
     // Files are found as written, else without regard to case.
-    EXPECT_EQ(platform::ResolveFileName("wasser256.bmp"), "Wasser256.BMP");
+    EXPECT_TRUE(fs::equivalent(platform::ResolveFileName("wasser256.bmp"), "Wasser256.BMP"));
     EXPECT_EQ(platform::ResolveFileName("fehlt.bmp"), "fehlt.bmp");
 
     // Highscores stay in a writable data folder, else go to the user's.
     EXPECT_EQ(highscoreordner(), "");
     ScopedEnv env;
+#ifdef _WIN32
+    env.Set("APPDATA", (folder_.path / "appdata").string().c_str());
+    EXPECT_EQ(benutzerordner(), (folder_.path / "appdata" / "ferrow").string() + "/");
+    EXPECT_TRUE(fs::is_directory(folder_.path / "appdata" / "ferrow"));
+#else
     env.Set("XDG_DATA_HOME", (folder_.path / "xdg").c_str());
     EXPECT_EQ(benutzerordner(), (folder_.path / "xdg" / "ferrow").string() + "/");
     EXPECT_TRUE(fs::is_directory(folder_.path / "xdg" / "ferrow"));
@@ -30,12 +37,13 @@ TEST_F(DataPathsTest, DataFolderLiesBelowTheStartFolderAndHighscoresStayThereWhi
     env.Set("XDG_DATA_HOME", "relativ");
     env.Set("HOME", folder_.path.c_str());
     EXPECT_EQ(benutzerordner(), (folder_.path / ".local/share/ferrow").string() + "/");
+#endif
 }
 
 TEST_F(DataPathsTest, WithoutDataBelowTheStartFolderTheProgramsOwnIsUsed) {
     // Data sets of the test's own, beside this program and where an installed one keeps its data.
     const fs::path exe = platform::ExecutableDirectory();
-    const std::string beside_set = "beside-" + std::to_string(::getpid()), installed_set = "installed-" + beside_set;
+    const std::string beside_set = "beside-" + std::to_string(platform::ProcessNumber()), installed_set = "installed-" + beside_set;
     const fs::path beside = exe / "data" / beside_set, installed = exe / "../share/ferrow/data" / installed_set;
     for (const fs::path& p : {beside, installed}) fs::create_directories(p);
     fs::current_path(folder_.path);
@@ -45,5 +53,29 @@ TEST_F(DataPathsTest, WithoutDataBelowTheStartFolderTheProgramsOwnIsUsed) {
     EXPECT_EQ(fs::current_path(), fs::canonical(beside));
     datenordnersetzen(installed_set.c_str());
     EXPECT_EQ(fs::current_path(), fs::canonical(installed));
+    fs::current_path(folder_.path);  // Windows removes no folder that is current
     for (const fs::path& p : {beside, installed}) fs::remove_all(p);
+}
+
+// Names are UTF-8 throughout; Windows takes them only through its wide calls.
+TEST_F(DataPathsTest, AStartFolderNamedInUtf8HoldsTheDataAndTheTable) {
+    const fs::path start = folder_.path / fs::u8path(u8"Spielstände Ärger");
+    fs::create_directories(start / "data" / "set0");
+    fs::copy_file(fs::path(FERROW_DATA_DIR) / "wasser256.bmp", start / "data" / "set0" / "wasser256.bmp");
+    fs::current_path(start);
+    basisordnerholen();
+    datenordnersetzen("set0");
+    EXPECT_TRUE(fs::equivalent(fs::u8path(datenordner), start / "data" / "set0")) << datenordner;
+
+    _highscore tabelle;
+    tabelle.eingerichtet = true;
+    tabelle.erststarttabelle();
+    tabelle.tabellenpunkte[0] = 4711;
+    ASSERT_EQ(tabelle.schreiben(), 0);
+    _highscore geladen;
+    ASSERT_EQ(geladen.laden(), 0);
+    EXPECT_EQ(geladen.tabellenpunkte[0], 4711);
+    std::FILE* bild = platform::OpenFile(platform::ResolveFileName(std::string(datenordner) + "/WASSER256.bmp"), "rb");
+    EXPECT_NE(bild, nullptr);
+    if (bild) std::fclose(bild);
 }

@@ -17,7 +17,7 @@ inline void put(Bytes& b, std::uint32_t v, int bytes) {
 inline Bytes plus(Bytes b, const Bytes& more) { b.insert(b.end(), more.begin(), more.end()); return b; }
 
 // A chunk whose size field says `size` (its real length unless told otherwise), padded to an even length.
-inline Bytes chunk(const char* id, const Bytes& body, long size = -1) {
+inline Bytes chunk(const char* id, const Bytes& body, std::int64_t size = -1) {
     Bytes b(id, id + 4);
     put(b, size < 0 ? std::uint32_t(body.size()) : std::uint32_t(size), 4);
     b = plus(b, body);

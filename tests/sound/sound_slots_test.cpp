@@ -15,14 +15,15 @@ class SoundSlotTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        std::snprintf(datenordner, sizeof datenordner, "%s", folder_.path.c_str());
+        std::snprintf(datenordner, sizeof datenordner, "%s", folder_.path.u8string().c_str());
         ASSERT_EQ(initdirectsound(hauptfenster), 0);
     }
     void copy_generated() {
         for (const auto& entry : fs::directory_iterator(FERROW_DATA_DIR))
             if (entry.path().extension() == ".wav") fs::copy_file(entry.path(), folder_.path / entry.path().filename());
     }
-    std::string path(const std::string& name) const { return (folder_.path / name).string(); }
+    // As the slots name their files: the data folder, a slash, the name.
+    std::string path(const std::string& name) const { return std::string(datenordner) + "/" + name; }
 
     // The device's next frames, mixed here (the device itself stops).
     std::vector<std::int16_t> mixed(double seconds) {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
 
+#include "platform/processes.h"
 #include "sound/riff_bytes.h"
 #include "sound/wave.h"
 
@@ -36,7 +36,7 @@ protected:
         return out;
     }
 
-    const std::string path = ::testing::TempDir() + "ferrow_wave_" + std::to_string(getpid()) + ".wav";
+    const std::string path = ::testing::TempDir() + "ferrow_wave_" + std::to_string(platform::ProcessNumber()) + ".wav";
     std::FILE* datei = nullptr;
     WAVEFORMATEX* fmt = nullptr;
     MMCKINFO riffchunk{}, datenchunk{};

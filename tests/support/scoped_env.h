@@ -21,7 +21,12 @@ public:
 
 private:
     static void Put(const char* name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+        // An empty value removes the variable there.
+        _putenv_s(name, value ? value->c_str() : "");
+#else
         value ? setenv(name, value->c_str(), 1) : unsetenv(name);
+#endif
     }
     std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };

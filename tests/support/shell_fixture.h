@@ -1,7 +1,7 @@
-// The shell's globals reset, the fakes installed and, on request, a window and display on SDL's dummy video driver.
+// The shell's globals reset, the fakes installed and, on request, a window and display (on SDL's dummy video driver,
+// or a real window on Windows).
 #pragma once
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -16,6 +16,8 @@
 #include "graphics/graphics_store.h"
 #include "layers/layer_database.h"
 #include "layers/sound_requests.h"
+#include "platform/audio_device.h"
+#include "platform/processes.h"
 #include "shell/fatal_report.h"
 #include "shell/main_loop.h"
 #include "sound/sound_numbers.h"
@@ -25,7 +27,7 @@ namespace fs = std::filesystem;
 
 // A folder of the test's own, gone again once the test is over.
 struct TempFolder {
-    const fs::path path = fs::path(::testing::TempDir()) / ("ferrow-test-" + std::to_string(::getpid()));
+    const fs::path path = fs::path(::testing::TempDir()) / ("ferrow-test-" + std::to_string(platform::ProcessNumber()));
     TempFolder() {
         fs::remove_all(path);
         fs::create_directories(path);
@@ -76,6 +78,11 @@ protected:
         // Started from the build folder, whose data/set0 holds the game's data.
         fs::current_path(FERROW_BUILD_DIR);
         fakes::Install();
+#ifdef _WIN32
+        // Wine in a container has no sound device: the tests play into the silent output, as into SDL's dummy
+        // driver on Linux.
+        platform::SetSilentSound(true);
+#endif
         programmendet = beendigunglaeuft = false;
         programmaktiv = mausx = mausy = klickx = klicky = linkssperre = rechtssperre = restzeit = schuesse = 0;
         basisordner[0] = 0;

@@ -4,6 +4,7 @@
 //   assetgen --sounds                          list each sound's length and peak
 //   --eight-bit-sounds                         with --data: sounds of 8 bits, not 16
 //   assetgen --icons DIR                       write the desktop icons ferrow-32.png, ferrow-64.png
+//                                              and the program's Windows icon ferrow.ico
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -58,10 +59,17 @@ int main(int argc, char** argv) {
     }
     if (!resource_file.empty() && !write_resource_source(resource_file, logo)) ++failures;
     if (!sheet_file.empty() && !write_contact_sheet(sheet_file, pictures, logo)) ++failures;
-    for (int scale : {1, 2}) {
+    if (!icon_dir.empty()) {
         const Image icon = icon_image();
-        const std::string name = "/ferrow-" + std::to_string(icon.width * scale) + ".png";
-        if (!icon_dir.empty() && !write_file(icon_dir + name, png_bytes(icon, scale))) ++failures;
+        std::vector<std::vector<std::uint8_t>> pngs;
+        std::vector<int> sizes;
+        for (int scale : {1, 2}) {
+            pngs.push_back(png_bytes(icon, scale));
+            sizes.push_back(icon.width * scale);
+            const std::string name = "/ferrow-" + std::to_string(sizes.back()) + ".png";
+            if (!write_file(icon_dir + name, pngs.back())) ++failures;
+        }
+        if (!write_file(icon_dir + "/ferrow.ico", ico_bytes(pngs, sizes))) ++failures;
     }
     if (list_sounds) std::fputs(sound_listing(sounds).c_str(), stdout);
 

@@ -80,3 +80,31 @@ std::vector<std::uint8_t> png_bytes(const Image& image, int scale) {
 }
 
 }  // namespace assetgen
+
+namespace assetgen {
+
+std::vector<std::uint8_t> ico_bytes(const std::vector<std::vector<std::uint8_t>>& pngs, const std::vector<int>& sizes) {
+    std::vector<std::uint8_t> out;
+    auto put = [&out](std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) out.push_back(std::uint8_t(v >> (8 * i)));
+    };
+    put(0, 2);
+    put(1, 2);  // an icon, not a cursor
+    put(std::uint32_t(pngs.size()), 2);
+    std::uint32_t offset = std::uint32_t(6 + 16 * pngs.size());
+    for (std::size_t i = 0; i < pngs.size(); ++i) {
+        const std::uint32_t side = std::uint32_t(sizes[i]) & 0xFF;  // 0 stands for 256
+        put(side, 1);
+        put(side, 1);
+        put(0, 2);   // no colour table
+        put(1, 2);   // planes
+        put(32, 2);  // bits a pixel
+        put(std::uint32_t(pngs[i].size()), 4);
+        put(offset, 4);
+        offset += std::uint32_t(pngs[i].size());
+    }
+    for (const auto& png : pngs) out.insert(out.end(), png.begin(), png.end());
+    return out;
+}
+
+}  // namespace assetgen

@@ -30,33 +30,16 @@ SDL_Scancode scancode_of(int vk) {
     }
 }
 
-// The Enter of an Alt+Enter, until it is seen up.
-bool g_enter_of_switch = false;
-
 bool keyboard_down(int vk) {
     const Uint8* state = SDL_GetKeyboardState(nullptr);
-    if (vk == VK_RETURN) {
-        // Alt+Enter switches the display mode; it must never confirm a name.
-        // Alt alone does not tell: a window manager moves the focus during
-        // the switch, and the key state read back afterwards may show Enter
-        // still down when Alt is already up.
-        const bool enter = state[SDL_SCANCODE_RETURN] || state[SDL_SCANCODE_KP_ENTER];
-        if (!enter) g_enter_of_switch = false;
-        if (g_enter_of_switch || state[SDL_SCANCODE_LALT] || state[SDL_SCANCODE_RALT]) return false;
-        return enter;
-    }
+    if (vk == VK_RETURN)
+        return internal::EnterCountsAsDown(state[SDL_SCANCODE_RETURN] || state[SDL_SCANCODE_KP_ENTER],
+                                           state[SDL_SCANCODE_LALT] || state[SDL_SCANCODE_RALT]);
     SDL_Scancode code = scancode_of(vk);
     return code != SDL_SCANCODE_UNKNOWN && state[code];
 }
 
 }  // namespace
-
-namespace internal {
-
-void EnterSwitchedDisplay() { g_enter_of_switch = true; }
-void EnterPressedAlone() { g_enter_of_switch = false; }
-
-}  // namespace internal
 
 KeyStateSource SetKeyStateSource(KeyStateSource is_down) { return std::exchange(g_source, is_down); }
 

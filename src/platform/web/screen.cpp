@@ -22,17 +22,11 @@ void CloseScreen(Screen* screen) { delete screen; }
 void ScreenSetMode(Screen*) {}
 bool ScreenPrepare(Screen*) { return true; }
 
-// Bytes R, G, B, A as the canvas takes them. Entries 0 and 255 stay black
-// and white whatever the palette says; a grey ramp until there is one.
+// Bytes R, G, B, A as the canvas takes them.
 void ScreenSetColours(Screen* screen, const std::array<PALETTEENTRY, 256>* entries) {
     for (int i = 0; i < 256; ++i) {
-        std::uint32_t r = std::uint32_t(i), g = r, b = r;
-        if (entries && i != 0 && i != 255) {
-            r = (*entries)[i].peRed;
-            g = (*entries)[i].peGreen;
-            b = (*entries)[i].peBlue;
-        }
-        screen->lut[i] = r | g << 8 | b << 16 | 0xFF000000u;
+        const PALETTEENTRY c = ShownColour(entries, i);
+        screen->lut[std::size_t(i)] = c.peRed | std::uint32_t(c.peGreen) << 8 | std::uint32_t(c.peBlue) << 16 | 0xFF000000u;
     }
 }
 

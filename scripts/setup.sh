@@ -36,11 +36,11 @@ install() {
   [ ${#missing[@]} -gt 0 ] || return 0
   echo "Installing: ${missing[*]}"
   if [ -z "$updated" ]; then
-    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get update -qq -o DPkg::Lock::Timeout=600
     updated=1
   fi
   # env, since sudo does not pass the caller's environment on.
-  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq -o DPkg::Lock::Timeout=600 "${missing[@]}" >/dev/null
 }
 
 install "${packages[@]}"

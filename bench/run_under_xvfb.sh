@@ -10,7 +10,8 @@
 # and the X server's share of one core, frames per second, the frame-interval
 # percentiles and the resident memory. Fails when play does not begin. A
 # Windows build (GAME ending in .exe) runs under Wine, with no sound, and the
-# Wine server's share is printed too.
+# Wine server's share is printed too. With BENCH_SHOT=FILE a picture of the
+# whole screen in play is kept there.
 # Usage: run_under_xvfb.sh GAME [SECONDS] [SCREEN] [window|fullscreen] [fill|whole]
 set -u
 game=$(realpath "$1")
@@ -129,6 +130,8 @@ x1=$(cpu "$xvfb")
 s1=$(cpu "$server")
 end_line=$(wc -l < "$work/frames")
 rss=$(awk '/^VmRSS/ {print $2}' "/proc/$pid/status")
+# BENCH_SHOT=FILE keeps a picture of the whole screen in play.
+[ -n "${BENCH_SHOT:-}" ] && import -window root "$BENCH_SHOT"
 kill "$player"
 player=
 xdotool key Escape

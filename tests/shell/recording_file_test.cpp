@@ -5,17 +5,19 @@
 
 namespace {
 
-// A stream whose text the test reads back.
-class Mitschrift {
+// A stream whose text the test reads back (a scratch file, since Windows has
+// no memory streams).
+class CapturedStream {
 public:
-    Mitschrift() : f(open_memstream(&text_, &laenge_)) {}
-    ~Mitschrift() { std::fclose(f); std::free(text_); }
-    std::string text() { std::fflush(f); return std::string(text_, laenge_); }
+    CapturedStream() : f(std::tmpfile()) {}
+    ~CapturedStream() { std::fclose(f); }
+    std::string text() {
+        std::string text(std::size_t(std::ftell(f)), '\0');
+        std::rewind(f);
+        text.resize(std::fread(text.data(), 1, text.size(), f));
+        return text;
+    }
     std::FILE* const f;
-
-private:
-    char* text_ = nullptr;
-    std::size_t laenge_ = 0;
 };
 
 }  // namespace
@@ -29,7 +31,7 @@ TEST_F(RecordingFileTest, ARecordingReadsWholeOrIsRefusedWithOneLine) {
     const std::string pfad = (folder_.path / "gut").string();
     anlegen(pfad, std::string(gut.begin(), gut.end()));
     for (unsigned long k : {0, 1, 2}) {
-        Mitschrift fehler;
+        CapturedStream fehler;
         std::vector<std::uint8_t> gelesen;
         platform::FailCall(k);
         EXPECT_EQ(aufnahmelesen(pfad, &gelesen, fehler.f), k == 0);
@@ -48,7 +50,7 @@ TEST_F(RecordingFileTest, AWriteFailingAnywhereLeavesTheOldFileAndNothingElse) {
     const unsigned long aufrufe = 1 + 3 + 2;
     for (unsigned long k = 1; k <= aufrufe + 1; ++k) {
         anlegen(ziel, "alt");
-        Mitschrift fehler;
+        CapturedStream fehler;
         platform::FailCall(k);
         Aufnahmedatei datei;
         if (datei.oeffnen(ziel.string(), fehler.f)) {

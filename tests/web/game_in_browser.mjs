@@ -547,8 +547,10 @@ function fastClockPage() {
 //     before jumps below 0, which the clock makes 0 a frame later: then
 //     that second may have begun a frame earlier still.
 // Each moment's span widens the allowed range by as much and no more, so
-// that counting the hidden ten seconds still fails, and so does losing a
-// second where the frames came close enough together to tell.
+// that counting the hidden ten seconds still fails. And since the game
+// counts whole seconds, the count itself is known where no second began
+// within a span: then it must be 90 exactly, and a second lost or gained
+// fails too.
 function judgeTimeInFront(play, hiddenAt, shownAt) {
   const t = (i) => play.frames[i] / 1000;
   const s = play.start, e = play.end;
@@ -565,9 +567,17 @@ function judgeTimeInFront(play, hiddenAt, shownAt) {
   // counted = measured + end - start - resumed + paused
   const low = 89 - (end[1] - start[0] - resumed[0] + paused[1]);
   const high = 91 - (end[0] - start[1] - resumed[1] + paused[0]);
+  // The whole seconds counted: those from the one play began in to the one
+  // of the last look before the pause, and from the one the game saw the
+  // page in front in to the one the time ran out in.
+  const began = [Math.ceil(t(s - 3)), Math.floor(t(s - 1))];
+  const lastLook = [Math.floor(t(k - 1)), Math.floor(t(k))];
+  const seenAgain = [Math.floor(shownAt / 1000), Math.floor(t(q))];
+  const ranOut = [Math.ceil(t(e - back)), Math.floor(t(e - 1))];
+  const counted = [lastLook[0] - began[1] + ranOut[0] - seenAgain[1], lastLook[1] - began[0] + ranOut[1] - seenAgain[0]];
   const span = ([a, b]) => `${a.toFixed(2)}..${b.toFixed(2)} s`;
   return {
-    measured, hidden, low, high,
+    measured, hidden, low, high, counted,
     gaps: `start ${span(start)}, hidden ${span(paused)}, shown again ${span(resumed)}, end ${span(end)}`,
     framesWhileHidden: play.frames.filter((f) => f > hiddenAt && f < shownAt).length,
   };
@@ -598,9 +608,11 @@ async function fastClockGame() {
   const play = await page.evaluate(() => ferrowPlay);
   const j = judgeTimeInFront(play, hiddenAt, shownAt);
   console.log(`measured: the 90 s ran out after ${j.measured.toFixed(2)} s in front and ${j.hidden.toFixed(2)} s hidden, ` +
-              `allowed ${j.low.toFixed(2)} to ${j.high.toFixed(2)} s by the frames around ${j.gaps}`);
+              `allowed ${j.low.toFixed(2)} to ${j.high.toFixed(2)} s by the frames around ${j.gaps}; ` +
+              `whole seconds counted ${j.counted[0]} to ${j.counted[1]}`);
   check(j.framesWhileHidden === 0, `no frame is shown while the page is hidden (${j.framesWhileHidden})`);
   check(j.measured >= j.low && j.measured <= j.high, 'the time left counts only the seconds the page was in front');
+  check(j.counted[0] <= 90 && j.counted[1] >= 90, 'the game counts 90 whole seconds in front, no more, no fewer');
   if (shots) await page.screenshot({ path: join(shots, 'clock-end.png') });
   await page.close();
 

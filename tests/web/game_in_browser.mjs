@@ -645,7 +645,8 @@ async function fatalReport() {
     });
   });
   await page.goto(url, { waitUntil: 'load' });
-  await page.waitForSelector('#ferrow-report[open]', { timeout: 15000 });
+  check(await pageState(page, () => !!document.querySelector('#ferrow-report[open]'), 30),
+        'a missing picture brings the report');
   const caption = await page.$eval('#ferrow-report .caption', (e) => e.textContent);
   check(caption === 'Fehlermeldung ', 'the report is captioned "Fehlermeldung "');
   if (shots) await page.screenshot({ path: join(shots, 'report.png') });

@@ -91,6 +91,31 @@ wait_for_game_time() {
   return 1
 }
 
+# judge_frame_pace LOG FROM SECONDS: the pace of the frames LOG holds for
+# SECONDS of the game's own clock after FROM (microseconds, as logged), judged
+# by the intervals between them, since a busy machine may hold frames back,
+# which is not the game's fault, and a count of frames in wall time would
+# fail on it: their median is a frame at 60 a second, no second holds more
+# than the game may show (sixty, and seven more by which it makes up for a
+# frame held back up to 100 ms before it starts its pace afresh), and there
+# are at least ten a second to judge by. Prints the figures, and a FAIL line
+# for each that does not hold; 1 then.
+judge_frame_pace() {
+  local log=$1 from=$2 seconds=$3 played frames median most status=0
+  played=$(awk -v t0="$from" -v s="$seconds" '$1 > t0 && $1 <= t0 + s * 1000000' "$log")
+  frames=$(printf '%s\n' "$played" | grep -c .)
+  median=$(printf '%s\n' "$played" | awk 'NF { if (n++) print $1 - last; last = $1 }' | sort -n |
+           awk '{ d[NR] = $1 } END { print NR ? d[int((NR + 1) / 2)] : 0 }')
+  most=$(printf '%s\n' "$played" | awk 'NF { t[++n] = $1; while (t[n] - t[first + 1] >= 1000000) first++
+                                              if (n - first > most) most = n - first } END { print most + 0 }')
+  echo "frames in $seconds s: $frames; median interval: $median us; most in a second: $most"
+  [ "$frames" -ge $((seconds * 10)) ] || { echo "FAIL: only $frames frames in $seconds s"; status=1; }
+  { [ "$median" -ge 15700 ] && [ "$median" -le 17700 ]; } ||
+    { echo "FAIL: median frame interval $median us, want 16667 +- 1000"; status=1; }
+  [ "$most" -le 68 ] || { echo "FAIL: $most frames in one second, want at most 68"; status=1; }
+  return $status
+}
+
 # wait_for_box TITLE: the id of the top-level window of that title (a
 # message box, which xdotool's search does not find), 30 seconds at most.
 wait_for_box() {

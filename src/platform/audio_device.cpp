@@ -10,8 +10,8 @@
 
 #include "platform/fault_injection.h"
 #include "platform/internal.h"
-#include "platform/mixer.h"
-#include "platform/sample_conversion.h"
+#include "platform/portable/mixer.h"
+#include "platform/portable/sample_conversion.h"
 
 namespace platform {
 

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/portable/wave_format.h"
 #include "platform/results.h"
-#include "platform/wave_format.h"
 #include "platform/window.h"
 
 namespace platform {

@@ -181,7 +181,7 @@ HRESULT Surface::Flip() {
     if (take_failure(DisplayStep::Flip)) return DDERR_GENERIC;
     if (!internal::ScreenConvert(g_display->screen, *impl_->back->impl()->plain)) return DDERR_GENERIC;
     if (!internal::ScreenPresent(g_display->screen)) return DDERR_GENERIC;
-    g_pacer.Wait();
+    if (const std::uint64_t delay = g_pacer.Delay(Micros())) SleepMicros(delay);
     log_frame();
     internal::ScreenFrameStarts(g_display->screen);
     return DD_OK;

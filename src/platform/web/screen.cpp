@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "platform/scaled_conversion.h"
+#include "platform/portable/scaled_conversion.h"
 #include "platform/web/web_internal.h"
 
 namespace platform::internal {

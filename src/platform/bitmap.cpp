@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/fault_injection.h"
+#include "platform/testing/fault_injection.h"
 #include "platform/files.h"
 #include "platform/internal.h"
 #include "platform/portable/bmp_decoding.h"

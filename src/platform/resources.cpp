@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/portable/bmp_header.h"
+#include "platform/testing/test_hooks.h"
 
 namespace platform {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/fault_injection.h"
+#include "platform/testing/fault_injection.h"
 #include "platform/files.h"
 #include "platform/portable/byte_order.h"
 

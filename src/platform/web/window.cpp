@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/fault_injection.h"
+#include "platform/testing/fault_injection.h"
 #include "platform/resources.h"
 #include "platform/web/web_internal.h"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/fault_injection.h"
+#include "platform/testing/fault_injection.h"
 #include "platform/resources.h"
 #include "platform/win32/win32_internal.h"
 

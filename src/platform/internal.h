@@ -93,9 +93,8 @@ void ScreenFrameStarts(Screen* screen);
 Screen* CurrentScreen();
 
 // The display's view of the window: leaving full-screen for a message box,
-// the Alt+Enter toggle and the pointer's confinement to the image.
+// and the pointer's confinement to the image.
 void LeaveFullscreen();
-void ToggleFullscreen();
 void UpdatePointerConfinement();
 
 // Enter, pressed with Alt, switched the display: it does not count as down
@@ -110,9 +109,6 @@ PALETTEENTRY ShownColour(const std::array<PALETTEENTRY, 256>* entries, int i);
 
 // A window point mapped onto the image, clamped.
 void WindowToImage(int wx, int wy, int* ix, int* iy);
-// The window was uncovered or resized: the bars around the picture are
-// drawn again with the next frame.
-void InvalidateBars();
 
 // The sound card's stream of 16-bit frames, which it pulls from fill, on a
 // thread of its own or between frames. It opens paused, at about 44.1 kHz

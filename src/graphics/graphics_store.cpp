@@ -5,9 +5,9 @@
 #include "base/fatal_report.h"
 #include "graphics/bitmap_loading.h"
 #include "platform/debug_output.h"
-#include "platform/testing/fault_injection.h"
 #include "platform/files.h"
 #include "platform/portable/byte_order.h"
+#include "platform/testing/fault_injection.h"
 
 using namespace platform;
 

@@ -5,11 +5,11 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/testing/fault_injection.h"
 #include "platform/files.h"
 #include "platform/internal.h"
 #include "platform/portable/bmp_decoding.h"
 #include "platform/resources.h"
+#include "platform/testing/fault_injection.h"
 
 namespace platform {
 namespace internal {

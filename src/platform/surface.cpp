@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/testing/fault_injection.h"
 #include "platform/internal.h"
+#include "platform/testing/fault_injection.h"
 
 namespace platform {
 namespace {

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <string>
 
-#include "platform/testing/fault_injection.h"
 #include "platform/files.h"
 #include "platform/portable/byte_order.h"
+#include "platform/testing/fault_injection.h"
 
 using platform::le16;
 using platform::le32;

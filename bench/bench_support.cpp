@@ -12,6 +12,7 @@
 #include "graphics/display.h"
 #include "platform/debug_output.h"
 #include "platform/message_box.h"
+#include "platform/testing/test_hooks.h"
 #include "platform/window.h"
 #include "shell/main_loop.h"
 

@@ -9,8 +9,8 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/fill_scaling.h"
-#include "platform/scaled_conversion.h"
+#include "platform/portable/fill_scaling.h"
+#include "platform/portable/scaled_conversion.h"
 
 namespace {
 

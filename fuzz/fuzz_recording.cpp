@@ -9,10 +9,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "base/byte_order.h"
 #include "harness.h"
+#include "platform/portable/byte_order.h"
 #include "shell/recording_file.h"
 #include "shell/recording_format.h"
+
+using platform::putle;
 
 namespace {
 

@@ -6,6 +6,7 @@
 
 #include "harness.h"
 #include "platform/audio_device.h"
+#include "platform/testing/test_hooks.h"
 #include "sound/sound_slots.h"
 
 namespace {

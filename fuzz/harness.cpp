@@ -11,6 +11,7 @@
 #include "platform/debug_output.h"
 #include "platform/message_box.h"
 #include "platform/messages.h"
+#include "platform/testing/test_hooks.h"
 #include "platform/window.h"
 #include "shell/main_loop.h"
 

@@ -4,6 +4,7 @@
 #   test  - also the test, benchmark and end-to-end tools
 #   fuzz  - also clang with the fuzzer runtime that matches it
 #   web   - the browser build: Emscripten, Chromium for its test, Node.js
+#           and the browser test's driver (web/node_modules)
 #   windows - the MinGW-w64 cross compiler and GoogleTest's sources for the
 #           Windows build, Wine and the X tools to run it and its tests
 # Usage: setup.sh [play|test|fuzz|web|windows]
@@ -51,6 +52,12 @@ if [ "$purpose" = web ]; then
     install nodejs npm
   elif ! command -v npm >/dev/null; then
     install npm
+  fi
+  # The end-to-end test's browser driver, as web/package-lock.json pins it;
+  # it drives Debian's chromium, so it downloads no browser of its own.
+  web=$(dirname "$0")/../web
+  if [ ! -d "$web/node_modules/puppeteer-core" ] || [ "$web/package-lock.json" -nt "$web/node_modules" ]; then
+    (cd "$web" && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
   fi
 fi
 if [ "$purpose" = fuzz ]; then

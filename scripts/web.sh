@@ -15,11 +15,6 @@ esac
 scripts/setup.sh web
 export NODE_PATH=/usr/share/nodejs
 
-# The end-to-end test's browser driver; it uses Debian's chromium.
-if [ ! -d web/node_modules/puppeteer-core ] || [ web/package-lock.json -nt web/node_modules ]; then
-  (cd web && PUPPETEER_SKIP_DOWNLOAD=1 npm ci --no-audit --no-fund --loglevel=error)
-fi
-
 # The generator runs on this machine to make the data and the resources.
 cmake -S tools/assetgen -B build/web-host -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/web-host -j2

@@ -24,4 +24,7 @@ if grep -lE '#include <SDL' "$src"/*/*.cpp "$src"/*/*.h "$src"/platform/*/*.cpp 
    grep -v "/platform/sdl/"; then bad=1; fi
 if grep -liE '#include <(windows|mmsystem)\.h>' "$src"/*/*.cpp "$src"/*/*.h "$src"/platform/*/*.cpp \
      "$src"/platform/*/*.h 2>/dev/null | grep -v "/platform/win32/"; then bad=1; fi
+# The platform's portable part reaches no window, device or file: it
+# includes only itself and the standard library.
+if grep -H '^#include "' "$src"/platform/portable/* 2>/dev/null | grep -v '"platform/portable/'; then bad=1; fi
 exit $bad

@@ -6,7 +6,7 @@
 #include "layers/layer_database.h"
 #include "layers/mouse_position.h"
 #include "platform/keys.h"
-#include "platform/presentation.h"
+#include "platform/portable/presentation.h"
 #include "text/highscore_table.h"
 
 using platform::IsKeyDown;

@@ -8,8 +8,8 @@
 #include "graphics/graphics_store.h"
 #include "layers/layer_database.h"
 #include "platform/clock.h"
-#include "platform/frame_pacing.h"
 #include "platform/messages.h"
+#include "platform/portable/frame_pacing.h"
 #include "sound/sound_slots.h"
 #include "text/highscore_table.h"
 

@@ -3,9 +3,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "base/byte_order.h"
 #include "platform/debug_output.h"
 #include "platform/files.h"
+#include "platform/portable/bmp_header.h"
+#include "platform/portable/byte_order.h"
 #include "platform/resources.h"
 
 using namespace platform;
@@ -22,45 +23,49 @@ HRESULT ddcopybitmap(Surface* surface, Bitmap* bitmap, std::int32_t x, std::int3
 
 namespace {
 
-// The colour count a bitmap header declares: 0 for an unusable header, else
-// biClrUsed or, when that is 0, 2 to the bit depth. Never more than 256.
-std::uint32_t declared_colours(const std::uint8_t* header, bool size_ok) {
-    const std::uint16_t bits = le16(header + 14);
-    if (!size_ok || bits > 8) return 0;
-    const std::uint32_t used = le32(header + 32);
-    const std::uint32_t n = used ? used : 1u << bits;
+// The colours a bitmap header declares, never more than 256; none for a
+// header that is not one of the usual ones.
+std::uint32_t declared_colours(const std::uint8_t* header, std::size_t available) {
+    BmpInfoHeader info;
+    if (!ReadBmpInfoHeader(header, available, &info) || info.size < 40) return 0;
+    const std::uint32_t n = DeclaredColours(info);
     return n > 256 ? 256 : n;
+}
+
+void set_colour(PALETTEENTRY* entry, const Rgb8& c) {
+    entry->peRed = c.r;
+    entry->peGreen = c.g;
+    entry->peBlue = c.b;
 }
 
 // Colours of a bitmap resource: its colour table follows the info header.
 void colours_from_resource(const Resource& res, PALETTEENTRY* ape) {
-    if (res.size < 40) return;
-    const std::uint8_t* data = res.data;
-    const std::uint32_t header = le32(data);
-    std::uint32_t n = declared_colours(data, header >= 40);
+    const std::uint32_t header = res.size >= 4 ? le32(res.data) : 0;
+    std::uint32_t n = declared_colours(res.data, res.size);
     // A table cut short by the end of the resource gives only what is there.
     const std::uint32_t present = header < res.size ? std::uint32_t((res.size - header) / 4) : 0;
     if (n > present) n = present;
-    const std::uint8_t* table = data + header;
-    for (std::uint32_t i = 0; i < n; ++i)
-        ape[i] = {table[4 * i + 2], table[4 * i + 1], table[4 * i], 0};
+    for (std::uint32_t i = 0; i < n; ++i) {
+        set_colour(&ape[i], ColourTableEntry(res.data + header, 4, i));
+        ape[i].peFlags = 0;
+    }
 }
 
 // Colours of a bitmap file, read the way every palette of this game is
 // read: 1024 bytes straight after the 40-byte header into the entries; the
-// declared colours have red and blue swapped back, the rest keep the bytes
-// as read.
+// declared colours are turned from blue-first into red-first, the rest keep
+// the bytes as read.
 void colours_from_file(std::FILE* f, PALETTEENTRY* ape) {
-    std::uint8_t file_header[14];
+    std::uint8_t file_header[kBmpFileHeaderSize];
     std::uint8_t info[40];
-    if (ReadFile(file_header, 14, f) != 14 || ReadFile(info, 40, f) != 40) return;
+    if (ReadFile(file_header, sizeof file_header, f) != sizeof file_header || ReadFile(info, 40, f) != 40) return;
     std::uint8_t raw[1024];
     const std::size_t got = ReadFile(raw, sizeof raw, f);
     const std::uint32_t entries_read = std::uint32_t(got / 4);
     std::memcpy(ape, raw, entries_read * 4);
-    std::uint32_t n = declared_colours(info, le32(info) == 40);
+    std::uint32_t n = declared_colours(info, sizeof info);
     if (n > entries_read) n = entries_read;
-    for (std::uint32_t i = 0; i < n; ++i) std::swap(ape[i].peRed, ape[i].peBlue);
+    for (std::uint32_t i = 0; i < n; ++i) set_colour(&ape[i], ColourTableEntry(raw, 4, i));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include "graphics/bitmap_loading.h"
 #include "graphics/graphics_store.h"
 #include "platform/debug_output.h"
-#include "platform/presentation.h"
+#include "platform/portable/presentation.h"
 
 using namespace platform;
 

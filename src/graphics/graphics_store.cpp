@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
-#include "base/byte_order.h"
 #include "base/fatal_report.h"
 #include "graphics/bitmap_loading.h"
 #include "platform/debug_output.h"
-#include "platform/fault_injection.h"
 #include "platform/files.h"
+#include "platform/portable/byte_order.h"
+#include "platform/testing/fault_injection.h"
 
 using namespace platform;
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/presentation.h"
+#include "platform/portable/presentation.h"
 #include "platform/surface.h"
 
 struct Ausschnitt {

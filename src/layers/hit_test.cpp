@@ -1,9 +1,9 @@
 #include <algorithm>
 
-#include "base/byte_order.h"
 #include "base/fatal_report.h"
 #include "graphics/graphics_store.h"
 #include "layers/layer.h"
+#include "platform/portable/byte_order.h"
 
 using namespace platform;
 

@@ -1,7 +1,7 @@
 #include "layers/layer_database.h"
 
 #include "base/fatal_report.h"
-#include "platform/fault_injection.h"
+#include "platform/testing/fault_injection.h"
 #include "sound/sound_slots.h"
 
 _layerdatenbank layerdatenbank;

@@ -8,7 +8,7 @@
 #include "layers/layer.h"
 #include "layers/layer_numbers.h"
 #include "layers/sound_requests.h"
-#include "platform/fault_injection.h"
+#include "platform/testing/fault_injection.h"
 #include "sound/sound_numbers.h"
 
 std::int32_t schwenkrichtung = 0;

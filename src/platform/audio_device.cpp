@@ -5,13 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <utility>
 #include <vector>
 
-#include "platform/fault_injection.h"
 #include "platform/internal.h"
-#include "platform/mixer.h"
-#include "platform/sample_conversion.h"
+#include "platform/portable/mixer.h"
+#include "platform/portable/sample_conversion.h"
+#include "platform/testing/fault_injection.h"
+#include "platform/testing/test_hooks.h"
 
 namespace platform {
 
@@ -31,16 +31,8 @@ struct DirectSoundBuffer::Impl {
 
 namespace {
 
-HRESULT g_fail[int(SoundStep::Count)] = {};
 DirectSound::Impl* g_device = nullptr;
 bool g_silent = false;
-
-HRESULT take_failure(SoundStep step) {
-    // A failed play is a lost buffer, the one failure the game looks for.
-    if (CallFails(Operation(int(Operation::SoundCreate) + int(step))))
-        return step == SoundStep::Play ? DSERR_BUFFERLOST : DSERR_NODRIVER;
-    return std::exchange(g_fail[int(step)], DS_OK);
-}
 
 // The output pulls frames while the game starts and stops voices: every
 // change of a voice happens under this lock.
@@ -63,8 +55,6 @@ bool playable(const WAVEFORMATEX& f) {
 }
 
 }  // namespace
-
-void FailNextSoundStep(SoundStep step, HRESULT code) { g_fail[int(step)] = code; }
 
 void SetSilentSound(bool silent) { g_silent = silent; }
 
@@ -93,7 +83,7 @@ void MixAudioForTest(std::int16_t* out, std::size_t frames) {
 HRESULT DirectSoundCreate(DirectSound** out) {
     if (!out) return DSERR_INVALIDPARAM;
     *out = nullptr;
-    if (const HRESULT code = take_failure(SoundStep::Create)) return code;
+    if (const HRESULT code = CallFailure(Operation::SoundCreate, DSERR_NODRIVER)) return code;
     if (g_device) return DSERR_ALLOCATED;
     auto* impl = new DirectSound::Impl;
     if (!internal::OpenAudioOutput(mix, impl, g_silent, &impl->rate, &impl->channels)) {
@@ -113,7 +103,7 @@ HRESULT DirectSoundCreate(DirectSound** out) {
 DirectSound::~DirectSound() { delete impl_; }
 
 HRESULT DirectSound::SetCooperativeLevel(Window*, std::uint32_t level) {
-    if (const HRESULT code = take_failure(SoundStep::CooperativeLevel)) return code;
+    if (const HRESULT code = CallFailure(Operation::SoundCooperativeLevel, DSERR_NODRIVER)) return code;
     // The output is shared with other programs whatever the level, and is
     // not tied to a window: any known level is taken as it stands.
     return level >= 1 && level <= 4 ? DS_OK : DSERR_INVALIDPARAM;
@@ -122,7 +112,7 @@ HRESULT DirectSound::SetCooperativeLevel(Window*, std::uint32_t level) {
 HRESULT DirectSound::CreateSoundBuffer(const DSBUFFERDESC* desc, DirectSoundBuffer** buffer) {
     if (!buffer) return DSERR_INVALIDPARAM;
     *buffer = nullptr;
-    if (const HRESULT code = take_failure(SoundStep::CreateBuffer)) return code;
+    if (const HRESULT code = CallFailure(Operation::CreateSoundBuffer, DSERR_NODRIVER)) return code;
     if (!desc || desc->dwSize != sizeof(DSBUFFERDESC) || !desc->lpwfxFormat) return DSERR_INVALIDPARAM;
     if (desc->dwBufferBytes < DSBSIZE_MIN || desc->dwBufferBytes > DSBSIZE_MAX) return DSERR_INVALIDPARAM;
     const WAVEFORMATEX& format = *desc->lpwfxFormat;
@@ -180,7 +170,8 @@ HRESULT DirectSoundBuffer::SetCurrentPosition(std::uint32_t position) {
 HRESULT DirectSoundBuffer::Play(std::uint32_t flags) {
     DirectSound::Impl* owner = impl_->owner;
     if (!owner) return DSERR_NODRIVER;
-    if (const HRESULT code = take_failure(SoundStep::Play)) return code;
+    // A failed play is a lost buffer, the one failure the game looks for.
+    if (const HRESULT code = CallFailure(Operation::SoundPlay, DSERR_BUFFERLOST)) return code;
     AudioLock lock;
     owner->mixer.Play(impl_->voice, (flags & DSBPLAY_LOOPING) != 0);
     return DS_OK;
@@ -212,7 +203,7 @@ HRESULT DirectSoundBuffer::Lock(std::uint32_t offset, std::uint32_t bytes, void*
     *bytes1 = 0;
     if (part2) *part2 = nullptr;
     if (bytes2) *bytes2 = 0;
-    if (const HRESULT code = take_failure(SoundStep::Lock)) return code;
+    if (const HRESULT code = CallFailure(Operation::SoundLock, DSERR_NODRIVER)) return code;
     const std::uint32_t size = std::uint32_t(impl_->bytes.size());
     if (flags & DSBLOCK_ENTIREBUFFER) {
         offset = 0;

@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "platform/portable/wave_format.h"
 #include "platform/results.h"
-#include "platform/wave_format.h"
 #include "platform/window.h"
 
 namespace platform {
@@ -38,10 +38,6 @@ struct DSBUFFERDESC {
     std::uint32_t dwReserved;
     const WAVEFORMATEX* lpwfxFormat;
 };
-
-// The steps a test can make fail once, with a code of its choosing.
-enum class SoundStep { Create, CooperativeLevel, CreateBuffer, Lock, Play, Count };
-void FailNextSoundStep(SoundStep step, HRESULT code);
 
 class DirectSound;
 
@@ -110,9 +106,5 @@ void SetSilentSound(bool silent);
 bool AudioPaused();
 int AudioRate();
 int AudioChannels();
-
-// Tests: pauses the device for good and mixes its next frames (16-bit,
-// AudioChannels() interleaved) into out, just as its callback would have.
-void MixAudioForTest(std::int16_t* out, std::size_t frames);
 
 }  // namespace platform

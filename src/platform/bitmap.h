@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/palette_object.h"
+#include "platform/portable/bmp_header.h"
 #include "platform/results.h"
 #include "platform/surface.h"
 
@@ -27,9 +28,6 @@ int BitmapBitsPerPixel(const Bitmap* bitmap);
 // bitmap leave the surface's pixel as it was.
 HRESULT StretchBitmap(Surface* dst, const Bitmap* src, int x, int y, int w, int h);
 
-struct Rgb8 {
-    std::uint8_t r, g, b;
-};
 // The entry of the same colour (the first such), else the nearest one.
 std::uint8_t NearestEntry(const Rgb8& colour, const PALETTEENTRY* palette);
 

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/testing/test_hooks.h"
+
 namespace platform {
 namespace {
 void (*g_hook)(const char*) = nullptr;

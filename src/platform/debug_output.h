@@ -6,7 +6,4 @@ namespace platform {
 // Written to stderr exactly as given, with no newline added.
 void OutputDebugString(const char* text);
 
-// Tests collect the lines instead; null restores stderr.
-void SetDebugOutputHook(void (*hook)(const char* text));
-
 }  // namespace platform

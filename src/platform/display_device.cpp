@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "platform/clock.h"
-#include "platform/fault_injection.h"
 #include "platform/internal.h"
+#include "platform/testing/fault_injection.h"
 
 namespace platform {
 
@@ -17,7 +17,6 @@ struct DirectDraw::Impl {
 
 namespace {
 
-bool g_fail[int(DisplayStep::Count)] = {};
 DirectDraw::Impl* g_display = nullptr;
 Surface* g_primary = nullptr;
 Palette* g_primary_palette = nullptr;
@@ -25,11 +24,6 @@ FramePacer g_pacer;
 std::FILE* g_frame_log = nullptr;
 bool g_frame_log_checked = false;
 unsigned long g_frames = 0;
-
-bool take_failure(DisplayStep step) {
-    if (CallFails(Operation(int(Operation::DisplayCreate) + int(step)))) return true;
-    return std::exchange(g_fail[int(step)], false);
-}
 
 void log_frame() {
     ++g_frames;
@@ -47,8 +41,6 @@ void set_colours(const Palette* palette) {
 }
 
 }  // namespace
-
-void FailNextDisplayStep(DisplayStep step) { g_fail[int(step)] = true; }
 
 unsigned long FramesPresented() { return g_frames; }
 
@@ -81,7 +73,7 @@ void OnDeactivate() {
 
 HRESULT DirectDrawCreate(Window* window, DirectDraw** out) {
     *out = nullptr;
-    if (take_failure(DisplayStep::Create) || !window) return DDERR_GENERIC;
+    if (CallFails(Operation::DisplayCreate) || !window) return DDERR_GENERIC;
     internal::Screen* screen = internal::OpenScreen(window);
     if (!screen) return DDERR_GENERIC;
     g_display = new DirectDraw::Impl{window, screen};
@@ -93,13 +85,13 @@ HRESULT DirectDrawCreate(Window* window, DirectDraw** out) {
 DirectDraw::~DirectDraw() = default;
 
 HRESULT DirectDraw::SetCooperativeLevel(Window* window) {
-    if (take_failure(DisplayStep::CooperativeLevel) || window != impl_->window) return DDERR_GENERIC;
+    if (CallFails(Operation::DisplayCooperativeLevel) || window != impl_->window) return DDERR_GENERIC;
     internal::UpdatePointerConfinement();
     return DD_OK;
 }
 
 HRESULT DirectDraw::SetDisplayMode(int width, int height, int bits) {
-    if (take_failure(DisplayStep::DisplayMode)) return DDERR_GENERIC;
+    if (CallFails(Operation::DisplayMode)) return DDERR_GENERIC;
     if (width != kImageWidth || height != kImageHeight || bits != 8) return DDERR_INVALIDPARAMS;
     internal::ScreenSetMode(impl_->screen);
     internal::UpdatePointerConfinement();
@@ -108,14 +100,14 @@ HRESULT DirectDraw::SetDisplayMode(int width, int height, int bits) {
 
 HRESULT DirectDraw::CreatePrimarySurface(Surface** primary) {
     *primary = nullptr;
-    if (take_failure(DisplayStep::PrimarySurface) || g_primary) return DDERR_GENERIC;
+    if (CallFails(Operation::PrimarySurface) || g_primary) return DDERR_GENERIC;
     if (!internal::ScreenPrepare(impl_->screen)) return DDERR_GENERIC;
     auto p = std::make_unique<Surface::Impl>();
     p->primary = true;
     g_primary = new Surface(std::move(p));
     // The back buffer is made with the primary, as one flip chain.
     Surface* back = nullptr;
-    if (!take_failure(DisplayStep::BackBuffer)) {
+    if (!CallFails(Operation::BackBuffer)) {
         if (CreateOffscreenSurface(kImageWidth, kImageHeight, &back) != DD_OK) back = nullptr;
     }
     g_primary->impl()->back = back;
@@ -127,7 +119,7 @@ HRESULT DirectDraw::CreatePrimarySurface(Surface** primary) {
 
 HRESULT DirectDraw::CreateOffscreenSurface(int width, int height, Surface** surface) {
     *surface = nullptr;
-    if (take_failure(DisplayStep::OffscreenSurface)) return DDERR_GENERIC;
+    if (CallFails(Operation::OffscreenSurface)) return DDERR_GENERIC;
     if (width <= 0 || height <= 0) return DDERR_INVALIDPARAMS;
     auto impl = std::make_unique<Surface::Impl>();
     impl->plain = NewIndexedImage(width, height);
@@ -138,7 +130,7 @@ HRESULT DirectDraw::CreateOffscreenSurface(int width, int height, Surface** surf
 
 HRESULT DirectDraw::CreatePalette(const PALETTEENTRY* entries, Palette** palette) {
     *palette = nullptr;
-    if (take_failure(DisplayStep::Palette) || !entries) return DDERR_GENERIC;
+    if (CallFails(Operation::CreatePalette) || !entries) return DDERR_GENERIC;
     *palette = new Palette(entries);
     return DD_OK;
 }
@@ -178,10 +170,10 @@ HRESULT ConvertBackBuffer() {
 
 HRESULT Surface::Flip() {
     if (!impl_->primary || !impl_->back || !g_display) return DDERR_GENERIC;
-    if (take_failure(DisplayStep::Flip)) return DDERR_GENERIC;
+    if (CallFails(Operation::Flip)) return DDERR_GENERIC;
     if (!internal::ScreenConvert(g_display->screen, *impl_->back->impl()->plain)) return DDERR_GENERIC;
     if (!internal::ScreenPresent(g_display->screen)) return DDERR_GENERIC;
-    g_pacer.Wait();
+    if (const std::uint64_t delay = g_pacer.Delay(Micros())) SleepMicros(delay);
     log_frame();
     internal::ScreenFrameStarts(g_display->screen);
     return DD_OK;

@@ -10,10 +10,6 @@
 
 namespace platform {
 
-// The steps of setting up a display, for tests that make one fail.
-enum class DisplayStep { Create, CooperativeLevel, DisplayMode, PrimarySurface, BackBuffer, Palette, Flip, OffscreenSurface, Count };
-void FailNextDisplayStep(DisplayStep step);
-
 class DirectDraw {
 public:
     ~DirectDraw();

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "platform/fault_injection.h"
 #include "platform/internal.h"
+#include "platform/testing/fault_injection.h"
 
 namespace platform {
 

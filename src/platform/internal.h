@@ -12,10 +12,10 @@
 
 #include "platform/bitmap.h"
 #include "platform/clock.h"
-#include "platform/frame_pacing.h"
 #include "platform/messages.h"
 #include "platform/palette_object.h"
-#include "platform/presentation.h"
+#include "platform/portable/frame_pacing.h"
+#include "platform/portable/presentation.h"
 #include "platform/resources.h"
 #include "platform/settings_file.h"
 #include "platform/surface.h"
@@ -34,17 +34,6 @@ struct IndexedImage {
 
 // A zero-filled image; null when out of memory.
 std::unique_ptr<IndexedImage> NewIndexedImage(int w, int h);
-
-// A bitmap read from a BMP file, rows top-down: a colour table with one
-// index per pixel, or a colour per pixel.
-class Bitmap {
-public:
-    int w = 0, h = 0, bits = 0;
-    std::vector<Rgb8> colours;          // paletted only
-    std::vector<std::uint8_t> indices;  // paletted only
-    std::vector<Rgb8> rgb;              // otherwise
-    bool paletted() const { return bits <= 8; }
-};
 
 struct Surface::Impl {
     std::unique_ptr<IndexedImage> plain;  // the pixels; blits read and write them directly
@@ -104,9 +93,8 @@ void ScreenFrameStarts(Screen* screen);
 Screen* CurrentScreen();
 
 // The display's view of the window: leaving full-screen for a message box,
-// the Alt+Enter toggle and the pointer's confinement to the image.
+// and the pointer's confinement to the image.
 void LeaveFullscreen();
-void ToggleFullscreen();
 void UpdatePointerConfinement();
 
 // Enter, pressed with Alt, switched the display: it does not count as down
@@ -121,9 +109,6 @@ PALETTEENTRY ShownColour(const std::array<PALETTEENTRY, 256>* entries, int i);
 
 // A window point mapped onto the image, clamped.
 void WindowToImage(int wx, int wy, int* ix, int* iy);
-// The window was uncovered or resized: the bars around the picture are
-// drawn again with the next frame.
-void InvalidateBars();
 
 // The sound card's stream of 16-bit frames, which it pulls from fill, on a
 // thread of its own or between frames. It opens paused, at about 44.1 kHz
@@ -158,9 +143,6 @@ void SetAudioActive(bool active);
 
 // The system's stream of a file named in UTF-8, with fopen's modes.
 std::FILE* OpenNamedFile(const std::string& path, const char* mode);
-
-// A BMP file's bytes, decoded; null when they are not a usable BMP.
-Bitmap* DecodeBmp(const std::uint8_t* data, std::size_t size);
 
 // A cursor or icon resource (an 8-bit bitmap keyed by its top-left pixel) as
 // 0xAARRGGBB pixels, row after row, the key see-through; false if unusable.

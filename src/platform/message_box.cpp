@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/internal.h"
+#include "platform/testing/test_hooks.h"
 
 namespace platform {
 namespace {

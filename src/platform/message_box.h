@@ -7,7 +7,4 @@ namespace platform {
 // stderr. Texts are UTF-8.
 void MessageBox(const char* text, const char* caption);
 
-// Tests record boxes instead of blocking on them; null restores the real box.
-void SetMessageBoxHook(void (*hook)(const char* text, const char* caption));
-
 }  // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/messages.h"
 
 #include "platform/internal.h"
+#include "platform/testing/test_hooks.h"
 
 namespace platform {
 namespace {

@@ -39,14 +39,4 @@ void PostQuitMessage(int code);
 // Keeps the window responsive while the thread holds: events stay queued.
 void PumpEvents();
 
-// Tests script the messages: peek and wait answer as PeekMessage and
-// GetMessage would (quit handling stays here). Null restores the events.
-struct MessageSource {
-    bool (*peek)(Message* msg);
-    bool (*wait)(Message* msg);
-};
-void SetMessageSource(const MessageSource* source);
-// Forgets a posted quit request (tests that run the loop more than once).
-void ResetQuit();
-
 }  // namespace platform

@@ -23,9 +23,6 @@ extern const int kBuiltInResourceCount;
 // Looks a resource up by name without regard to case; null when there is none.
 const Resource* FindResource(const char* name, ResourceType type);
 
-// Tests replace the built-in table with their own, or restore it with null.
-void SetResourceTable(const Resource* table, int count);
-
 // The resource's bytes behind a BMP file header, so a BMP reader can take them.
 std::vector<std::uint8_t> ResourceAsBmpFile(const Resource& resource);
 

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/fault_injection.h"
 #include "platform/internal.h"
+#include "platform/testing/fault_injection.h"
 
 namespace platform {
 namespace {
@@ -59,22 +59,8 @@ Surface::Surface(std::unique_ptr<Impl> impl)
 
 Surface::~Surface() = default;
 
-namespace {
-HRESULT g_fail_anywhere[int(SurfaceOp::Count)] = {};
-}
-
-void Surface::FailNext(SurfaceOp op, HRESULT code) { fail_[int(op)] = code; }
-void Surface::FailNextAnywhere(SurfaceOp op, HRESULT code) { g_fail_anywhere[int(op)] = code; }
-
-HRESULT Surface::TakeFailure(SurfaceOp op) {
-    if (fail_[int(op)] == DD_OK && g_fail_anywhere[int(op)] == DD_OK) return DD_OK;
-    HRESULT& slot = fail_[int(op)] != DD_OK ? fail_[int(op)] : g_fail_anywhere[int(op)];
-    return std::exchange(slot, DD_OK);
-}
-
 HRESULT Surface::BltFast(int x, int y, Surface* src, const Rect* srcrect, std::uint32_t flags) {
-    if (CallFails(Operation::Blt)) return DDERR_GENERIC;
-    if (HRESULT r = TakeFailure(SurfaceOp::Blt)) return r;
+    if (HRESULT r = CallFailure(Operation::Blt, DDERR_GENERIC, this)) return r;
     if (!src || !impl_->plain || !src->impl_->plain) return DDERR_INVALIDPARAMS;
     const Rect whole{0, 0, src->width(), src->height()};
     const Rect r = srcrect ? *srcrect : whole;
@@ -102,8 +88,7 @@ HRESULT Surface::BltFast(int x, int y, Surface* src, const Rect* srcrect, std::u
 }
 
 HRESULT Surface::ColorFill(std::uint8_t index) {
-    if (CallFails(Operation::ColorFill)) return DDERR_GENERIC;
-    if (HRESULT r = TakeFailure(SurfaceOp::Blt)) return r;
+    if (HRESULT r = CallFailure(Operation::ColorFill, DDERR_GENERIC, this)) return r;
     if (!impl_->plain) return DDERR_GENERIC;
     // A byte per pixel: the fill is a memset per row, or one for the whole
     // surface when its rows lie end to end.
@@ -117,8 +102,7 @@ HRESULT Surface::ColorFill(std::uint8_t index) {
 }
 
 HRESULT Surface::Lock(const Rect* rect, SurfaceDesc* desc) {
-    if (CallFails(Operation::SurfaceLock)) return DDERR_GENERIC;
-    if (HRESULT r = TakeFailure(SurfaceOp::Lock)) return r;
+    if (HRESULT r = CallFailure(Operation::SurfaceLock, DDERR_GENERIC, this)) return r;
     if (!desc || !impl_->plain) return DDERR_INVALIDPARAMS;
     const Rect r = rect ? *rect : Rect{0, 0, width(), height()};
     if (!inside(r, width(), height())) return DDERR_INVALIDRECT;
@@ -141,8 +125,7 @@ HRESULT Surface::SetColorKey(std::uint8_t key) {
 HRESULT Surface::IsLost() const { return lost_ ? DDERR_SURFACELOST : DD_OK; }
 
 HRESULT Surface::Restore() {
-    if (CallFails(Operation::SurfaceRestore)) return DDERR_GENERIC;
-    if (HRESULT r = TakeFailure(SurfaceOp::Restore)) return r;
+    if (HRESULT r = CallFailure(Operation::SurfaceRestore, DDERR_GENERIC, this)) return r;
     lost_ = false;
     if (impl_->back) impl_->back->lost_ = false;
     return DD_OK;

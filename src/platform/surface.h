@@ -28,8 +28,6 @@ constexpr std::uint32_t DDBLTFAST_NOCOLORKEY = 0x0;
 constexpr std::uint32_t DDBLTFAST_SRCCOLORKEY = 0x1;
 constexpr std::uint32_t DDBLTFAST_WAIT = 0x10;
 
-enum class SurfaceOp { Blt, Lock, Restore, Count };
-
 class Surface {
 public:
     ~Surface();
@@ -56,13 +54,8 @@ public:
     // Releases the surface (a primary takes its back buffer along); always 0.
     unsigned long Release();
 
-    // Test hooks: the next operation of that kind fails with the code. A
-    // surface marked lost says so through IsLost until restored; memory is
+    // A surface marked lost says so through IsLost until restored; memory is
     // never really taken, so the other operations go on working.
-    void FailNext(SurfaceOp op, HRESULT code);
-    // The same for whichever surface next does that operation (one made later
-    // by the code under test, say).
-    static void FailNextAnywhere(SurfaceOp op, HRESULT code);
     void MarkLost() { lost_ = true; }
 
     // Kept beside the pixels' owner: the hit test asks for them on every
@@ -76,13 +69,11 @@ public:
 private:
     friend class DirectDraw;
     explicit Surface(std::unique_ptr<Impl> impl);
-    HRESULT TakeFailure(SurfaceOp op);
 
     std::unique_ptr<Impl> impl_;
     int width_ = 0;
     int height_ = 0;
     bool lost_ = false;
-    HRESULT fail_[int(SurfaceOp::Count)] = {};
 };
 
 }  // namespace platform

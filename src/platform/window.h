@@ -2,7 +2,7 @@
 #pragma once
 #include <optional>
 
-#include "platform/presentation.h"
+#include "platform/portable/presentation.h"
 
 namespace platform {
 

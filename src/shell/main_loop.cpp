@@ -4,7 +4,7 @@
 #include "game/game_flow.h"
 #include "platform/clock.h"
 #include "platform/display_device.h"
-#include "platform/frame_pacing.h"
+#include "platform/portable/frame_pacing.h"
 #include "shell/recorded_game.h"
 
 using namespace platform;

@@ -2,7 +2,7 @@
 
 #include "base/fatal_report.h"
 #include "graphics/display.h"
-#include "platform/frame_pacing.h"
+#include "platform/portable/frame_pacing.h"
 #include "platform/saving.h"
 #include "shell/main_loop.h"
 #include "shell/recorded_game_internal.h"

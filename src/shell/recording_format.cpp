@@ -5,7 +5,11 @@
 #include <cstring>
 #include <utility>
 
-#include "base/byte_order.h"
+#include "platform/portable/byte_order.h"
+
+using platform::le16;
+using platform::le32;
+using platform::putle;
 
 namespace {
 

@@ -4,10 +4,12 @@
 #include <cstring>
 #include <string>
 
-#include "base/byte_order.h"
-#include "platform/fault_injection.h"
 #include "platform/files.h"
+#include "platform/portable/byte_order.h"
+#include "platform/testing/fault_injection.h"
 
+using platform::le16;
+using platform::le32;
 using platform::WAVEFORMATEX;
 
 namespace {

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "platform/wave_format.h"
+#include "platform/portable/wave_format.h"
 
 // A chunk as found in the file: its id, its size, the form type of a RIFF
 // chunk, and where its data begins (for a RIFF chunk, at the form type).

@@ -11,7 +11,8 @@
 #include <map>
 #include <sstream>
 
-#include "platform/fault_injection.h"
+#include "platform/testing/fault_injection.h"
+#include "platform/testing/test_hooks.h"
 #include "support/scripted_session.h"
 #include "support/shell_fixture.h"
 #include "text/highscore_table.h"

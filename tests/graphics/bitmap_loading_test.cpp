@@ -4,6 +4,7 @@
 #include "bmp_writer.h"
 #include "graphics/bitmap_loading.h"
 #include "platform/resources.h"
+#include "platform/testing/test_hooks.h"
 #include "sound/riff_bytes.h"
 #include "support/shell_fixture.h"
 

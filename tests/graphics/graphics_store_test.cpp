@@ -2,6 +2,8 @@
 
 #include "bmp_writer.h"
 #include "platform/resources.h"
+#include "platform/testing/fault_injection.h"
+#include "platform/testing/test_hooks.h"
 #include "support/shell_fixture.h"
 
 namespace {
@@ -82,7 +84,7 @@ TEST_F(GraphicsStoreTest, EveryFailureIsReportedAndLongNamesAreCut) {
     programmendet = false;
     ASSERT_TRUE(OpenDisplay());
     store_.init(lpdd, lpddsprimary, lpddsback);
-    platform::Surface::FailNextAnywhere(platform::SurfaceOp::Lock, platform::DDERR_GENERIC);
+    platform::FailNext(platform::Operation::SurfaceLock, platform::DDERR_GENERIC);
     EXPECT_EQ(store_.loadgrafikdaten(), 1);
     EXPECT_EQ(fakes::boxes.back().text, "_grafikdatenbank::loadgrafikdaten-Lock liefert falschen Wert");
 
@@ -102,7 +104,7 @@ TEST_F(GraphicsStoreTest, AReloadWhoseSurfaceCannotBeMadeLeavesTheReleasedStoreA
     ASSERT_EQ(grafikdatenbank.setgrafikdaten(Record("eins.bmp", true)), 0);
     ASSERT_EQ(grafikdatenbank.loadgrafikdaten(), 0);
 
-    platform::FailNextDisplayStep(platform::DisplayStep::OffscreenSurface);
+    platform::FailNext(platform::Operation::OffscreenSurface);
     EXPECT_EQ(grafikdatenbank.loadgrafikdaten(), 1);
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"DD konnte Surface nicht erzeugen "});
     EXPECT_EQ(grafikdatenbank.anzahl, 0);

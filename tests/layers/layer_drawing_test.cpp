@@ -1,5 +1,6 @@
 // Image slots and their drawing, with pictures made in memory.
 #include "layers/layer.h"
+#include "platform/testing/fault_injection.h"
 #include "support/shell_fixture.h"
 
 using Werte = std::vector<int>;
@@ -105,10 +106,10 @@ TEST_F(LayerDrawingTest, FailuresAreReportedAndOutOfRangeFramesAreClamped) {
     EXPECT_FALSE(layer_.zeichnen(&store_));
     EXPECT_EQ(pixel(lpddsback, 0, 0), 11);  // the last frame
 
-    lpddsback->FailNext(platform::SurfaceOp::Blt, platform::DDERR_WASSTILLDRAWING);
+    platform::FailNext(platform::Operation::Blt, platform::DDERR_WASSTILLDRAWING, lpddsback);
     EXPECT_TRUE(!layer_.zeichnen(&store_) && fakes::boxes.empty());  // passed over silently
 
-    lpddsback->FailNext(platform::SurfaceOp::Blt, platform::DDERR_SURFACELOST);
+    platform::FailNext(platform::Operation::Blt, platform::DDERR_SURFACELOST, lpddsback);
     EXPECT_TRUE(layer_.zeichnen(&store_));
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"_layerdaten::zeichen-ddrval!=DD_OK"});
     EXPECT_TRUE(fakes::DebugLineContains("Fehler bei bild Nr.: 0") && fakes::DebugLineContains("\nDDRVAL="));

@@ -1,6 +1,7 @@
 // Shots, what they hit and how each picture reacts.
 #include "layers/digit_displays.h"
 #include "layers/layer_fixture.h"
+#include "platform/testing/fault_injection.h"
 
 using ShotTest = LayerTest;
 
@@ -125,7 +126,8 @@ TEST_F(ShotTest, MaskReadsOnlyInsideThePictureAndReportsWhatFails) {
 
     // Fatal, and the shot goes no further through the released layers.
     layer(8).zeichnen(&grafikdatenbank);
-    grafikdatenbank.grafikdaten[kBildSauLinks]->surface->FailNext(platform::SurfaceOp::Lock, platform::DDERR_SURFACELOST);
+    platform::FailNext(platform::Operation::SurfaceLock, platform::DDERR_SURFACELOST,
+                       grafikdatenbank.grafikdaten[kBildSauLinks]->surface);
     EXPECT_FALSE(layerdatenbank.schiessen(&grafikdatenbank, 10, 10));
     EXPECT_EQ(layerdatenbank.layerdaten[8], nullptr);
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"_layerdaten::mask-surface->Lock-Surface konnte nicht gesperrt werden"});

@@ -2,7 +2,7 @@
 
 #include "platform/audio_device.h"
 #include "platform/display_device.h"
-#include "platform/fault_injection.h"
+#include "platform/testing/fault_injection.h"
 #include "sound/sound_slots.h"
 #include "support/scoped_env.h"
 #include "support/shell_fixture.h"
@@ -42,14 +42,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, NoPictureTest, testing::ValuesIn(kBrokenData));
 namespace {
 
 // No display: left to itself, SDL falls back on a driver that shows nothing, which is none either. The driver (null:
-// whatever SDL finds), the counted call refused (4 is the switch to full screen) or the display step that fails (-1:
+// whatever SDL finds), the counted call refused (4 is the switch to full screen) or the display step that fails (Count:
 // none), the debug line's step. (The report of every other step is checked where each counted call fails in turn.)
-struct SetUpFailure { const char *name, *driver; unsigned long refused; int step; const char* line; }
+struct SetUpFailure { const char *name, *driver; unsigned long refused; platform::Operation step; const char* line; }
 const kSetUpFailures[] = {
-    {"X server not there", "x11", 0, -1, "DirectDrawCreate"},
-    {"nothing found", nullptr, 0, -1, "DirectDrawCreate"},
-    {"full screen refused", "dummy", 4, -1, "SetDisplayMode"},
-    {"back buffer, after the primary was made", "dummy", 0, int(platform::DisplayStep::BackBuffer), "CreateBackPuffer"},
+    {"X server not there", "x11", 0, platform::Operation::Count, "DirectDrawCreate"},
+    {"nothing found", nullptr, 0, platform::Operation::Count, "DirectDrawCreate"},
+    {"full screen refused", "dummy", 4, platform::Operation::Count, "SetDisplayMode"},
+    {"back buffer, after the primary was made", "dummy", 0, platform::Operation::BackBuffer, "CreateBackPuffer"},
 };
 
 void PrintTo(const SetUpFailure& c, std::ostream* os) { *os << c.name; }
@@ -66,8 +66,9 @@ TEST_P(DisplaySetUpTest, EachFailureNamesItsStepThenTheInitReportAndStartUpGoesN
     env.Set("SDL_VIDEODRIVER", c.driver);
     // No settings kept: the missing file's opening is the second counted call.
     env.Set("XDG_CONFIG_HOME", (folder_.path / "config").c_str());
-    if (c.step >= 0) platform::FailNextDisplayStep(platform::DisplayStep(c.step));
-    platform::SetWindowedStart(c.step >= 0);  // the failed steps in a window, the missing displays full screen
+    const bool step_fails = c.step != platform::Operation::Count;
+    if (step_fails) platform::FailNext(c.step);
+    platform::SetWindowedStart(step_fails);  // the failed steps in a window, the missing displays full screen
     platform::FailCall(c.refused);
     EXPECT_EQ(WinMain(), 1);
     EXPECT_TRUE(!c.refused || platform::FailedOperation() == platform::Operation::EnterFullscreen);
@@ -87,7 +88,7 @@ class NoAudioTest : public ShellTest, public testing::WithParamInterface<bool> {
 
 TEST_P(NoAudioTest, NoAudioDeviceIsReportedBeforeTheGameStarts) {
     ScopedEnv env;
-    if (GetParam()) platform::FailNextSoundStep(platform::SoundStep::CooperativeLevel, platform::DSERR_NODRIVER);
+    if (GetParam()) platform::FailNext(platform::Operation::SoundCooperativeLevel, platform::DSERR_NODRIVER);
     else env.Set("SDL_AUDIODRIVER", "keiner");
     platform::SetWindowedStart(true);
     EXPECT_EQ(initfenster(), 1);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/frame_pacing.h"
+#include "platform/portable/frame_pacing.h"
 #include "platform/saving.h"
 #include "shell/recording_samples.h"
 #include "support/shell_fixture.h"

@@ -1,4 +1,5 @@
 #include "platform/display_device.h"
+#include "platform/testing/fault_injection.h"
 #include "support/shell_fixture.h"
 
 using namespace platform;
@@ -7,7 +8,7 @@ using FatalReportTest = ShellTest;
 
 TEST_F(FatalReportTest, AFailedFlipReleasesOnceAndNothingTouchesTheDisplayAfterwards) {
     ASSERT_TRUE(OpenDisplay());
-    FailNextDisplayStep(DisplayStep::Flip);
+    FailNext(Operation::Flip);
     seitenumschaltung();
     const char* text = "Fehler bei Seitenumschaltung, Programm wird beendet!";
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{text});

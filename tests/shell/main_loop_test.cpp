@@ -1,6 +1,7 @@
 #include <deque>
 
 #include "platform/display_device.h"
+#include "platform/testing/test_hooks.h"
 #include "support/shell_fixture.h"
 
 using namespace platform;

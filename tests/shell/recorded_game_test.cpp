@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/wait.h>
 
+#include "platform/testing/test_hooks.h"
 #include "shell/command_line.h"
 #include "shell/recording_format.h"
 #include "support/scripted_session.h"

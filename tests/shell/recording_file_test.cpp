@@ -1,4 +1,4 @@
-#include "platform/fault_injection.h"
+#include "platform/testing/fault_injection.h"
 #include "shell/recording_file.h"
 #include "shell/recording_samples.h"
 #include "support/shell_fixture.h"

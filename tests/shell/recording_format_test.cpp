@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "base/byte_order.h"
+#include "platform/portable/byte_order.h"
 #include "shell/recording_samples.h"
+
+using platform::le16;
+using platform::putle;
 
 namespace {
 

@@ -1,3 +1,4 @@
+#include "platform/testing/fault_injection.h"
 #include "support/shell_fixture.h"
 
 using namespace platform;
@@ -87,7 +88,7 @@ TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryKeepsTheTimeLeftAndAFai
     EXPECT_EQ(std::pair(zeitlimit, startzeit), std::pair(42, std::int32_t(platform::MonotonicSeconds())));
 
     lpddsprimary->MarkLost();
-    lpddsprimary->FailNext(SurfaceOp::Restore, DDERR_GENERIC);
+    FailNext(Operation::SurfaceRestore, DDERR_GENERIC, lpddsprimary);
     send(WM_ACTIVATEAPP, 0, 1);
     EXPECT_TRUE(fakes::DebugLineContains("Fehler bei Restore Id 0x3d") && lpdd == nullptr);
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"fehler bei Restore"});

@@ -3,6 +3,8 @@
 #include <tuple>
 
 #include "platform/audio_device.h"
+#include "platform/testing/fault_injection.h"
+#include "platform/testing/test_hooks.h"
 #include "sound/riff_bytes.h"
 #include "sound/sound_slots.h"
 #include "support/shell_fixture.h"
@@ -124,7 +126,7 @@ TEST_F(SoundSlotTest, UnplayableFilesFailTheirLoadWithTheirLineAndLeaveNothingBe
     const std::string good = path("good.wav");
     riff::write(good, wav(format(1, 1, 22050, 16), samples));
     for (int i = 0; i < 25; ++i) {
-        FailNextSoundStep(SoundStep::Lock, DSERR_INVALIDPARAM);
+        FailNext(Operation::SoundLock, DSERR_INVALIDPARAM);
         EXPECT_EQ(soundladen(good.c_str()), nullptr);
     }
     EXPECT_TRUE(fakes::DebugLineContains("Fehler bei Soundpuffer->Lock"));
@@ -156,7 +158,7 @@ TEST_F(SoundSlotTest, EngineRunsWhileABoatIsSeenAndEmptySlotsAreSilent) {
 
     // A lost buffer is restored, silent this once; the next start is heard.
     soundstoppen(motor);
-    FailNextSoundStep(SoundStep::Play, DSERR_BUFFERLOST);
+    FailNext(Operation::SoundPlay, DSERR_BUFFERLOST);
     EXPECT_FALSE(soundspielen(motor));
     EXPECT_EQ(soundstatus(motor), 0u);
     EXPECT_FALSE(soundspielen(motor));

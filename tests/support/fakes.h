@@ -10,6 +10,7 @@
 #include "platform/debug_output.h"
 #include "platform/keys.h"
 #include "platform/message_box.h"
+#include "platform/testing/test_hooks.h"
 
 namespace fakes {
 

@@ -18,6 +18,7 @@
 #include "layers/sound_requests.h"
 #include "platform/audio_device.h"
 #include "platform/processes.h"
+#include "platform/testing/test_hooks.h"
 #include "shell/fatal_report.h"
 #include "shell/main_loop.h"
 #include "sound/sound_numbers.h"

@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "platform/testing/fault_injection.h"
 #include "support/seed.h"
 #include "text/text_fixture.h"
 
@@ -71,8 +72,8 @@ TEST_F(HighscoreTableTest, ResetSavesTheBuiltInTableAndShowsTheBestSeven) {
 class HighscoreSetUpTest : public TextTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(HighscoreSetUpTest, ATextSurfaceThatFailsEndsTheSetUpWithOneReport) {
-    if (GetParam()) platform::Surface::FailNextAnywhere(platform::SurfaceOp::Lock, platform::DDERR_GENERIC);
-    else platform::FailNextDisplayStep(platform::DisplayStep::OffscreenSurface);
+    if (GetParam()) platform::FailNext(platform::Operation::SurfaceLock, platform::DDERR_GENERIC);
+    else platform::FailNext(platform::Operation::OffscreenSurface);
     highscore.init(lpdd, lpddsprimary, lpddsback);
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{GetParam() ? "_text::surface-Lock liefert falschen Wert"
                                                           : "Konnte Surface nicht erzeugen->Class Text "});

@@ -1,5 +1,5 @@
 
-#include "platform/presentation.h"
+#include "platform/portable/presentation.h"
 #include "text/text_fixture.h"
 
 using namespace platform;

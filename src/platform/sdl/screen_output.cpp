@@ -4,7 +4,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "platform/scaled_conversion.h"
+#include "platform/portable/scaled_conversion.h"
 
 namespace platform::internal {
 namespace {

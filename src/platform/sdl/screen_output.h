@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/frame_presenter.h"
 #include "platform/internal.h"
 #include "platform/palette_object.h"
-#include "platform/presentation.h"
+#include "platform/portable/frame_presenter.h"
+#include "platform/portable/presentation.h"
 
 namespace platform::internal {
 

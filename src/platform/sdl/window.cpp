@@ -3,9 +3,9 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/fault_injection.h"
-#include "platform/sdl/sdl_internal.h"
 #include "platform/resources.h"
+#include "platform/sdl/sdl_internal.h"
+#include "platform/testing/fault_injection.h"
 
 namespace platform {
 

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "platform/scaled_conversion.h"
+#include "platform/portable/scaled_conversion.h"
 #include "platform/web/web_internal.h"
 
 namespace platform::internal {
@@ -54,7 +54,6 @@ void ScreenFrameStarts(Screen* screen) {
 // switch is the page's button and Alt+Enter, which browsers allow only in
 // answer to the player.
 void LeaveFullscreen() {}
-void ToggleFullscreen() {}
 // A page cannot hold the pointer; the edges still scroll while it is over
 // the picture.
 void UpdatePointerConfinement() {}
@@ -64,8 +63,5 @@ void UpdatePointerConfinement() {}
 void WindowToImage(int wx, int wy, int* ix, int* iy) {
     OutputToImage(ViewRect{0, 0, kImageWidth, kImageHeight}, wx, wy, ix, iy);
 }
-
-// The page draws no bars of its own.
-void InvalidateBars() {}
 
 }  // namespace platform::internal

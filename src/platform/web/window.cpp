@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "platform/fault_injection.h"
 #include "platform/resources.h"
+#include "platform/testing/fault_injection.h"
 #include "platform/web/web_internal.h"
 
 namespace platform {

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/frame_presenter.h"
+#include "platform/portable/frame_presenter.h"
 #include "platform/win32/win32_internal.h"
 
 namespace platform::internal {

@@ -60,6 +60,11 @@ RECT WindowedRect(HWND hwnd);
 // The picture again, as last converted, for a window the system asks to
 // paint.
 void PaintScreen(HWND hwnd);
+// What only a desktop window's own events ask of its screen: the
+// Alt+Enter toggle, and the bars around the picture drawn again with the
+// next frame once the window was uncovered or resized.
+void ToggleFullscreen();
+void InvalidateBars();
 
 }  // namespace internal
 }  // namespace platform

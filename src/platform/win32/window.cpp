@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/fault_injection.h"
 #include "platform/resources.h"
+#include "platform/testing/fault_injection.h"
 #include "platform/win32/win32_internal.h"
 
 namespace platform {

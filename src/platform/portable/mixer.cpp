@@ -1,4 +1,4 @@
-#include "platform/mixer.h"
+#include "platform/portable/mixer.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/sample_conversion.h"
+#include "platform/portable/sample_conversion.h"
 #include "sound/riff_bytes.h"
 
 using namespace platform;

@@ -1,4 +1,4 @@
-#include "platform/scaled_conversion.h"
+#include "platform/portable/scaled_conversion.h"
 
 #include <cstring>
 #include <vector>

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "platform/internal.h"
+#include "platform/portable/bmp_decoding.h"
 #include "sound/riff_bytes.h"
 
 using namespace platform;
@@ -29,7 +29,7 @@ Bytes bmp(int bits, int height, const Bytes& table, const Bytes& rows, std::uint
 
 // The decoded pixels as "r,g,b " each; empty when the file is refused.
 std::string decode(const Bytes& file) {
-    std::unique_ptr<Bitmap> b(internal::DecodeBmp(file.data(), file.size()));
+    std::unique_ptr<Bitmap> b(DecodeBmp(file.data(), file.size()));
     std::string s;
     for (int i = 0; b && i < b->w * b->h; ++i) {
         const Rgb8 p = b->paletted() ? b->colours[b->indices[std::size_t(i)]] : b->rgb[std::size_t(i)];

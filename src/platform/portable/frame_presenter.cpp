@@ -1,4 +1,4 @@
-#include "platform/frame_presenter.h"
+#include "platform/portable/frame_presenter.h"
 
 #include <algorithm>
 #include <cstring>

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/wave_format.h"
+#include "platform/portable/wave_format.h"
 
 namespace platform {
 

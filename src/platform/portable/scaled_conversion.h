@@ -5,7 +5,7 @@
 #pragma once
 #include <cstdint>
 
-#include "platform/presentation.h"
+#include "platform/portable/presentation.h"
 
 namespace platform {
 

@@ -1,5 +1,5 @@
 // The shared presenter: bars once for each size, then only the output rows that changed image rows touch.
-#include "platform/frame_presenter.h"
+#include "platform/portable/frame_presenter.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The sharp fill against a reference that weighs each image pixel by the area it covers of each output pixel.
-#include "platform/fill_scaling.h"
+#include "platform/portable/fill_scaling.h"
 
 #include <gtest/gtest.h>
 

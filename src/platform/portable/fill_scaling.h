@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/scaled_conversion.h"
-#include "platform/scaling_kernels.h"
+#include "platform/portable/scaled_conversion.h"
+#include "platform/portable/scaling_kernels.h"
 
 namespace platform {
 

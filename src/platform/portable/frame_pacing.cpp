@@ -1,6 +1,4 @@
-#include "platform/frame_pacing.h"
-
-#include "platform/clock.h"
+#include "platform/portable/frame_pacing.h"
 
 namespace platform {
 namespace {
@@ -10,15 +8,15 @@ bool g_paced = true;
 void SetPaced(bool paced) { g_paced = paced; }
 bool Paced() { return g_paced; }
 
-void FramePacer::Wait() {
-    if (!g_paced) return;
-    std::uint64_t now = Micros();
+std::uint64_t FramePacer::Delay(std::uint64_t now) {
+    if (!g_paced) return 0;
     if (deadline_ == 0 || now > deadline_ + kResetMicros) {
         deadline_ = now + kPeriodMicros;
-        return;
+        return 0;
     }
-    if (now < deadline_) SleepMicros(deadline_ - now);
+    const std::uint64_t delay = now < deadline_ ? deadline_ - now : 0;
     deadline_ += kPeriodMicros;
+    return delay;
 }
 
 }  // namespace platform

@@ -1,8 +1,10 @@
-// Little-endian numbers in byte buffers, as every file of the game stores
-// them, read and written whatever the machine's own order.
+// Little-endian numbers in byte buffers, as every file of the game and every
+// BMP and WAV stores them, read and written whatever the machine's own order.
 #pragma once
 #include <cstdint>
 #include <vector>
+
+namespace platform {
 
 inline std::uint16_t le16(const std::uint8_t* p) { return std::uint16_t(p[0] | p[1] << 8); }
 
@@ -16,3 +18,5 @@ inline std::uint64_t le64(const std::uint8_t* p) { return le32(p) | std::uint64_
 inline void putle(std::vector<std::uint8_t>& out, std::uint64_t value, int bytes) {
     for (int b = 0; b < bytes; ++b) out.push_back(std::uint8_t(value >> (8 * b)));
 }
+
+}  // namespace platform

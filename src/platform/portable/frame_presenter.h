@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/fill_scaling.h"
-#include "platform/presentation.h"
+#include "platform/portable/fill_scaling.h"
+#include "platform/portable/presentation.h"
 
 namespace platform {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace platform::internal {
+namespace platform {
 
 // Unpacks `size` bytes of RLE4 (bits 4) or RLE8 (bits 8) data into `indices`
 // (w x h, rows top-down, zero-filled beforehand: pixels that a delta or an
@@ -14,4 +14,4 @@ namespace platform::internal {
 // picture, or the data ends before its end-of-bitmap mark with rows missing.
 bool DecodeRle(const std::uint8_t* data, std::size_t size, int bits, int w, int h, std::uint8_t* indices);
 
-}  // namespace platform::internal
+}  // namespace platform

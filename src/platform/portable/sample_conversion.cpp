@@ -1,4 +1,6 @@
-#include "platform/sample_conversion.h"
+#include "platform/portable/sample_conversion.h"
+
+#include "platform/portable/byte_order.h"
 
 namespace platform {
 
@@ -8,7 +10,7 @@ namespace {
 template <int Bits>
 inline std::int32_t sample(const std::uint8_t* p) {
     if (Bits == 8) return (std::int32_t(p[0]) - 128) * 256;
-    return std::int16_t(std::uint16_t(p[0] | (p[1] << 8)));
+    return std::int16_t(le16(p));
 }
 
 // Frame i of the file as (left, right); mono gives the same value twice.

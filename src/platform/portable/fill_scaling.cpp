@@ -1,4 +1,4 @@
-#include "platform/fill_scaling.h"
+#include "platform/portable/fill_scaling.h"
 
 #include <algorithm>
 

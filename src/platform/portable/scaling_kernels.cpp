@@ -1,4 +1,4 @@
-#include "platform/scaling_kernels.h"
+#include "platform/portable/scaling_kernels.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "platform/presentation.h"
+#include "platform/portable/presentation.h"
 
 #include <algorithm>
 

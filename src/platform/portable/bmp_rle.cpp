@@ -1,6 +1,6 @@
-#include "platform/bmp_rle.h"
+#include "platform/portable/bmp_rle.h"
 
-namespace platform::internal {
+namespace platform {
 namespace {
 
 // A 4-bit pixel pair's first pixel is its byte's high half.
@@ -55,4 +55,4 @@ bool DecodeRle(const std::uint8_t* data, std::size_t size, int bits, int w, int 
     return y >= h;
 }
 
-}  // namespace platform::internal
+}  // namespace platform

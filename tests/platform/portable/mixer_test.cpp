@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/mixer.h"
+#include "platform/portable/mixer.h"
 
 using platform::Mixer;
 using Samples = std::vector<std::int16_t>;

@@ -12,11 +12,12 @@ public:
     // does not race through a burst of catch-up frames.
     static constexpr std::uint64_t kResetMicros = 100000;
 
-    // Sleeps until the next deadline. A sleep overshoots by some tens of
-    // microseconds, far less than a frame may vary; spinning through the last
-    // stretch would burn processor time sixty times a second for nothing. The
-    // deadlines themselves stay a period apart, so overshoots never add up.
-    void Wait();
+    // How long to sleep, at `now` (monotonic microseconds), until the next
+    // deadline. A sleep overshoots by some tens of microseconds, far less than
+    // a frame may vary; spinning through the last stretch would burn
+    // processor time sixty times a second for nothing. The deadlines
+    // themselves stay a period apart, so overshoots never add up.
+    std::uint64_t Delay(std::uint64_t now);
 
     void Reset() { deadline_ = 0; }
 

@@ -4,8 +4,8 @@
 #include "bmp_writer.h"
 #include "graphics/bitmap_loading.h"
 #include "platform/resources.h"
-#include "sound/riff_bytes.h"
-#include "support/shell_fixture.h"
+#include "support/riff_bytes.h"
+#include "support/graphics_fixture.h"
 
 using namespace platform;
 using riff::Bytes;

@@ -2,7 +2,7 @@
 
 #include "bmp_writer.h"
 #include "platform/resources.h"
-#include "support/shell_fixture.h"
+#include "support/graphics_fixture.h"
 
 namespace {
 

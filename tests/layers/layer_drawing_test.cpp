@@ -1,6 +1,6 @@
 // Image slots and their drawing, with pictures made in memory.
 #include "layers/layer.h"
-#include "support/shell_fixture.h"
+#include "support/layers_fixture.h"
 
 using Werte = std::vector<int>;
 
@@ -50,7 +50,7 @@ protected:
     _layerdaten layer_;
 };
 
-using LayerDatabaseTest = ShellTest;
+using LayerDatabaseTest = LayersTest;
 
 }  // namespace
 

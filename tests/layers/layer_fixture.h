@@ -4,7 +4,8 @@
 #include <utility>
 
 #include "base/random_numbers.h"
-#include "support/shell_fixture.h"
+#include "layers/score.h"
+#include "support/layers_fixture.h"
 
 // Fills a layer to its 300 image slots, so the next one is refused.
 inline void fuellen(int n, int bild, int bis = 300) {
@@ -17,10 +18,10 @@ inline void expectEndedByAFullLayer() {
     EXPECT_EQ(layerdatenbank.anzahl, 0);
 }
 
-class LayerTest : public ShellTest {
+class LayerTest : public LayersTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        LayersTest::SetUp();
         ASSERT_TRUE(OpenDisplayWithPictures());
         layerdatenbank.init(lpdd, lpddsprimary, lpddsback);
         for (int i = 0; i < _layerdatenbank::kLayer; ++i) layerdatenbank.Setlayerdaten(&grafikdatenbank);

@@ -1,6 +1,6 @@
 #include <functional>
 
-#include "game/scene.h"
+#include "layers/layer_numbers.h"
 #include "layers/layer_fixture.h"
 
 using ObjectTest = LayerTest;
@@ -8,10 +8,10 @@ using ObjectTest = LayerTest;
 TEST_F(ObjectTest, LifeEndsTheObjectAndACasingLandsWithTwoSplashesAndOneSound) {
     const int huelse = neu(kLayerHuelsen, kBildHuelse, 100, 200, {{lebensdauer, 27}});
     schritte(kLayerHuelsen, 26);
-    EXPECT_TRUE(objekt(kLayerHuelsen, huelse).aktiv && gespielt.empty());
+    EXPECT_TRUE(objekt(kLayerHuelsen, huelse).aktiv && sounds_played.empty());
     layer(kLayerHuelsen).bewegen();
     EXPECT_FALSE(objekt(kLayerHuelsen, huelse).aktiv);
-    EXPECT_EQ(gespielt, std::vector<int>{kSoundHuelse});
+    EXPECT_EQ(sounds_played, std::vector<int>{kSoundHuelse});
 
     const std::vector<int> spritzer = lebende(kLayerHuelsen, kBildSpritzerKlein);
     const std::vector<int> ring = lebende(kLayerHuelsen, kBildWellenring);
@@ -20,7 +20,7 @@ TEST_F(ObjectTest, LifeEndsTheObjectAndACasingLandsWithTwoSplashesAndOneSound) {
     // Both stand still and fade by themselves; new records step at once.
     EXPECT_EQ(schritteBisZumEnde(kLayerHuelsen, spritzer[0], 100), 26);
     EXPECT_FALSE(objekt(kLayerHuelsen, ring[0]).aktiv);
-    EXPECT_EQ(gespielt, std::vector<int>{kSoundHuelse});
+    EXPECT_EQ(sounds_played, std::vector<int>{kSoundHuelse});
 }
 
 TEST_F(ObjectTest, ObjectsStepEveryTaktthFrameAndStraightMovesEndBeyondTheirBounds) {
@@ -85,7 +85,7 @@ TEST_F(ObjectTest, FallingPigsSplashIntoTheWater) {
     EXPECT_TRUE(lebende(kLayerSchweine, kBildAbsturz).empty());
     ASSERT_EQ(lebende(kLayerSchweine, kBildSpritzerGross).size(), 1u);
     EXPECT_EQ(platz(kLayerSchweine, lebende(kLayerSchweine, kBildSpritzerGross)[0]).y, 275);
-    EXPECT_EQ(gespielt, std::vector<int>{kSoundAufprall});
+    EXPECT_EQ(sounds_played, std::vector<int>{kSoundAufprall});
 
     // From 265 to 305 both water tests fire. The first splash takes over the
     // pig's record and slot; ending the pig again must leave it showing.
@@ -128,8 +128,7 @@ INSTANTIATE_TEST_SUITE_P(
                           std::int32_t block[kParameter] = {};
                           EXPECT_EQ(layerdatenbank.addobject(block, kLayerZiffern, kBildZiffern, 0, 0), -1);
                       },
-                      [] { layerdatenbank.punkteanzeige(); },
-                      [] { startframe(kLayerZiffern, ::objekt(kLayerZiffern, kBildZiffern, 0, 0), 8); }));
+                      [] { layerdatenbank.punkteanzeige(); }));
 
 TEST_F(ObjectTest, ACasingWhoseSecondSplashFindsNoSlotEndsTheProgramCleanly) {
     neu(kLayerHuelsen, kBildHuelse, 100, 200, {{lebensdauer, 27}});
@@ -137,7 +136,7 @@ TEST_F(ObjectTest, ACasingWhoseSecondSplashFindsNoSlotEndsTheProgramCleanly) {
     fuellen(kLayerHuelsen, kBildSpiegelung, 299);
     schritte(kLayerHuelsen, 27);
     expectEndedByAFullLayer();
-    EXPECT_EQ(gespielt, std::vector<int>{kSoundHuelse});
+    EXPECT_EQ(sounds_played, std::vector<int>{kSoundHuelse});
 }
 
 TEST_F(ObjectTest, DrawingStopsWhenAnObjectsStepEndedTheProgram) {

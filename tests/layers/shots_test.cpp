@@ -1,6 +1,7 @@
 // Shots, what they hit and how each picture reacts.
 #include "layers/digit_displays.h"
 #include "layers/layer_fixture.h"
+#include "layers/layer_numbers.h"
 
 using ShotTest = LayerTest;
 
@@ -50,7 +51,7 @@ TEST_F(ShotTest, OnlyTheFrontmostObjectIsHitAndNeverOneOfTheSea) {
     layerdatenbank.allezeichnen(&grafikdatenbank);
 
     EXPECT_TRUE(layerdatenbank.schiessen(&grafikdatenbank, 110, 60));
-    EXPECT_EQ(std::tuple(punkte, gespielt), std::tuple(-20, std::vector<int>{kSoundQuerschlaeger}));
+    EXPECT_EQ(std::tuple(punkte, sounds_played), std::tuple(-20, std::vector<int>{kSoundQuerschlaeger}));
 
     EXPECT_FALSE(layerdatenbank.schiessen(&grafikdatenbank, 410, 60));
     EXPECT_EQ(std::tuple(punkte, lebende(kLayerHuelsen, kBildHuelse).size()), std::tuple(-20, 2u));
@@ -153,13 +154,13 @@ TEST_F(ShotTest, PicturesReactAsTheirRowsSay) {
         SCOPED_TRACE("picture " + std::to_string(z.bild));
         layer(5).zuruecksetzen();
         punkte = 0;
-        gespielt.clear();
+        sounds_played.clear();
         const int i = neu(5, z.bild, 300, 150);
         std::tie(platz(5, i).x, platz(5, i).y) = std::pair(300.75, 150.5);
         const int slot = objekt(5, i).instanz;
         layer(5).treffer(&grafikdatenbank, i, 50, 60);
 
-        EXPECT_EQ(std::tuple(int(lebende(5, z.bild).size()), punkte, gespielt),
+        EXPECT_EQ(std::tuple(int(lebende(5, z.bild).size()), punkte, sounds_played),
                   std::tuple((z.endet ? 0 : 1) + (z.folge == z.bild ? 1 : 0), z.punkte,
                              z.sound == -1 ? std::vector<int>{} : std::vector<int>{z.sound}));
         const std::vector<int> ziffern = lebende(5, kBildZiffern);

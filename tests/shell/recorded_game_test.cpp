@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/wait.h>
 
+#include "text/highscore_file_bytes.h"
 #include "shell/command_line.h"
 #include "shell/recording_format.h"
 #include "support/scripted_session.h"
@@ -83,7 +84,7 @@ struct Ausgang {
     fs::create_directories(daten);
     for (const auto& e : fs::directory_iterator(FERROW_DATA_DIR))
         if (e.path().filename() != "hight.dat") fs::create_symlink(e.path(), daten / e.path().filename());
-    if (!lauf.tabelle.empty()) anlegen(daten / "hight.dat", lauf.tabelle);
+    if (!lauf.tabelle.empty()) WriteFile(daten / "hight.dat", lauf.tabelle);
     if (lauf.bildgeaendert) {
         fs::remove(daten / "info256.bmp");
         fs::copy_file(fs::path(FERROW_DATA_DIR) / "highlogo256.bmp", daten / "info256.bmp");
@@ -92,7 +93,7 @@ struct Ausgang {
     // Settings of the run's own, kept as a player's would be.
     setenv("XDG_CONFIG_HOME", (lauf.ordner / "config").c_str(), 1);
     fs::create_directories(lauf.ordner / "config" / "ferrow");
-    anlegen(lauf.ordner / "config" / "ferrow" / "settings", "vollbild = nein\n");
+    WriteFile(lauf.ordner / "config" / "ferrow" / "settings", "vollbild = nein\n");
 
     std::vector<const char*> argv = {"ferrow", "--windowed"};
     for (const std::string& a : lauf.argumente) argv.push_back(a.c_str());
@@ -116,10 +117,10 @@ Ausgang Laufen(const Lauf& lauf) {
     waitpid(pid, &wstatus, 0);
     Ausgang a;
     a.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
-    a.aus = lesen(lauf.ordner / "aus");
-    a.fehler = lesen(lauf.ordner / "fehler");
-    a.tabelle = lesen(lauf.ordner / "tabelle");
-    a.punkte = lesen(lauf.ordner / "punkte");
+    a.aus = ReadFile(lauf.ordner / "aus");
+    a.fehler = ReadFile(lauf.ordner / "fehler");
+    a.tabelle = ReadFile(lauf.ordner / "tabelle");
+    a.punkte = ReadFile(lauf.ordner / "punkte");
     return a;
 }
 
@@ -143,9 +144,9 @@ TEST_F(RecordedGameTest, AReplayReachesTheRecordedScoreTableAndPicturesAndKeepsN
     ASSERT_EQ(Meldungen(spiel.fehler), "");
     // The game scored, and was saved with its player.
     ASSERT_NE(spiel.punkte, "0");
-    ASSERT_NE(lesen(wurzel / "spiel" / "data" / "set0" / "hight.dat").find("ZOE"), std::string::npos);
+    ASSERT_NE(ReadFile(wurzel / "spiel" / "data" / "set0" / "hight.dat").find("ZOE"), std::string::npos);
 
-    const std::string bytes = lesen(aufnahme);
+    const std::string bytes = ReadFile(aufnahme);
     const auto* daten = reinterpret_cast<const std::uint8_t*>(bytes.data());
     ASSERT_EQ(aufnahmepruefen(daten, bytes.size()).befund, Befund::gut);
     Bandleser leser(daten, bytes.size());
@@ -162,13 +163,13 @@ TEST_F(RecordedGameTest, AReplayReachesTheRecordedScoreTableAndPicturesAndKeepsN
     EXPECT_LT(bytes.size(), 556 + 40u * bilder);
 
     // Played back where another table lies.
-    const std::string fremd = tabellendatei({{"Fremder", 900}, {"Anderer", 800}});
+    const std::string fremd = HighscoreFileBytes({{"Fremder", 900}, {"Anderer", 800}});
     const Ausgang wieder = Laufen({{"--play", aufnahme}, wurzel / "wieder", false, fremd});
     EXPECT_EQ(wieder.status, 0) << Meldungen(wieder.fehler);
     EXPECT_EQ(wieder.aus.substr(0, wieder.aus.find(" in ")), "Wiedergabe: " + std::to_string(bilder) + " Bilder");
     EXPECT_EQ(wieder.aus.substr(wieder.aus.find(", ")), ", " + spiel.punkte + " Punkte\n");
     EXPECT_TRUE(wieder.punkte == spiel.punkte && wieder.tabelle == spiel.tabelle);
-    EXPECT_EQ(lesen(wurzel / "wieder" / "data" / "set0" / "hight.dat"), fremd);
+    EXPECT_EQ(ReadFile(wurzel / "wieder" / "data" / "set0" / "hight.dat"), fremd);
     // Beside the data linked in, nothing but the table it found.
     for (const auto& e : fs::directory_iterator(wurzel / "wieder" / "data" / "set0"))
         EXPECT_TRUE(e.is_symlink() || e.path().filename() == "hight.dat") << e.path();

@@ -27,7 +27,7 @@ using RecordingFileTest = ShellTest;
 TEST_F(RecordingFileTest, ARecordingReadsWholeOrIsRefusedWithOneLine) {
     const std::vector<std::uint8_t> gut = probeaufnahme().bytes;
     const std::string pfad = (folder_.path / "gut").string();
-    anlegen(pfad, std::string(gut.begin(), gut.end()));
+    WriteFile(pfad, std::string(gut.begin(), gut.end()));
     for (unsigned long k : {0, 1, 2}) {
         Mitschrift fehler;
         std::vector<std::uint8_t> gelesen;
@@ -47,7 +47,7 @@ TEST_F(RecordingFileTest, AWriteFailingAnywhereLeavesTheOldFileAndNothingElse) {
     const std::size_t stueck = gut.size() / 3 + 1;
     const unsigned long aufrufe = 1 + 3 + 2;
     for (unsigned long k = 1; k <= aufrufe + 1; ++k) {
-        anlegen(ziel, "alt");
+        WriteFile(ziel, "alt");
         Mitschrift fehler;
         platform::FailCall(k);
         Aufnahmedatei datei;
@@ -58,7 +58,7 @@ TEST_F(RecordingFileTest, AWriteFailingAnywhereLeavesTheOldFileAndNothingElse) {
         }
         const bool gut_geschrieben = k > aufrufe;
         EXPECT_EQ(fehler.text(), k == 1 ? name + "lässt sich nicht anlegen.\n" : gut_geschrieben ? "" : name + "ließ sich nicht schreiben.\n");
-        EXPECT_TRUE(lesen(ziel) == (gut_geschrieben ? std::string(gut.begin(), gut.end()) : "alt")) << "k=" << k;
+        EXPECT_TRUE(ReadFile(ziel) == (gut_geschrieben ? std::string(gut.begin(), gut.end()) : "alt")) << "k=" << k;
         EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path), {}), 1) << "k=" << k;
     }
     platform::FailCall(0);

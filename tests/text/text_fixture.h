@@ -1,6 +1,6 @@
 // The display with every picture loaded, a fresh highscore table, and an empty current folder for "hight.dat".
 #pragma once
-#include "support/shell_fixture.h"
+#include "support/layers_fixture.h"
 #include "text/highscore_table.h"
 
 // Row i of a table: its name and score.
@@ -15,14 +15,18 @@ inline bool tinte(Pixels& bild, int x0, int y0, int x1, int y1, std::uint8_t gru
     return false;
 }
 
-class TextTest : public ShellTest {
+class TextTest : public LayersTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        LayersTest::SetUp();
         ASSERT_TRUE(OpenDisplayWithPictures());
         fs::current_path(folder_.path);
         highscore = _highscore{};
         eingabezaehler = 0, letztetaste = kKeineTaste;
+    }
+    void ReleaseGameObjects() override {
+        highscore.freigeben();
+        LayersTest::ReleaseGameObjects();
     }
 };
 

@@ -11,6 +11,7 @@
 #include <map>
 #include <sstream>
 
+#include "text/highscore_file_bytes.h"
 #include "platform/fault_injection.h"
 #include "support/scripted_session.h"
 #include "support/shell_fixture.h"
@@ -67,7 +68,7 @@ std::string AlteTabelle() {
     std::vector<std::pair<std::string, std::uint32_t>> zeilen(15);
     for (unsigned z = 0; z < 7; ++z) zeilen[z] = {std::string("Spieler") + char('A' + z), 700 - 100 * z};
     zeilen[_highscore::kEingabe].first = "AL";
-    return tabellendatei(zeilen);
+    return HighscoreFileBytes(zeilen);
 }
 
 // --- One run, in a child process.
@@ -86,7 +87,7 @@ struct Lauf { unsigned long k; fs::path ordner; std::string tabelle; bool aufzei
     fs::create_directories(daten);
     for (const auto& e : fs::directory_iterator(FERROW_DATA_DIR))
         if (e.path().filename() != "hight.dat") fs::create_symlink(e.path(), daten / e.path().filename());
-    if (!lauf.tabelle.empty()) anlegen(daten / "hight.dat", lauf.tabelle);
+    if (!lauf.tabelle.empty()) WriteFile(daten / "hight.dat", lauf.tabelle);
     fs::current_path(lauf.ordner);
     // Settings of the run's own, so that each run starts without any.
     setenv("XDG_CONFIG_HOME", (lauf.ordner / "config").c_str(), 1);
@@ -119,18 +120,18 @@ struct Ergebnis {
 Ergebnis Auswerten(const Lauf& lauf, int wstatus) {
     Ergebnis e;
     e.k = lauf.k;
-    const std::string err = lesen(lauf.ordner / "stderr");
+    const std::string err = ReadFile(lauf.ordner / "stderr");
     if (WIFSIGNALED(wstatus) && WTERMSIG(wstatus) == SIGALRM) e.fehler = "hung";
     else if (WIFSIGNALED(wstatus)) e.fehler = "crashed with signal " + std::to_string(WTERMSIG(wstatus));
     if (err.find("Sanitizer") != std::string::npos || err.find("runtime error") != std::string::npos)
         e.fehler += " sanitizer report:\n" + err.substr(0, 4000);
-    std::istringstream in(lesen(lauf.ordner / "ergebnis"));
+    std::istringstream in(ReadFile(lauf.ordner / "ergebnis"));
     const bool gelesen = in >> e.status >> e.calls >> e.escape >> e.failed && std::getline(in.ignore(), e.ops);
     for (std::string z; std::getline(in, z);) (z[0] == 'b' ? e.boxes : e.steps).push_back(z.substr(2));
     if (e.fehler.empty() && !gelesen) e.fehler = "no result written";
     if (e.fehler.empty() && WIFEXITED(wstatus) && WEXITSTATUS(wstatus) != e.status)
         e.fehler = "exit status " + std::to_string(WEXITSTATUS(wstatus)) + " after the game's " + std::to_string(e.status);
-    e.tabelle = lesen(lauf.ordner / "data" / "set0" / "hight.dat");
+    e.tabelle = ReadFile(lauf.ordner / "data" / "set0" / "hight.dat");
     return e;
 }
 

@@ -3,7 +3,7 @@
 #include <map>
 
 #include "layers/digit_displays.h"
-#include "support/game_fixture.h"
+#include "support/whole_game_fixture.h"
 #include "support/seed.h"
 #include "text/highscore_table.h"
 
@@ -64,7 +64,7 @@ void LayersHold(long frame) {
 
 }  // namespace
 
-using SoakTest = GameTest;
+using SoakTest = WholeGameTest;
 
 TEST_F(SoakTest, ManyGamesOfRandomPlayKeepTheLayersAndTheScoreInOrder) {
     ASSERT_NO_FATAL_FAILURE(StartGame());

@@ -36,7 +36,7 @@ protected:
         tabellesetzen(t, i);
         EXPECT_EQ(t.schreiben(), 0);
         fs::current_path(FERROW_BUILD_DIR);
-        return lesen(folder_.path / "muster" / "hight.dat");
+        return ReadFile(folder_.path / "muster" / "hight.dat");
     }
 
     // The game starts once in a process of its own and forks, each round, a copy that saves as F2 does
@@ -107,7 +107,7 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
     };
 
     for (int runde = 0; runde < kRunden; ++runde) {
-        anlegen(datei, Muster(-1));
+        WriteFile(datei, Muster(-1));
         ASSERT_EQ(write(auftraege[1], "", 1), 1);
         const int kopie = naechste();
         ASSERT_GT(kopie, 0) << "the game did not start";
@@ -119,7 +119,7 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
         ASSERT_EQ(zahl, kVorbei) << "the saving copy ended by itself";
         saves += fertig + 1;
 
-        const std::string inhalt = lesen(datei);
+        const std::string inhalt = ReadFile(datei);
         if (inhalt == Muster(fertig)) ++alte;
         else if (inhalt == Muster(fertig + 1)) ++neue;
         else ADD_FAILURE() << "round " << runde << " (seed " << seed << "): after save " << fertig << " the file holds "

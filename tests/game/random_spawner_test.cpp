@@ -37,5 +37,5 @@ TEST_F(RandomSpawnerTest, TwoDrawsEveryFrameAndAnEntryNeedsBothToMatch) {
     zufallsobjekte();
     EXPECT_EQ(layer(kLayerSchweine).ereignissanzahl, 1);
     ASSERT_EQ(layer(kLayerWolken).ereignissanzahl, 1);
-    EXPECT_EQ(objekt(kLayerWolken, 0).bild, kBildMotorbootFernRechts);
+    EXPECT_EQ(Object(kLayerWolken, 0).bild, kBildMotorbootFernRechts);
 }

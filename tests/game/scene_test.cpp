@@ -96,16 +96,16 @@ class SceneOnAFullLayerTest : public SceneTest, public ::testing::WithParamInter
 
 TEST_P(SceneOnAFullLayerTest, ASetUpThatEndsTheProgramGoesNoFurther) {
     layerdatenbank.neustart();
-    fuellen(GetParam(), kBildWasser);
+    FillLayer(GetParam(), kBildWasser);
     szeneaufbauen(1);
-    expectEndedByAFullLayer();
+    ExpectEndedByAFullLayer();
 }
 
 // A scene object asked for on a full layer ends the program once; its frame is then set nowhere.
 TEST_F(SceneTest, AnObjectOnAFullLayerEndsTheProgramWithOneReport) {
-    fuellen(kLayerZiffern, kBildZiffern);
+    FillLayer(kLayerZiffern, kBildZiffern);
     startframe(kLayerZiffern, objekt(kLayerZiffern, kBildZiffern, 0, 0), 8);
-    expectEndedByAFullLayer();
+    ExpectEndedByAFullLayer();
     EXPECT_TRUE(layerdatenbank.lpdd == nullptr && layerdatenbank.lpddsback == nullptr);
 }
 

@@ -83,7 +83,7 @@ protected:
     }
     bool Fullscreen() { return SDL_GetWindowFlags(window_->sdl) & SDL_WINDOW_FULLSCREEN; }
     fs::path File() { return folder_.path / "ferrow" / "settings"; }
-    std::string Kept() { return ReadFile(File()); }
+    std::string Kept() { return ReadWholeFile(File()); }
 
     ScopedEnv env_;
 };
@@ -107,7 +107,7 @@ TEST_F(KeptSettingsTest, DamagedUnreadableAndUnwritableSettingsGiveTheDefaultsOn
 
     // Damaged, or cut short: the defaults, and the file mended.
     for (const char* damaged : {"vollbild = nein\nganzzahlig = vie", "\x7f" "ELF\x02\x01"}) {
-        WriteFile(File(), damaged);
+        WriteWholeFile(File(), damaged);
         err = Open();
         EXPECT_TRUE(Lines(err) == 1 && err.find("ist beschädigt: Zeile ") != std::string::npos) << err;
         EXPECT_TRUE(Fullscreen());
@@ -124,7 +124,7 @@ TEST_F(KeptSettingsTest, DamagedUnreadableAndUnwritableSettingsGiveTheDefaultsOn
 
     // Unwritable, read well: a change is not kept, and that is said. (A folder where the new file would go.)
     fs::remove_all(File());
-    WriteFile(File(), "vollbild = ja\n");
+    WriteWholeFile(File(), "vollbild = ja\n");
     fs::create_directories(File().string() + ".neu/x");
     EXPECT_EQ(Open(), "");
     internal::ToggleFullscreen();
@@ -135,7 +135,7 @@ TEST_F(KeptSettingsTest, DamagedUnreadableAndUnwritableSettingsGiveTheDefaultsOn
 
 TEST_F(KeptSettingsTest, TheCommandLineWinsForItsRunAndWhatThePlayerChangesIsKept) {
     fs::create_directories(File().parent_path());
-    WriteFile(File(), "vollbild = nein\nganzzahlig = ja\nfenster = 800 x 600\n");
+    WriteWholeFile(File(), "vollbild = nein\nganzzahlig = ja\nfenster = 800 x 600\n");
     Open();
     EXPECT_TRUE(!Fullscreen() && WindowSize() == std::pair(800, 600));
     EXPECT_EQ(internal::RunSettings().scaling, Scaling::WholeFactors);
@@ -165,7 +165,7 @@ TEST_F(KeptSettingsTest, TheCommandLineWinsForItsRunAndWhatThePlayerChangesIsKep
     EXPECT_NE(Kept().find("vollbild = nein\nganzzahlig = ja\nfenster = 700 x 525\n"), std::string::npos) << Kept();
 
     // A kept size larger than the desktop gives way to the largest whole factor that fits.
-    WriteFile(File(), "vollbild = nein\nfenster = 5000 x 4000\n");
+    WriteWholeFile(File(), "vollbild = nein\nfenster = 5000 x 4000\n");
     Open();
     EXPECT_EQ(WindowSize(), std::pair(640, 480));
     Close();

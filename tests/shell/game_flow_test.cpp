@@ -100,11 +100,11 @@ TEST_F(GameFlowTest, GivingUpWithF1EntersNothing) {
 TEST_F(GameFlowTest, AFrameWhoseDigitsEndTheProgramGoesNoFurther) {
     // The score's digits are made in the first frame of play; with their layer
     // full the report comes there, while the view would scroll and F2 reset the table.
-    fuellen(kLayerZiffern, kBildZiffern);
+    FillLayer(kLayerZiffern, kBildZiffern);
     mausx = 0;
     fakes::keys_down = {VK_F2};
     Frames(2);
-    expectEndedByAFullLayer();
+    ExpectEndedByAFullLayer();
 }
 
 // A picture without its surface makes the drawing report: the countdown's digits, or a table title at game over.

@@ -6,10 +6,10 @@
 namespace {
 
 // A stream whose text the test reads back.
-class Mitschrift {
+class Transcript {
 public:
-    Mitschrift() : f(open_memstream(&text_, &laenge_)) {}
-    ~Mitschrift() { std::fclose(f); std::free(text_); }
+    Transcript() : f(open_memstream(&text_, &laenge_)) {}
+    ~Transcript() { std::fclose(f); std::free(text_); }
     std::string text() { std::fflush(f); return std::string(text_, laenge_); }
     std::FILE* const f;
 
@@ -25,11 +25,11 @@ using RecordingFileTest = ShellTest;
 // What cannot be played is told apart by tests/e2e/damaged_recordings.sh, through the program; here the file is
 // there but opening or reading it fails.
 TEST_F(RecordingFileTest, ARecordingReadsWholeOrIsRefusedWithOneLine) {
-    const std::vector<std::uint8_t> gut = probeaufnahme().bytes;
+    const std::vector<std::uint8_t> gut = MakeSampleRecording().bytes;
     const std::string pfad = (folder_.path / "gut").string();
-    WriteFile(pfad, std::string(gut.begin(), gut.end()));
+    WriteWholeFile(pfad, std::string(gut.begin(), gut.end()));
     for (unsigned long k : {0, 1, 2}) {
-        Mitschrift fehler;
+        Transcript fehler;
         std::vector<std::uint8_t> gelesen;
         platform::FailCall(k);
         EXPECT_EQ(aufnahmelesen(pfad, &gelesen, fehler.f), k == 0);
@@ -40,15 +40,15 @@ TEST_F(RecordingFileTest, ARecordingReadsWholeOrIsRefusedWithOneLine) {
 }
 
 TEST_F(RecordingFileTest, AWriteFailingAnywhereLeavesTheOldFileAndNothingElse) {
-    const std::vector<std::uint8_t> gut = probeaufnahme().bytes;
+    const std::vector<std::uint8_t> gut = MakeSampleRecording().bytes;
     const fs::path ziel = folder_.path / "spiel.aufnahme";
     const std::string name = "ferrow: Die Aufnahme \"" + ziel.string() + "\" ";
     // Opening, the pieces, closing, renaming: each call failing in turn, then none.
     const std::size_t stueck = gut.size() / 3 + 1;
     const unsigned long aufrufe = 1 + 3 + 2;
     for (unsigned long k = 1; k <= aufrufe + 1; ++k) {
-        WriteFile(ziel, "alt");
-        Mitschrift fehler;
+        WriteWholeFile(ziel, "alt");
+        Transcript fehler;
         platform::FailCall(k);
         Aufnahmedatei datei;
         if (datei.oeffnen(ziel.string(), fehler.f)) {
@@ -58,7 +58,7 @@ TEST_F(RecordingFileTest, AWriteFailingAnywhereLeavesTheOldFileAndNothingElse) {
         }
         const bool gut_geschrieben = k > aufrufe;
         EXPECT_EQ(fehler.text(), k == 1 ? name + "lässt sich nicht anlegen.\n" : gut_geschrieben ? "" : name + "ließ sich nicht schreiben.\n");
-        EXPECT_TRUE(ReadFile(ziel) == (gut_geschrieben ? std::string(gut.begin(), gut.end()) : "alt")) << "k=" << k;
+        EXPECT_TRUE(ReadWholeFile(ziel) == (gut_geschrieben ? std::string(gut.begin(), gut.end()) : "alt")) << "k=" << k;
         EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path), {}), 1) << "k=" << k;
     }
     platform::FailCall(0);

@@ -24,9 +24,9 @@ struct TempFolder {
     }
 };
 
-inline std::string ReadFile(const fs::path& path) {
+inline std::string ReadWholeFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(std::ifstream(path, std::ios::binary).rdbuf()), {}};
 }
-inline void WriteFile(const fs::path& path, const std::string& bytes) {
+inline void WriteWholeFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }

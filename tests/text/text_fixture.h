@@ -4,11 +4,11 @@
 #include "text/highscore_table.h"
 
 // Row i of a table: its name and score.
-using Zeile = std::pair<std::string, std::int32_t>;
-inline Zeile zeile(const _highscore& h, int i) { return {h.namen[i], h.tabellenpunkte[i]}; }
+using Row = std::pair<std::string, std::int32_t>;
+inline Row RowOf(const _highscore& h, int i) { return {h.namen[i], h.tabellenpunkte[i]}; }
 
 // Whether a pixel of the rectangle [x0, x1) x [y0, y1) is not the background.
-inline bool tinte(Pixels& bild, int x0, int y0, int x1, int y1, std::uint8_t grund) {
+inline bool HasInk(Pixels& bild, int x0, int y0, int x1, int y1, std::uint8_t grund) {
     for (int y = y0; y < y1; ++y)
         for (int x = x0; x < x1; ++x)
             if (bild.at(x, y) != grund) return true;

@@ -1,6 +1,5 @@
 // Copies and fill against a per-pixel reference where the fast paths' blocks of 16 end: clipping, odd widths, overlap.
 #include "support/platform_display.h"
-#include "support/surface_pixels.h"
 
 using namespace platform;
 

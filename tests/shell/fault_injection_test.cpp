@@ -11,7 +11,7 @@
 #include <map>
 #include <sstream>
 
-#include "text/highscore_file_bytes.h"
+#include "text/text_fixture.h"
 #include "platform/fault_injection.h"
 #include "support/scripted_session.h"
 #include "support/shell_fixture.h"

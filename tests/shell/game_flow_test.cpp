@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "layers/layer_fixture.h"
-#include "support/whole_game_fixture.h"
+#include "support/shell_fixture.h"
 #include "text/highscore_table.h"
 
 using namespace platform;

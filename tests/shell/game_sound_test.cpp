@@ -6,7 +6,7 @@
 
 #include "platform/audio_device.h"
 #include "sound/sound_slots.h"
-#include "support/whole_game_fixture.h"
+#include "support/shell_fixture.h"
 
 using namespace platform;
 

@@ -3,7 +3,7 @@
 #include <fcntl.h>
 #include <sys/wait.h>
 
-#include "text/highscore_file_bytes.h"
+#include "text/text_fixture.h"
 #include "shell/command_line.h"
 #include "shell/recording_format.h"
 #include "support/scripted_session.h"

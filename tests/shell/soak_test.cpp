@@ -3,7 +3,7 @@
 #include <map>
 
 #include "layers/digit_displays.h"
-#include "support/whole_game_fixture.h"
+#include "support/shell_fixture.h"
 #include "support/seed.h"
 #include "text/highscore_table.h"
 

@@ -10,7 +10,6 @@
 #include "graphics/graphics_store.h"
 #include "platform/window.h"
 #include "support/base_fixture.h"
-#include "support/surface_pixels.h"
 
 class GraphicsTest : public BaseTest {
 protected:

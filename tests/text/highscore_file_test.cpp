@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "text/highscore_file_bytes.h"
+#include "text/text_fixture.h"
 #include "platform/processes.h"
 #include "support/scoped_env.h"
 #include "support/small_disk.h"

@@ -5,8 +5,8 @@
 #include "graphics/bitmap_loading.h"
 #include "platform/resources.h"
 #include "platform/testing/test_hooks.h"
-#include "sound/riff_bytes.h"
-#include "support/shell_fixture.h"
+#include "support/graphics_fixture.h"
+#include "support/riff_bytes.h"
 
 using namespace platform;
 using riff::Bytes;

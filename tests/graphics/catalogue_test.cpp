@@ -4,9 +4,9 @@
 
 #include "platform/bitmap.h"
 #include "platform/files.h"
-#include "support/shell_fixture.h"
+#include "support/graphics_fixture.h"
 
-using CatalogueTest = ShellTest;
+using CatalogueTest = GraphicsTest;
 
 // Every row of the catalogue, loaded through the game's own readers from the files the generator made.
 TEST_F(CatalogueTest, EveryPictureLoadsWithItsFrameLayoutAndKey) {

@@ -4,7 +4,7 @@
 #include "platform/resources.h"
 #include "platform/testing/fault_injection.h"
 #include "platform/testing/test_hooks.h"
-#include "support/shell_fixture.h"
+#include "support/graphics_fixture.h"
 
 namespace {
 

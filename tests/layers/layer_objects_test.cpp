@@ -1,36 +1,36 @@
 #include <functional>
 
-#include "game/scene.h"
+#include "layers/layer_numbers.h"
 #include "layers/layer_fixture.h"
 
 using ObjectTest = LayerTest;
 
 TEST_F(ObjectTest, LifeEndsTheObjectAndACasingLandsWithTwoSplashesAndOneSound) {
-    const int huelse = neu(kLayerHuelsen, kBildHuelse, 100, 200, {{lebensdauer, 27}});
-    schritte(kLayerHuelsen, 26);
-    EXPECT_TRUE(objekt(kLayerHuelsen, huelse).aktiv && gespielt.empty());
+    const int huelse = NewObject(kLayerHuelsen, kBildHuelse, 100, 200, {{lebensdauer, 27}});
+    Steps(kLayerHuelsen, 26);
+    EXPECT_TRUE(Object(kLayerHuelsen, huelse).aktiv && sounds_played.empty());
     layer(kLayerHuelsen).bewegen();
-    EXPECT_FALSE(objekt(kLayerHuelsen, huelse).aktiv);
-    EXPECT_EQ(gespielt, std::vector<int>{kSoundHuelse});
+    EXPECT_FALSE(Object(kLayerHuelsen, huelse).aktiv);
+    EXPECT_EQ(sounds_played, std::vector<int>{kSoundHuelse});
 
-    const std::vector<int> spritzer = lebende(kLayerHuelsen, kBildSpritzerKlein);
-    const std::vector<int> ring = lebende(kLayerHuelsen, kBildWellenring);
+    const std::vector<int> spritzer = LiveObjects(kLayerHuelsen, kBildSpritzerKlein);
+    const std::vector<int> ring = LiveObjects(kLayerHuelsen, kBildWellenring);
     ASSERT_TRUE(spritzer.size() == 1u && ring.size() == 1u);
-    EXPECT_TRUE(platz(kLayerHuelsen, spritzer[0]).x == 100 && platz(kLayerHuelsen, spritzer[0]).y == 200);
+    EXPECT_TRUE(SlotOf(kLayerHuelsen, spritzer[0]).x == 100 && SlotOf(kLayerHuelsen, spritzer[0]).y == 200);
     // Both stand still and fade by themselves; new records step at once.
-    EXPECT_EQ(schritteBisZumEnde(kLayerHuelsen, spritzer[0], 100), 26);
-    EXPECT_FALSE(objekt(kLayerHuelsen, ring[0]).aktiv);
-    EXPECT_EQ(gespielt, std::vector<int>{kSoundHuelse});
+    EXPECT_EQ(StepsUntilEnd(kLayerHuelsen, spritzer[0], 100), 26);
+    EXPECT_FALSE(Object(kLayerHuelsen, ring[0]).aktiv);
+    EXPECT_EQ(sounds_played, std::vector<int>{kSoundHuelse});
 }
 
 TEST_F(ObjectTest, ObjectsStepEveryTaktthFrameAndStraightMovesEndBeyondTheirBounds) {
     for (int t : {0, 1, 3}) {
         layer(4).zuruecksetzen();
-        const int i = neu(4, kBildPatrone, 100, 100, {{takt, t}, {rechts, 1}});
+        const int i = NewObject(4, kBildPatrone, 100, 100, {{takt, t}, {rechts, 1}});
         std::vector<int> x;
         for (int f = 0; f < 9; ++f) {
             layer(4).bewegen();
-            x.push_back(int(platz(4, i).x));
+            x.push_back(int(SlotOf(4, i).x));
         }
         const std::vector<int> erwartet =
             t == 3 ? std::vector<int>{100, 100, 101, 101, 101, 102, 102, 102, 103}
@@ -43,80 +43,80 @@ TEST_F(ObjectTest, ObjectsStepEveryTaktthFrameAndStraightMovesEndBeyondTheirBoun
     };
     for (const auto& f : faelle) {
         layer(4).zuruecksetzen();
-        const int i = neu(4, kBildPatrone, f.x, f.y, {{f.richtung, 5}});
-        EXPECT_EQ(schritteBisZumEnde(4, i, 10), f.endeImSchritt) << "slot " << f.richtung << " from " << f.x << "," << f.y;
+        const int i = NewObject(4, kBildPatrone, f.x, f.y, {{f.richtung, 5}});
+        EXPECT_EQ(StepsUntilEnd(4, i, 10), f.endeImSchritt) << "slot " << f.richtung << " from " << f.x << "," << f.y;
     }
 }
 
 TEST_F(ObjectTest, ArcsCirclesAndSwingsFollowTheirPaths) {
-    const int r = neu(4, kBildPatrone, 0, 400, {{bogenrechts, 2}});
-    EXPECT_EQ(schritteBisZumEnde(4, r, 1000), 850);
-    const int l = neu(5, kBildPatrone, 2000, 400, {{bogenlinks, 2}});
-    EXPECT_EQ(schritteBisZumEnde(5, l, 1000), 500);
-    EXPECT_EQ(platz(5, l).y, 402);  // 149 steps up, 150 down
+    const int r = NewObject(4, kBildPatrone, 0, 400, {{bogenrechts, 2}});
+    EXPECT_EQ(StepsUntilEnd(4, r, 1000), 850);
+    const int l = NewObject(5, kBildPatrone, 2000, 400, {{bogenlinks, 2}});
+    EXPECT_EQ(StepsUntilEnd(5, l, 1000), 500);
+    EXPECT_EQ(SlotOf(5, l).y, 402);  // 149 steps up, 150 down
 
     // 12 frames: 30 degrees a turn, every third step; frame 8 at angle 0.
-    const int k = neu(6, kBildSegelboot, 500, 300, {{bahn, 2}});
-    schritte(6, 9);
-    EXPECT_EQ(std::pair(platz(6, k).winkel, platz(6, k).actualframe), std::pair(90, 11));
+    const int k = NewObject(6, kBildSegelboot, 500, 300, {{bahn, 2}});
+    Steps(6, 9);
+    EXPECT_EQ(std::pair(SlotOf(6, k).winkel, SlotOf(6, k).actualframe), std::pair(90, 11));
 
     // 30 frames: 12 degrees a step; the 81st step turns every swing back.
-    const int s = neu(7, kBildWolkeGross, 500, 0, {{bahn, 3}});
-    schritte(7, 81);
+    const int s = NewObject(7, kBildWolkeGross, 500, 0, {{bahn, 3}});
+    Steps(7, 81);
     EXPECT_EQ(schwenkrichtung, 1);
-    const int nachWende = platz(7, s).winkel;
+    const int nachWende = SlotOf(7, s).winkel;
     layer(7).bewegen();
-    EXPECT_EQ(platz(7, s).winkel, nachWende - 12);
+    EXPECT_EQ(SlotOf(7, s).winkel, nachWende - 12);
 
     // A picture of no frames or of more than 360 still turns, by at least a degree.
     for (int frames : {0, 400}) {
         grafikdatenbank.grafikdaten[kBildWolkeKlein]->frames = frames;
         layer(4).zuruecksetzen();
-        const int a = neu(4, kBildWolkeKlein, 500, 100, {{bahn, 2}});
-        const int b = neu(4, kBildWolkeKlein, 500, 100, {{bahn, 3}});
-        schritte(4, 6);
-        EXPECT_TRUE(platz(4, a).winkel > 0 && platz(4, b).winkel != 0) << frames;
+        const int a = NewObject(4, kBildWolkeKlein, 500, 100, {{bahn, 2}});
+        const int b = NewObject(4, kBildWolkeKlein, 500, 100, {{bahn, 3}});
+        Steps(4, 6);
+        EXPECT_TRUE(SlotOf(4, a).winkel > 0 && SlotOf(4, b).winkel != 0) << frames;
     }
 }
 
 TEST_F(ObjectTest, FallingPigsSplashIntoTheWater) {
-    neu(kLayerSchweine, kBildAbsturz, 50, 265, {{runter, 10}});
+    NewObject(kLayerSchweine, kBildAbsturz, 50, 265, {{runter, 10}});
     layer(kLayerSchweine).bewegen();
-    EXPECT_TRUE(lebende(kLayerSchweine, kBildAbsturz).empty());
-    ASSERT_EQ(lebende(kLayerSchweine, kBildSpritzerGross).size(), 1u);
-    EXPECT_EQ(platz(kLayerSchweine, lebende(kLayerSchweine, kBildSpritzerGross)[0]).y, 275);
-    EXPECT_EQ(gespielt, std::vector<int>{kSoundAufprall});
+    EXPECT_TRUE(LiveObjects(kLayerSchweine, kBildAbsturz).empty());
+    ASSERT_EQ(LiveObjects(kLayerSchweine, kBildSpritzerGross).size(), 1u);
+    EXPECT_EQ(SlotOf(kLayerSchweine, LiveObjects(kLayerSchweine, kBildSpritzerGross)[0]).y, 275);
+    EXPECT_EQ(sounds_played, std::vector<int>{kSoundAufprall});
 
     // From 265 to 305 both water tests fire. The first splash takes over the
     // pig's record and slot; ending the pig again must leave it showing.
     layer(kLayerSchweine).zuruecksetzen();
-    neu(kLayerSchweine, kBildRotAbsturz, 60, 265, {{runter, 40}});
+    NewObject(kLayerSchweine, kBildRotAbsturz, 60, 265, {{runter, 40}});
     layer(kLayerSchweine).bewegen();
-    const std::vector<int> spritzer = lebende(kLayerSchweine, kBildSpritzerGross);
+    const std::vector<int> spritzer = LiveObjects(kLayerSchweine, kBildSpritzerGross);
     ASSERT_EQ(spritzer.size(), 2u);
-    for (int s : spritzer) EXPECT_EQ(platz(kLayerSchweine, s).belegt, 1);
-    EXPECT_NE(objekt(kLayerSchweine, spritzer[0]).instanz, objekt(kLayerSchweine, spritzer[1]).instanz);
+    for (int s : spritzer) EXPECT_EQ(SlotOf(kLayerSchweine, s).belegt, 1);
+    EXPECT_NE(Object(kLayerSchweine, spritzer[0]).instanz, Object(kLayerSchweine, spritzer[1]).instanz);
 }
 
 TEST_F(ObjectTest, TwoHundredObjectsFillALayerAndEndedRecordsAreReusedLowestFirst) {
-    for (int i = 0; i < 200; ++i) ASSERT_EQ(neu(4, kBildPatrone, i, 0), i);
-    EXPECT_EQ(neu(4, kBildPatrone, 0, 0), -1);
+    for (int i = 0; i < 200; ++i) ASSERT_EQ(NewObject(4, kBildPatrone, i, 0), i);
+    EXPECT_EQ(NewObject(4, kBildPatrone, 0, 0), -1);
     EXPECT_TRUE(layer(4).bilderanzahl == 200 && fakes::boxes.empty());
 
     layer(4).beenden(7);
     layer(4).beenden(3);
-    EXPECT_EQ(neu(4, kBildLeuchtturm, 5, 6), 3);
-    EXPECT_EQ(std::pair(objekt(4, 3).instanz, platz(4, 3).bild), std::pair(3, kBildLeuchtturm));  // lowest hidden slot
-    EXPECT_EQ((std::pair{neu(4, kBildLeuchtturm, 5, 6), neu(4, kBildLeuchtturm, 5, 6)}), std::pair(7, -1));
+    EXPECT_EQ(NewObject(4, kBildLeuchtturm, 5, 6), 3);
+    EXPECT_EQ(std::pair(Object(4, 3).instanz, SlotOf(4, 3).bild), std::pair(3, kBildLeuchtturm));  // lowest hidden slot
+    EXPECT_EQ((std::pair{NewObject(4, kBildLeuchtturm, 5, 6), NewObject(4, kBildLeuchtturm, 5, 6)}), std::pair(7, -1));
 }
 
 // Every way to a 301st image slot on a full digit layer ends the program once, nothing left pointing at the display.
 class FullLayerTest : public LayerTest, public ::testing::WithParamInterface<std::function<void()>> {};
 
 TEST_P(FullLayerTest, A301stImageSlotEndsTheProgramWithOneReportAndNothingReleasedIsTouched) {
-    fuellen(kLayerZiffern, kBildZiffern);
+    FillLayer(kLayerZiffern, kBildZiffern);
     GetParam()();
-    expectEndedByAFullLayer();
+    ExpectEndedByAFullLayer();
     EXPECT_TRUE(layerdatenbank.lpdd == nullptr && layerdatenbank.lpddsprimary == nullptr &&
                 layerdatenbank.lpddsback == nullptr);
 }
@@ -128,21 +128,20 @@ INSTANTIATE_TEST_SUITE_P(
                           std::int32_t block[kParameter] = {};
                           EXPECT_EQ(layerdatenbank.addobject(block, kLayerZiffern, kBildZiffern, 0, 0), -1);
                       },
-                      [] { layerdatenbank.punkteanzeige(); },
-                      [] { startframe(kLayerZiffern, ::objekt(kLayerZiffern, kBildZiffern, 0, 0), 8); }));
+                      [] { layerdatenbank.punkteanzeige(); }));
 
 TEST_F(ObjectTest, ACasingWhoseSecondSplashFindsNoSlotEndsTheProgramCleanly) {
-    neu(kLayerHuelsen, kBildHuelse, 100, 200, {{lebensdauer, 27}});
+    NewObject(kLayerHuelsen, kBildHuelse, 100, 200, {{lebensdauer, 27}});
     // The first splash takes the last of the 300 slots; the ring finds none.
-    fuellen(kLayerHuelsen, kBildSpiegelung, 299);
-    schritte(kLayerHuelsen, 27);
-    expectEndedByAFullLayer();
-    EXPECT_EQ(gespielt, std::vector<int>{kSoundHuelse});
+    FillLayer(kLayerHuelsen, kBildSpiegelung, 299);
+    Steps(kLayerHuelsen, 27);
+    ExpectEndedByAFullLayer();
+    EXPECT_EQ(sounds_played, std::vector<int>{kSoundHuelse});
 }
 
 TEST_F(ObjectTest, DrawingStopsWhenAnObjectsStepEndedTheProgram) {
-    neu(kLayerHuelsen, kBildHuelse, 100, 200, {{lebensdauer, 1}});
-    fuellen(kLayerHuelsen, kBildSpiegelung);
+    NewObject(kLayerHuelsen, kBildHuelse, 100, 200, {{lebensdauer, 1}});
+    FillLayer(kLayerHuelsen, kBildSpiegelung);
     EXPECT_FALSE(layerdatenbank.allezeichnen(&grafikdatenbank));
-    expectEndedByAFullLayer();
+    ExpectEndedByAFullLayer();
 }

@@ -1,6 +1,7 @@
 // Shots, what they hit and how each picture reacts.
 #include "layers/digit_displays.h"
 #include "layers/layer_fixture.h"
+#include "layers/layer_numbers.h"
 #include "platform/testing/fault_injection.h"
 
 using ShotTest = LayerTest;
@@ -16,7 +17,7 @@ TEST_F(ShotTest, TheScoreShowsRightAlignedInSevenDigitsTheTimeLeftAlignedBlankin
     };
     const auto frames = [](const std::int32_t* objekte, int anzahl) {
         std::vector<int> f;
-        for (int i = 0; i < anzahl; ++i) f.push_back(platz(kLayerZiffern, objekte[i]).actualframe);
+        for (int i = 0; i < anzahl; ++i) f.push_back(SlotOf(kLayerZiffern, objekte[i]).actualframe);
         return f;
     };
     for (const auto& f : faelle) {
@@ -38,28 +39,28 @@ TEST_F(ShotTest, AShotThrowsACasingAndJoltsTheViewSevenPixelsAtMost) {
         for (int n = 0; n < 20; ++n) ASSERT_EQ(layer(n).scrolly, 7) << "layer " << n;
         EXPECT_EQ(layerdatenbank.ruckeln, 7);
     }
-    EXPECT_EQ(lebende(kLayerHuelsen, kBildHuelse).size(), 6u);
+    EXPECT_EQ(LiveObjects(kLayerHuelsen, kBildHuelse).size(), 6u);
     EXPECT_TRUE(fakes::boxes.empty());
 }
 
 TEST_F(ShotTest, OnlyTheFrontmostObjectIsHitAndNeverOneOfTheSea) {
-    bemalen(kBildSonne, {0, 0, 60, 60});
-    bemalen(kBildLeuchtturm, {0, 0, 120, 320});
-    neu(7, kBildLeuchtturm, 100, 50);  // lighthouse, -5
-    neu(12, kBildSonne, 100, 50);      // sun in front of it, -20
-    neu(0, kBildLeuchtturm, 400, 50);  // in the sea layer
+    Paint(kBildSonne, {0, 0, 60, 60});
+    Paint(kBildLeuchtturm, {0, 0, 120, 320});
+    NewObject(7, kBildLeuchtturm, 100, 50);  // lighthouse, -5
+    NewObject(12, kBildSonne, 100, 50);      // sun in front of it, -20
+    NewObject(0, kBildLeuchtturm, 400, 50);  // in the sea layer
     layerdatenbank.allezeichnen(&grafikdatenbank);
 
     EXPECT_TRUE(layerdatenbank.schiessen(&grafikdatenbank, 110, 60));
-    EXPECT_EQ(std::tuple(punkte, gespielt), std::tuple(-20, std::vector<int>{kSoundQuerschlaeger}));
+    EXPECT_EQ(std::tuple(punkte, sounds_played), std::tuple(-20, std::vector<int>{kSoundQuerschlaeger}));
 
     EXPECT_FALSE(layerdatenbank.schiessen(&grafikdatenbank, 410, 60));
-    EXPECT_EQ(std::tuple(punkte, lebende(kLayerHuelsen, kBildHuelse).size()), std::tuple(-20, 2u));
+    EXPECT_EQ(std::tuple(punkte, LiveObjects(kLayerHuelsen, kBildHuelse).size()), std::tuple(-20, 2u));
 }
 
 TEST_F(ShotTest, OnlyClicksStrictlyInsideLeftOfTheMarginAndOnOpaquePixelsHit) {
-    bemalen(kBildSonne, {0, 0, 60, 60});  // the sun, opaque all over; it stays when hit
-    const int sonne = neu(9, kBildSonne, 100, 50);
+    Paint(kBildSonne, {0, 0, 60, 60});  // the sun, opaque all over; it stays when hit
+    const int sonne = NewObject(9, kBildSonne, 100, 50);
     layer(9).zeichnen(&grafikdatenbank);
     const struct { int mx, my; bool trifft; } faelle[] = {
         {100, 60, false}, {101, 60, true}, {156, 60, true}, {157, 60, false}, {159, 60, false},
@@ -70,10 +71,10 @@ TEST_F(ShotTest, OnlyClicksStrictlyInsideLeftOfTheMarginAndOnOpaquePixelsHit) {
 
     // A see-through spot lets the click through: four pixels from 105 are background, from 113 not all.
     layer(9).zuruecksetzen();
-    bemalen(kBildLeuchtturm, {0, 0, 120, 320});
-    bemalen(kBildSauLinks, {16, 0, 32, 32});  // its left half see-through
-    const int turm = neu(9, kBildLeuchtturm, 100, 50);
-    const int sau = neu(9, kBildSauLinks, 100, 50);
+    Paint(kBildLeuchtturm, {0, 0, 120, 320});
+    Paint(kBildSauLinks, {16, 0, 32, 32});  // its left half see-through
+    const int turm = NewObject(9, kBildLeuchtturm, 100, 50);
+    const int sau = NewObject(9, kBildSauLinks, 100, 50);
     layer(9).zeichnen(&grafikdatenbank);
     // What clicks at these x (y 60) hit, in order.
     const auto treffer = [](std::vector<int> xs) {
@@ -81,21 +82,21 @@ TEST_F(ShotTest, OnlyClicksStrictlyInsideLeftOfTheMarginAndOnOpaquePixelsHit) {
         return xs;
     };
     EXPECT_EQ(treffer({105, 113}), (std::vector{turm, sau}));
-    EXPECT_FALSE(lebende(9, kBildAbsturz).empty());  // the pig falls
+    EXPECT_FALSE(LiveObjects(9, kBildAbsturz).empty());  // the pig falls
 
     // Plain images are scenery that cannot be hit, nor can objects never drawn.
     layer(9).zuruecksetzen();
     layerdatenbank.addbild(9, kBildLeuchtturm, 100, 50);
-    const int gezeichnet = neu(9, kBildLeuchtturm, 300, 50);
+    const int gezeichnet = NewObject(9, kBildLeuchtturm, 300, 50);
     layer(9).zeichnen(&grafikdatenbank);
-    neu(9, kBildLeuchtturm, 500, 50);
+    NewObject(9, kBildLeuchtturm, 500, 50);
     EXPECT_EQ(treffer({110, 510, 310}), (std::vector{-1, -1, gezeichnet}));
     EXPECT_TRUE(fakes::boxes.empty());
 }
 
 TEST_F(ShotTest, ThePixelTestedIsTheOneDrawnUnderTheClick) {
     // Frame 0 opaque; every other frame see-through in its left 20 columns.
-    bemalen(kBildSauLinks, {20, 0, 32, 32});
+    Paint(kBildSauLinks, {20, 0, 32, 32});
     grafikdaten& p = *grafikdatenbank.grafikdaten[kBildSauLinks];
     platform::SurfaceDesc d;
     ASSERT_EQ(p.surface->Lock(nullptr, &d), platform::DD_OK);
@@ -103,20 +104,20 @@ TEST_F(ShotTest, ThePixelTestedIsTheOneDrawnUnderTheClick) {
     p.surface->Unlock();
 
     // Clipped at the view's left edge: drawn from column 10 of frame 1.
-    const int sau = neu(8, kBildSauLinks, -10, 100);
-    platz(8, sau).actualframe = 1;
+    const int sau = NewObject(8, kBildSauLinks, -10, 100);
+    SlotOf(8, sau).actualframe = 1;
     layer(8).zeichnen(&grafikdatenbank);
-    ASSERT_TRUE(platz(8, sau).blitx == 0 && platz(8, sau).rechteck.left == 10);
+    ASSERT_TRUE(SlotOf(8, sau).blitx == 0 && SlotOf(8, sau).rechteck.left == 10);
     EXPECT_EQ(layer(8).treffertest(&grafikdatenbank, 5, 110), -1);  // column 15
     // A frame number out of range is taken as the last frame, as drawn.
-    platz(8, sau).actualframe = 40;
+    SlotOf(8, sau).actualframe = 40;
     EXPECT_EQ(layer(8).treffertest(&grafikdatenbank, 12, 110), sau);  // column 22
     EXPECT_TRUE(fakes::boxes.empty());
 }
 
 TEST_F(ShotTest, MaskReadsOnlyInsideThePictureAndReportsWhatFails) {
-    bemalen(kBildSauLinks, {0, 0, 32, 32});
-    const int sau = neu(8, kBildSauLinks, 0, 0);
+    Paint(kBildSauLinks, {0, 0, 32, 32});
+    const int sau = NewObject(8, kBildSauLinks, 0, 0);
     const platform::Surface* bild = grafikdatenbank.grafikdaten[kBildSauLinks]->surface;
     const int breite = bild->width(), hoehe = bild->height();
     EXPECT_EQ(layer(8).mask(&grafikdatenbank, sau, breite - 4, hoehe - 1), sau);
@@ -136,9 +137,9 @@ TEST_F(ShotTest, MaskReadsOnlyInsideThePictureAndReportsWhatFails) {
 TEST_F(ShotTest, PicturesReactAsTheirRowsSay) {
     // View at (100, 20), click at (50, 60): "at the click" is world (150, 80); the object at (300.75, 150.5).
     // folge and sound -1: none; x, y where the follow-up (or else the points) appear.
-    struct Zeile { int bild; bool endet; int punkte, folge, x, y; std::vector<std::pair<parameter, int>> werte;
+    struct Row { int bild; bool endet; int punkte, folge, x, y; std::vector<std::pair<parameter, int>> werte;
                    bool folgeZuerst; int sound; };
-    const Zeile tabelle[] = {
+    const Row tabelle[] = {
         {kBildFloss, false, -3, kBildStaub, 140, 70, {{takt, 1}, {lebensdauer, 18}, {bogenrechts, 1}}, false, kSoundQuerschlaeger},
         {kBildSonne, false, -20, -1, 300, 150, {}, false, kSoundQuerschlaeger},
         {kBildSauLinks, true, 10, kBildAbsturz, 134, 64, {{runter, 2}}, true, kSoundSauschrei},
@@ -151,37 +152,37 @@ TEST_F(ShotTest, PicturesReactAsTheirRowsSay) {
     };
     layer(5).scrollx = 100;
     layer(5).scrolly = 20;
-    for (const Zeile& z : tabelle) {
+    for (const Row& z : tabelle) {
         SCOPED_TRACE("picture " + std::to_string(z.bild));
         layer(5).zuruecksetzen();
         punkte = 0;
-        gespielt.clear();
-        const int i = neu(5, z.bild, 300, 150);
-        std::tie(platz(5, i).x, platz(5, i).y) = std::pair(300.75, 150.5);
-        const int slot = objekt(5, i).instanz;
+        sounds_played.clear();
+        const int i = NewObject(5, z.bild, 300, 150);
+        std::tie(SlotOf(5, i).x, SlotOf(5, i).y) = std::pair(300.75, 150.5);
+        const int slot = Object(5, i).instanz;
         layer(5).treffer(&grafikdatenbank, i, 50, 60);
 
-        EXPECT_EQ(std::tuple(int(lebende(5, z.bild).size()), punkte, gespielt),
+        EXPECT_EQ(std::tuple(int(LiveObjects(5, z.bild).size()), punkte, sounds_played),
                   std::tuple((z.endet ? 0 : 1) + (z.folge == z.bild ? 1 : 0), z.punkte,
                              z.sound == -1 ? std::vector<int>{} : std::vector<int>{z.sound}));
-        const std::vector<int> ziffern = lebende(5, kBildZiffern);
+        const std::vector<int> ziffern = LiveObjects(5, kBildZiffern);
         if (z.punkte == 0) {
-            for (int k = 0; k < layer(5).ereignissanzahl; ++k) EXPECT_EQ(objekt(5, k).aktiv, k == i);
+            for (int k = 0; k < layer(5).ereignissanzahl; ++k) EXPECT_EQ(Object(5, k).aktiv, k == i);
             continue;
         }
         ASSERT_FALSE(ziffern.empty());
-        EXPECT_EQ(std::pair(platz(5, ziffern[0]).x, platz(5, ziffern[0]).y), std::pair(double(z.x), double(z.y - 5)));
+        EXPECT_EQ(std::pair(SlotOf(5, ziffern[0]).x, SlotOf(5, ziffern[0]).y), std::pair(double(z.x), double(z.y - 5)));
         if (z.folge == -1) continue;
 
-        std::vector<int> folge = lebende(5, z.folge);
+        std::vector<int> folge = LiveObjects(5, z.folge);
         if (z.folge == z.bild) folge.erase(std::remove(folge.begin(), folge.end(), i), folge.end());
         ASSERT_EQ(folge.size(), 1u);
         const int f = folge[0];
-        EXPECT_TRUE(platz(5, f).x == z.x && platz(5, f).y == z.y);
+        EXPECT_TRUE(SlotOf(5, f).x == z.x && SlotOf(5, f).y == z.y);
         std::int32_t block[kParameter] = {};
         for (auto [p, wert] : z.werte) block[p] = wert;
-        EXPECT_TRUE(std::equal(block, block + kParameter, objekt(5, f).parameterblock));
-        EXPECT_EQ(std::pair(objekt(5, f).maxalter, f < ziffern[0]), std::pair(block[lebensdauer], z.folgeZuerst));
-        EXPECT_TRUE(!(z.endet && z.folgeZuerst) || objekt(5, f).instanz == slot) << "the freed slot";
+        EXPECT_TRUE(std::equal(block, block + kParameter, Object(5, f).parameterblock));
+        EXPECT_EQ(std::pair(Object(5, f).maxalter, f < ziffern[0]), std::pair(block[lebensdauer], z.folgeZuerst));
+        EXPECT_TRUE(!(z.endet && z.folgeZuerst) || Object(5, f).instanz == slot) << "the freed slot";
     }
 }

@@ -7,7 +7,7 @@
 #include "platform/saving.h"
 #include "platform/sdl/sdl_internal.h"
 #include "support/scoped_env.h"
-#include "support/shell_fixture.h"
+#include "support/platform_display.h"
 
 using namespace platform;
 
@@ -52,42 +52,38 @@ TEST(SettingsFileTest, FilesThatAreMissingUnreadableOrUnwritableSayWhy) {
 namespace {
 
 // A window made and ended as the game does, its stderr caught; the settings live in the test's folder.
-class KeptSettingsTest : public ShellTest {
+class KeptSettingsTest : public PlatformDisplayTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        PlatformDisplayTest::SetUp();
         env_.Set("XDG_CONFIG_HOME", folder_.path.c_str());
         SetStartChoices(std::nullopt, std::nullopt);
     }
     void TearDown() override {
         SetWindowedStart(true);
-        ShellTest::TearDown();
+        PlatformDisplayTest::TearDown();
     }
     // Opens the window and display; answers what went to stderr.
     std::string Open() {
         testing::internal::CaptureStderr();
-        hauptfenster = CreateWindow("test", nullptr, nullptr);
-        fehlerberichtanbinden();
-        const bool shown = hauptfenster && initdirectdraw(hauptfenster) == 0;
+        const bool shown = OpenDisplay(false);
         std::string err = testing::internal::GetCapturedStderr();
         EXPECT_TRUE(shown && fakes::boxes.empty()) << err;
         return err;
     }
     std::string Close() {
         testing::internal::CaptureStderr();
-        aufraeumen();
-        DestroyWindow(hauptfenster);
-        hauptfenster = nullptr;
+        ReleaseObjects();
         return testing::internal::GetCapturedStderr();
     }
     std::pair<int, int> WindowSize() {
         int w = 0, h = 0;
-        SDL_GetWindowSize(hauptfenster->sdl, &w, &h);
+        SDL_GetWindowSize(window_->sdl, &w, &h);
         return {w, h};
     }
-    bool Fullscreen() { return SDL_GetWindowFlags(hauptfenster->sdl) & SDL_WINDOW_FULLSCREEN; }
+    bool Fullscreen() { return SDL_GetWindowFlags(window_->sdl) & SDL_WINDOW_FULLSCREEN; }
     fs::path File() { return folder_.path / "ferrow" / "settings"; }
-    std::string Kept() { return lesen(File()); }
+    std::string Kept() { return ReadWholeFile(File()); }
 
     ScopedEnv env_;
 };
@@ -111,7 +107,7 @@ TEST_F(KeptSettingsTest, DamagedUnreadableAndUnwritableSettingsGiveTheDefaultsOn
 
     // Damaged, or cut short: the defaults, and the file mended.
     for (const char* damaged : {"vollbild = nein\nganzzahlig = vie", "\x7f" "ELF\x02\x01"}) {
-        anlegen(File(), damaged);
+        WriteWholeFile(File(), damaged);
         err = Open();
         EXPECT_TRUE(Lines(err) == 1 && err.find("ist beschädigt: Zeile ") != std::string::npos) << err;
         EXPECT_TRUE(Fullscreen());
@@ -128,7 +124,7 @@ TEST_F(KeptSettingsTest, DamagedUnreadableAndUnwritableSettingsGiveTheDefaultsOn
 
     // Unwritable, read well: a change is not kept, and that is said. (A folder where the new file would go.)
     fs::remove_all(File());
-    anlegen(File(), "vollbild = ja\n");
+    WriteWholeFile(File(), "vollbild = ja\n");
     fs::create_directories(File().string() + ".neu/x");
     EXPECT_EQ(Open(), "");
     internal::ToggleFullscreen();
@@ -139,7 +135,7 @@ TEST_F(KeptSettingsTest, DamagedUnreadableAndUnwritableSettingsGiveTheDefaultsOn
 
 TEST_F(KeptSettingsTest, TheCommandLineWinsForItsRunAndWhatThePlayerChangesIsKept) {
     fs::create_directories(File().parent_path());
-    anlegen(File(), "vollbild = nein\nganzzahlig = ja\nfenster = 800 x 600\n");
+    WriteWholeFile(File(), "vollbild = nein\nganzzahlig = ja\nfenster = 800 x 600\n");
     Open();
     EXPECT_TRUE(!Fullscreen() && WindowSize() == std::pair(800, 600));
     EXPECT_EQ(internal::RunSettings().scaling, Scaling::WholeFactors);
@@ -156,7 +152,7 @@ TEST_F(KeptSettingsTest, TheCommandLineWinsForItsRunAndWhatThePlayerChangesIsKep
 
     // Alt+Enter to full screen and back at another size; the size is kept, and so is the window.
     Open();
-    SDL_SetWindowSize(hauptfenster->sdl, 900, 700);
+    SDL_SetWindowSize(window_->sdl, 900, 700);
     internal::ToggleFullscreen();
     EXPECT_TRUE(Fullscreen());
     Close();
@@ -164,12 +160,12 @@ TEST_F(KeptSettingsTest, TheCommandLineWinsForItsRunAndWhatThePlayerChangesIsKep
     EXPECT_TRUE(Fullscreen());
     internal::ToggleFullscreen();
     EXPECT_TRUE(!Fullscreen() && WindowSize() == std::pair(900, 700));
-    SDL_SetWindowSize(hauptfenster->sdl, 700, 525);
+    SDL_SetWindowSize(window_->sdl, 700, 525);
     Close();
     EXPECT_NE(Kept().find("vollbild = nein\nganzzahlig = ja\nfenster = 700 x 525\n"), std::string::npos) << Kept();
 
     // A kept size larger than the desktop gives way to the largest whole factor that fits.
-    anlegen(File(), "vollbild = nein\nfenster = 5000 x 4000\n");
+    WriteWholeFile(File(), "vollbild = nein\nfenster = 5000 x 4000\n");
     Open();
     EXPECT_EQ(WindowSize(), std::pair(640, 480));
     Close();

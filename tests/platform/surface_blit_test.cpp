@@ -1,5 +1,5 @@
 // Copies and fill against a per-pixel reference where the fast paths' blocks of 16 end: clipping, odd widths, overlap.
-#include "support/shell_fixture.h"
+#include "support/platform_display.h"
 
 using namespace platform;
 
@@ -24,8 +24,12 @@ void reference_blit(Pixels& to, int x, int y, const Pixels& from, const Rect& r,
             if (!keyed || src.at(i, j) != key) to.at(x + i - r.left, y + j - r.top) = src.at(i, j);
 }
 
-class SurfaceBlitTest : public DisplayTest {
+class SurfaceBlitTest : public PlatformDisplayTest {
 protected:
+    void SetUp() override {
+        PlatformDisplayTest::SetUp();
+        ASSERT_TRUE(OpenDisplay());
+    }
     Surface* make(int w, int h, int seed) {
         Surface* s = NewSurface(w, h);
         if (s) fill_pattern(s, seed);

@@ -27,7 +27,7 @@ TEST_P(NoPictureTest, NoDataFolderOrABrokenPictureIsReportedByThePicturesName) {
     if (c.picture) {
         fs::create_directories(start / "data");
         fs::copy(FERROW_DATA_DIR, daten, fs::copy_options::recursive);
-        anlegen(daten / c.picture, c.keep ? lesen(daten / c.picture).substr(0, c.keep) : c.bytes);
+        WriteWholeFile(daten / c.picture, c.keep ? ReadWholeFile(daten / c.picture).substr(0, c.keep) : c.bytes);
     }
     fs::current_path(start);
     ASSERT_TRUE(OpenDisplay());

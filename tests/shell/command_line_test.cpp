@@ -66,8 +66,8 @@ TEST(CommandLineTest, HelpAndVersionAnswerAndEndUnknownOptionsAreRefusedKnownOne
 TEST(CommandLineTest, ARecordingIsNamedOnceAndMadeOrCheckedBeforeAnyWindow) {
     const TempFolder ordner;
     const std::string gut = (ordner.path / "gut").string(), neu = (ordner.path / "neu").string();
-    const std::vector<std::uint8_t> aufnahme = probeaufnahme().bytes;
-    anlegen(gut, std::string(aufnahme.begin(), aufnahme.end()));
+    const std::vector<std::uint8_t> aufnahme = MakeSampleRecording().bytes;
+    WriteWholeFile(gut, std::string(aufnahme.begin(), aufnahme.end()));
 
     EXPECT_EQ(ask({"--play"}).err, "ferrow: --play braucht eine Datei\n" + usage);
     EXPECT_EQ(ask({"--record", neu.c_str(), "--timedemo", gut.c_str()}).err, "ferrow: --timedemo geht nur allein\n" + usage);

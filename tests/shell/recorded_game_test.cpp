@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include "platform/testing/test_hooks.h"
+#include "text/text_fixture.h"
 #include "shell/command_line.h"
 #include "shell/recording_format.h"
 #include "support/scripted_session.h"
@@ -16,54 +17,54 @@ namespace {
 
 // --- The script.
 
-void Schuss(int x, int y) {
-    Senden(WM_MOUSEMOVE, 0, MakeLParam(x - 3, y));
-    Senden(WM_MOUSEMOVE, 0, MakeLParam(x, y));
-    Senden(WM_LBUTTONDOWN, 0, MakeLParam(x, y));
-    Senden(WM_LBUTTONUP, 0, MakeLParam(x, y));
+void Shoot(int x, int y) {
+    Send(WM_MOUSEMOVE, 0, MakeLParam(x - 3, y));
+    Send(WM_MOUSEMOVE, 0, MakeLParam(x, y));
+    Send(WM_LBUTTONDOWN, 0, MakeLParam(x, y));
+    Send(WM_LBUTTONUP, 0, MakeLParam(x, y));
 }
 
 // The name ZOE, the countdown, shots, an empty magazine and its reload, scrolling by key and by the pointer at an
 // edge, a switch away and back that lost the surfaces, the end of the 90 seconds, Escape.
-void DrehbuchSchreiben() {
-    Senden(WM_MOUSEMOVE, 0, MakeLParam(320, 240));
-    Bilder(2);
+void WriteScript() {
+    Send(WM_MOUSEMOVE, 0, MakeLParam(320, 240));
+    Frames(2);
     for (int vk : {int(VK_BACK), int(VK_BACK), int(VK_BACK), int(VK_BACK), int(VK_BACK), int(VK_BACK), int(VK_BACK),
                    int('Z'), int('O'), int('E')})
-        Tippen(vk);
-    Bilder(4, {VK_RETURN});
-    Bilder(6, {}, 1000000);
-    Bilder(1);
+        Type(vk);
+    Frames(4, {VK_RETURN});
+    Frames(6, {}, 1000000);
+    Frames(1);
     for (int n = 0; n < 9; ++n) {
-        Schuss(70 * n + 40, 120 + 25 * n);
-        Bilder(20);
+        Shoot(70 * n + 40, 120 + 25 * n);
+        Frames(20);
     }
-    Senden(WM_RBUTTONDOWN);
-    Senden(WM_RBUTTONUP);
-    Bilder(30, {VK_RIGHT});
-    Senden(WM_MOUSEMOVE, 0, MakeLParam(0, 479));
-    Bilder(30);
-    Senden(WM_ACTIVATEAPP, 0);
-    Senden(WM_ACTIVATEAPP, 1, 0, 10000000);
-    Schuss(300, 200);
-    Bilder(200, {VK_UP});
-    Bilder(1, {}, 91000000);
-    Bilder(60);
-    Senden(WM_KEYDOWN, VK_ESCAPE);
+    Send(WM_RBUTTONDOWN);
+    Send(WM_RBUTTONUP);
+    Frames(30, {VK_RIGHT});
+    Send(WM_MOUSEMOVE, 0, MakeLParam(0, 479));
+    Frames(30);
+    Send(WM_ACTIVATEAPP, 0);
+    Send(WM_ACTIVATEAPP, 1, 0, 10000000);
+    Shoot(300, 200);
+    Frames(200, {VK_UP});
+    Frames(1, {}, 91000000);
+    Frames(60);
+    Send(WM_KEYDOWN, VK_ESCAPE);
 }
 
-bool warten(Message* msg) {
-    while (!Drehbuchnachricht(msg)) continue;
+bool Wait(Message* msg) {
+    while (!ScriptedMessage(msg)) continue;
     return true;
 }
-const MessageSource kDrehbuch = {Drehbuchnachricht, warten};
+const MessageSource kScript = {ScriptedMessage, Wait};
 // Nobody at the keys: a replay has its frames to itself.
-const MessageSource kNiemand = {[](Message*) { return false; },
+const MessageSource kNobody = {[](Message*) { return false; },
                                 [](Message* msg) { return *msg = Message{nullptr, WM_CLOSE, 0, 0}, true; }};
 
 // --- One run of the program, in a child process.
 
-struct Lauf {
+struct GameRun {
     std::vector<std::string> argumente;
     fs::path ordner;
     bool skript = false;           // played from the script, else by nobody
@@ -71,12 +72,12 @@ struct Lauf {
     bool bildgeaendert = false;    // a picture of the data unlike the generator's
 };
 
-struct Ausgang {
+struct Outcome {
     int status = -1;
     std::string aus, fehler, tabelle, punkte;
 };
 
-[[noreturn]] void Kind(const Lauf& lauf) {
+[[noreturn]] void Kind(const GameRun& lauf) {
     alarm(60);
     for (auto [fd, name] : {std::pair{1, "aus"}, {2, "fehler"}})
         ::dup2(::open((lauf.ordner / name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), fd);
@@ -84,7 +85,7 @@ struct Ausgang {
     fs::create_directories(daten);
     for (const auto& e : fs::directory_iterator(FERROW_DATA_DIR))
         if (e.path().filename() != "hight.dat") fs::create_symlink(e.path(), daten / e.path().filename());
-    if (!lauf.tabelle.empty()) anlegen(daten / "hight.dat", lauf.tabelle);
+    if (!lauf.tabelle.empty()) WriteWholeFile(daten / "hight.dat", lauf.tabelle);
     if (lauf.bildgeaendert) {
         fs::remove(daten / "info256.bmp");
         fs::copy_file(fs::path(FERROW_DATA_DIR) / "highlogo256.bmp", daten / "info256.bmp");
@@ -93,13 +94,13 @@ struct Ausgang {
     // Settings of the run's own, kept as a player's would be.
     setenv("XDG_CONFIG_HOME", (lauf.ordner / "config").c_str(), 1);
     fs::create_directories(lauf.ordner / "config" / "ferrow");
-    anlegen(lauf.ordner / "config" / "ferrow" / "settings", "vollbild = nein\n");
+    WriteWholeFile(lauf.ordner / "config" / "ferrow" / "settings", "vollbild = nein\n");
 
     std::vector<const char*> argv = {"ferrow", "--windowed"};
     for (const std::string& a : lauf.argumente) argv.push_back(a.c_str());
     if (befehlszeile(int(argv.size()), argv.data(), stdout, stderr) != kSpielen) std::exit(100);
-    if (lauf.skript) DrehbuchSchreiben();
-    SetMessageSource(lauf.skript ? &kDrehbuch : &kNiemand);
+    if (lauf.skript) WriteScript();
+    SetMessageSource(lauf.skript ? &kScript : &kNobody);
     const int status = WinMain();
     std::uint8_t tabelle[_highscore::kDateibytes];
     highscore.tabellenbytes(tabelle);
@@ -108,19 +109,19 @@ struct Ausgang {
     std::exit(status);
 }
 
-Ausgang Laufen(const Lauf& lauf) {
+Outcome RunGame(const GameRun& lauf) {
     fs::create_directories(lauf.ordner);
     std::fflush(nullptr);
     const pid_t pid = fork();
     if (pid == 0) Kind(lauf);
     int wstatus = 0;
     waitpid(pid, &wstatus, 0);
-    Ausgang a;
+    Outcome a;
     a.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
-    a.aus = lesen(lauf.ordner / "aus");
-    a.fehler = lesen(lauf.ordner / "fehler");
-    a.tabelle = lesen(lauf.ordner / "tabelle");
-    a.punkte = lesen(lauf.ordner / "punkte");
+    a.aus = ReadWholeFile(lauf.ordner / "aus");
+    a.fehler = ReadWholeFile(lauf.ordner / "fehler");
+    a.tabelle = ReadWholeFile(lauf.ordner / "tabelle");
+    a.punkte = ReadWholeFile(lauf.ordner / "punkte");
     return a;
 }
 
@@ -139,14 +140,14 @@ using RecordedGameTest = ShellTest;
 TEST_F(RecordedGameTest, AReplayReachesTheRecordedScoreTableAndPicturesAndKeepsNothing) {
     const fs::path wurzel = folder_.path;
     const std::string aufnahme = (wurzel / "zoe.aufnahme").string();
-    const Ausgang spiel = Laufen({{"--record", aufnahme}, wurzel / "spiel", true, ""});
+    const Outcome spiel = RunGame({{"--record", aufnahme}, wurzel / "spiel", true, ""});
     ASSERT_EQ(spiel.status, 0) << spiel.fehler;
     ASSERT_EQ(Meldungen(spiel.fehler), "");
     // The game scored, and was saved with its player.
     ASSERT_NE(spiel.punkte, "0");
-    ASSERT_NE(lesen(wurzel / "spiel" / "data" / "set0" / "hight.dat").find("ZOE"), std::string::npos);
+    ASSERT_NE(ReadWholeFile(wurzel / "spiel" / "data" / "set0" / "hight.dat").find("ZOE"), std::string::npos);
 
-    const std::string bytes = lesen(aufnahme);
+    const std::string bytes = ReadWholeFile(aufnahme);
     const auto* daten = reinterpret_cast<const std::uint8_t*>(bytes.data());
     ASSERT_EQ(aufnahmepruefen(daten, bytes.size()).befund, Befund::gut);
     Bandleser leser(daten, bytes.size());
@@ -163,19 +164,19 @@ TEST_F(RecordedGameTest, AReplayReachesTheRecordedScoreTableAndPicturesAndKeepsN
     EXPECT_LT(bytes.size(), 556 + 40u * bilder);
 
     // Played back where another table lies.
-    const std::string fremd = tabellendatei({{"Fremder", 900}, {"Anderer", 800}});
-    const Ausgang wieder = Laufen({{"--play", aufnahme}, wurzel / "wieder", false, fremd});
+    const std::string fremd = HighscoreFileBytes({{"Fremder", 900}, {"Anderer", 800}});
+    const Outcome wieder = RunGame({{"--play", aufnahme}, wurzel / "wieder", false, fremd});
     EXPECT_EQ(wieder.status, 0) << Meldungen(wieder.fehler);
     EXPECT_EQ(wieder.aus.substr(0, wieder.aus.find(" in ")), "Wiedergabe: " + std::to_string(bilder) + " Bilder");
     EXPECT_EQ(wieder.aus.substr(wieder.aus.find(", ")), ", " + spiel.punkte + " Punkte\n");
     EXPECT_TRUE(wieder.punkte == spiel.punkte && wieder.tabelle == spiel.tabelle);
-    EXPECT_EQ(lesen(wurzel / "wieder" / "data" / "set0" / "hight.dat"), fremd);
+    EXPECT_EQ(ReadWholeFile(wurzel / "wieder" / "data" / "set0" / "hight.dat"), fremd);
     // Beside the data linked in, nothing but the table it found.
     for (const auto& e : fs::directory_iterator(wurzel / "wieder" / "data" / "set0"))
         EXPECT_TRUE(e.is_symlink() || e.path().filename() == "hight.dat") << e.path();
 
     // As fast as it goes, with another picture in the data: the first frame already differs.
-    const Ausgang anders = Laufen({{"--timedemo", aufnahme}, wurzel / "anders", false, "", true});
+    const Outcome anders = RunGame({{"--timedemo", aufnahme}, wurzel / "anders", false, "", true});
     EXPECT_EQ(anders.status, 3);
     EXPECT_EQ(Meldungen(anders.fehler), "ferrow: Die Wiedergabe weicht ab Bild 1 von der Aufnahme ab (andere Spieldaten?).\n");
 }

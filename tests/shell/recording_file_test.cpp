@@ -27,9 +27,9 @@ using RecordingFileTest = ShellTest;
 // What cannot be played is told apart by tests/e2e/damaged_recordings.sh, through the program; here the file is
 // there but opening or reading it fails.
 TEST_F(RecordingFileTest, ARecordingReadsWholeOrIsRefusedWithOneLine) {
-    const std::vector<std::uint8_t> gut = probeaufnahme().bytes;
+    const std::vector<std::uint8_t> gut = MakeSampleRecording().bytes;
     const std::string pfad = (folder_.path / "gut").string();
-    anlegen(pfad, std::string(gut.begin(), gut.end()));
+    WriteWholeFile(pfad, std::string(gut.begin(), gut.end()));
     for (unsigned long k : {0, 1, 2}) {
         CapturedStream fehler;
         std::vector<std::uint8_t> gelesen;
@@ -42,14 +42,14 @@ TEST_F(RecordingFileTest, ARecordingReadsWholeOrIsRefusedWithOneLine) {
 }
 
 TEST_F(RecordingFileTest, AWriteFailingAnywhereLeavesTheOldFileAndNothingElse) {
-    const std::vector<std::uint8_t> gut = probeaufnahme().bytes;
+    const std::vector<std::uint8_t> gut = MakeSampleRecording().bytes;
     const fs::path ziel = folder_.path / "spiel.aufnahme";
     const std::string name = "ferrow: Die Aufnahme \"" + ziel.string() + "\" ";
     // Opening, the pieces, closing, renaming: each call failing in turn, then none.
     const std::size_t stueck = gut.size() / 3 + 1;
     const unsigned long aufrufe = 1 + 3 + 2;
     for (unsigned long k = 1; k <= aufrufe + 1; ++k) {
-        anlegen(ziel, "alt");
+        WriteWholeFile(ziel, "alt");
         CapturedStream fehler;
         platform::FailCall(k);
         Aufnahmedatei datei;
@@ -60,7 +60,7 @@ TEST_F(RecordingFileTest, AWriteFailingAnywhereLeavesTheOldFileAndNothingElse) {
         }
         const bool gut_geschrieben = k > aufrufe;
         EXPECT_EQ(fehler.text(), k == 1 ? name + "lässt sich nicht anlegen.\n" : gut_geschrieben ? "" : name + "ließ sich nicht schreiben.\n");
-        EXPECT_TRUE(lesen(ziel) == (gut_geschrieben ? std::string(gut.begin(), gut.end()) : "alt")) << "k=" << k;
+        EXPECT_TRUE(ReadWholeFile(ziel) == (gut_geschrieben ? std::string(gut.begin(), gut.end()) : "alt")) << "k=" << k;
         EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path), {}), 1) << "k=" << k;
     }
     platform::FailCall(0);

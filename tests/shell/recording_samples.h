@@ -5,7 +5,7 @@
 
 #include "shell/recording_format.h"
 
-struct Probeaufnahme {
+struct SampleRecording {
     Aufnahmekopf kopf;
     std::vector<Schritt> schritte;
     Aufnahmeende ende;
@@ -14,9 +14,9 @@ struct Probeaufnahme {
 
 // Four frames and a step of messages only; more messages between two frames than one record counts. Encoded with
 // a hand-over to the file after each step, as a recording in progress is.
-inline Probeaufnahme probeaufnahme() {
+inline SampleRecording MakeSampleRecording() {
     using N = Nachricht;
-    Probeaufnahme a;
+    SampleRecording a;
     std::strcpy(a.kopf.programmversion, "9.8.7");
     a.kopf.startsekunde = 5000;
     a.kopf.kalendersekunde = 1700000000;

@@ -5,20 +5,20 @@
 #include "platform/audio_device.h"
 #include "platform/testing/fault_injection.h"
 #include "platform/testing/test_hooks.h"
-#include "sound/riff_bytes.h"
+#include "support/riff_bytes.h"
 #include "sound/sound_slots.h"
-#include "support/shell_fixture.h"
+#include "support/sound_fixture.h"
 
 using namespace platform;
 namespace {
 
 // The sound device, and a data folder of its own for each test, filled from the generated sounds.
-class SoundSlotTest : public ShellTest {
+class SoundSlotTest : public SoundTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        SoundTest::SetUp();
         std::snprintf(datenordner, sizeof datenordner, "%s", folder_.path.u8string().c_str());
-        ASSERT_EQ(initdirectsound(hauptfenster), 0);
+        ASSERT_EQ(initdirectsound(nullptr), 0);
     }
     void copy_generated() {
         for (const auto& entry : fs::directory_iterator(FERROW_DATA_DIR))
@@ -51,11 +51,10 @@ TEST_F(SoundSlotTest, SlotTwelveStaysEmptyAndAMissingFileSilencesOnlyItsSlot) {
     EXPECT_EQ(*(open_failed + 1), path("s5.wav"));
     EXPECT_FALSE(fakes::DebugLineContains("s12.wav"));
 
-    // A shot on an empty magazine is silent (its slot is empty) and changes nothing; the reload is heard.
-    schuesse = 0;
-    schuss();
-    EXPECT_EQ(schuesse, 0);
-    nachladen();
+    // The empty slot is silent and answers that nothing was done; the others are heard.
+    EXPECT_TRUE(soundspielen(soundpuffer[kSoundLeer]));
+    EXPECT_EQ(soundstatus(soundpuffer[kSoundLeer]), 0u);
+    EXPECT_FALSE(soundspielen(soundpuffer[kSoundNachladen]));
     EXPECT_EQ(soundstatus(soundpuffer[kSoundNachladen]), DSBSTATUS_PLAYING);
 }
 

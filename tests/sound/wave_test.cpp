@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "platform/processes.h"
-#include "sound/riff_bytes.h"
+#include "support/riff_bytes.h"
 #include "sound/wave.h"
 
 using platform::WAVEFORMATEX;
@@ -67,14 +67,14 @@ TEST_F(WaveTest, ReadsNoMoreThanTheDataChunkHoldsAndRefusesSizesTheFileCannotHol
     Bytes out(100, 0xEE);
     std::uint32_t got = 0;
     // The code and the count of a read of n bytes to out[at].
-    const auto lesen = [&](std::uint32_t n, std::size_t at) {
+    const auto read = [&](std::uint32_t n, std::size_t at) {
         return std::pair{wavedatenlesen(datei, n, out.data() + at, &datenchunk, &got), got};
     };
-    EXPECT_EQ(lesen(4, 0), std::pair(0, 4u));
-    EXPECT_EQ(lesen(100, 4), std::pair(0, 2u));
+    EXPECT_EQ(read(4, 0), std::pair(0, 4u));
+    EXPECT_EQ(read(100, 4), std::pair(0, 2u));
     EXPECT_EQ(Bytes(out.begin(), out.begin() + 7), plus(kSamples, {0xEE}));
     EXPECT_EQ(datenchunk.cksize, 0u);
-    EXPECT_EQ(lesen(100, 0), std::pair(0, 0u));
+    EXPECT_EQ(read(100, 0), std::pair(0, 0u));
 
     // 1000 bytes claimed and 6 there; a size that would wrap round; no data.
     for (std::uint32_t lie : {1000u, 0xFFFFFFFFu}) {
@@ -87,7 +87,7 @@ TEST_F(WaveTest, ReadsNoMoreThanTheDataChunkHoldsAndRefusesSizesTheFileCannotHol
     // Closing twice is harmless; reading from a closed file does nothing.
     EXPECT_EQ((std::pair{wavedateischliessen(&datei, &fmt), wavedateischliessen(&datei, &fmt)}), std::pair(0, 0));
     got = 5;
-    EXPECT_EQ(lesen(1, 0), std::pair(WAVEFEHLER_PUFFERZUSTAND, 0u));
+    EXPECT_EQ(read(1, 0), std::pair(WAVEFEHLER_PUFFERZUSTAND, 0u));
 }
 
 TEST_F(WaveTest, RefusedFilesLeaveNothingOpenOrAllocated) {

@@ -1,17 +1,17 @@
-// The whole game on the fake clock, started from the test's folder with a copy of the data (so "hight.dat" goes there).
+// The layers' fixture with the game's globals reset and the highscore table released at the end.
 #pragma once
-#include "support/shell_fixture.h"
+#include "game/game_flow.h"
+#include "support/layers_fixture.h"
+#include "text/highscore_table.h"
 
-class GameTest : public ShellTest {
+class GameTest : public LayersTest {
 protected:
-    // Runs the window set-up with the game's whole start-up.
-    void StartGame() {
-        fs::create_directories(folder_.path / "data");
-        fs::copy(FERROW_DATA_DIR, folder_.path / "data" / "set0", fs::copy_options::recursive);
-        fs::remove(folder_.path / "data" / "set0" / "hight.dat");
-        fs::current_path(folder_.path);
-        platform::SetWindowedStart(true);
-        ASSERT_EQ(initfenster(), 1);
-        ASSERT_TRUE(fakes::boxes.empty());
+    void SetUp() override {
+        LayersTest::SetUp();
+        klickx = klicky = restzeit = schuesse = 0;
+    }
+    void ReleaseGameObjects() override {
+        highscore.freigeben();
+        LayersTest::ReleaseGameObjects();
     }
 };

@@ -5,13 +5,14 @@
 
 #include <cstring>
 
+#include "text/text_fixture.h"
 #include "platform/processes.h"
 #include "support/scoped_env.h"
 #include "support/small_disk.h"
 #include "text/text_fixture.h"
 
 // The first start's table, byte for byte.
-const std::string kErststart = tabellendatei({{"Bernd", 312}, {"Oskar", 55}, {"Timo", 30}, {"Blitzbert", 31},
+const std::string kErststart = HighscoreFileBytes({{"Bernd", 312}, {"Oskar", 55}, {"Timo", 30}, {"Blitzbert", 31},
     {"Petra", 330}, {"Flinki", 10}, {"Rudi", 50}, {"", 9}, {"Dein Name bitte:", 0}, {"spieler", 0}, {"reserved", 0},
     {"", 0}, {"", 0}, {"reserved", 0}, {"reserved", 0}});
 
@@ -22,14 +23,14 @@ protected:
         fakes::debug_lines.clear();
         EXPECT_EQ(highscore.schreiben(), 1);
         EXPECT_TRUE(fakes::DebugLineContains("-schreiben: datei konnte nicht geöffnet werden"));
-        EXPECT_EQ(lesen("hight.dat"), kErststart);
+        EXPECT_EQ(ReadWholeFile("hight.dat"), kErststart);
     }
 };
 
 TEST_F(HighscoreFileTest, FirstStartWritesTheBuiltInTable) {
     EXPECT_TRUE(highscore.laden() == 1 && fakes::DebugLineContains("-laden: datei konnte nicht geöffnet werden"));
     highscore.init(lpdd, lpddsprimary, lpddsback);
-    EXPECT_EQ(lesen("hight.dat"), kErststart);
+    EXPECT_EQ(ReadWholeFile("hight.dat"), kErststart);
 }
 
 TEST_F(HighscoreFileTest, EveryByteSurvivesASaveAndALoad) {
@@ -42,7 +43,7 @@ TEST_F(HighscoreFileTest, EveryByteSurvivesASaveAndALoad) {
     highscore.namen[4][20] = 'x';
     const _highscore vorher = highscore;
     ASSERT_EQ(highscore.schreiben(), 0);
-    const std::string datei = lesen("hight.dat");
+    const std::string datei = ReadWholeFile("hight.dat");
 
     highscore = _highscore{};
     highscore.eingerichtet = true;
@@ -50,43 +51,43 @@ TEST_F(HighscoreFileTest, EveryByteSurvivesASaveAndALoad) {
     EXPECT_EQ(std::memcmp(highscore.namen, vorher.namen, sizeof vorher.namen), 0);
     EXPECT_EQ(std::memcmp(highscore.tabellenpunkte, vorher.tabellenpunkte, sizeof vorher.tabellenpunkte), 0);
     ASSERT_EQ(highscore.schreiben(), 0);
-    EXPECT_EQ(lesen("hight.dat"), datei);
+    EXPECT_EQ(ReadWholeFile("hight.dat"), datei);
 }
 
 TEST_F(HighscoreFileTest, ShortAndOverlongContentIsReadSafely) {
     // 200 bytes: rows 0 to 4 and the name of row 5.
     highscore.erststarttabelle();
     std::string kurz(200, 'k');
-    for (int zeile = 0; zeile < 6; ++zeile) kurz[std::size_t(34 * zeile + 29)] = 0;
-    anlegen("hight.dat", kurz);
+    for (int RowOf = 0; RowOf < 6; ++RowOf) kurz[std::size_t(34 * RowOf + 29)] = 0;
+    WriteWholeFile("hight.dat", kurz);
     ASSERT_EQ(highscore.laden(), 0);
-    EXPECT_EQ((std::vector{zeile(highscore, 4), zeile(highscore, 5), zeile(highscore, 6)}),
-              (std::vector<Zeile>{{std::string(29, 'k'), 0x6B6B6B6B}, {std::string(29, 'k'), 10}, {"Rudi", 50}}));
+    EXPECT_EQ((std::vector{RowOf(highscore, 4), RowOf(highscore, 5), RowOf(highscore, 6)}),
+              (std::vector<Row>{{std::string(29, 'k'), 0x6B6B6B6B}, {std::string(29, 'k'), 10}, {"Rudi", 50}}));
 
     // A file ending inside row 5's name, then inside its score: the bytes read land, the rest is kept.
     std::strcpy(highscore.namen[5], "Flinki-Flinki-Flinki");
     highscore.tabellenpunkte[5] = 0x44332211;
-    anlegen("hight.dat", kurz.substr(0, 185));
+    WriteWholeFile("hight.dat", kurz.substr(0, 185));
     ASSERT_EQ(highscore.laden(), 0);
-    EXPECT_EQ(zeile(highscore, 5), Zeile(std::string(15, 'k') + "linki", 0x44332211));
-    anlegen("hight.dat", kurz + "\x01\x02");
+    EXPECT_EQ(RowOf(highscore, 5), Row(std::string(15, 'k') + "linki", 0x44332211));
+    WriteWholeFile("hight.dat", kurz + "\x01\x02");
     ASSERT_EQ(highscore.laden(), 0);
-    EXPECT_EQ(std::pair(highscore.tabellenpunkte[5], zeile(highscore, 6)), std::pair(0x44330201, Zeile("Rudi", 50)));
+    EXPECT_EQ(std::pair(highscore.tabellenpunkte[5], RowOf(highscore, 6)), std::pair(0x44330201, Row("Rudi", 50)));
 
     // A name filling its whole field ends within it.
     std::string lang = kErststart;
     lang.replace(0, 30, std::string(30, 'A'));
-    anlegen("hight.dat", lang);
+    WriteWholeFile("hight.dat", lang);
     ASSERT_EQ(highscore.laden(), 0);
-    EXPECT_EQ((std::vector{zeile(highscore, 0), zeile(highscore, 1)}),
-              (std::vector<Zeile>{{std::string(29, 'A'), 312}, {"Oskar", 55}}));
+    EXPECT_EQ((std::vector{RowOf(highscore, 0), RowOf(highscore, 1)}),
+              (std::vector<Row>{{std::string(29, 'A'), 312}, {"Oskar", 55}}));
 }
 
 TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
 #ifdef _WIN32
     GTEST_SKIP() << "Windows has no limit of a file's size to cut a save short with";
 #else
-    anlegen("hight.dat", kErststart);
+    WriteWholeFile("hight.dat", kErststart);
     highscore.eingerichtet = true;
     highscore.ruecksetztabelle();
 
@@ -104,13 +105,13 @@ TEST_F(HighscoreFileTest, ASaveCutShortOrOnAFullDiskLeavesTheOldFileIntact) {
     // A table that was never set up is not saved over the players' file.
     highscore.eingerichtet = false;
     EXPECT_EQ(highscore.schreiben(), 1);
-    EXPECT_EQ(lesen("hight.dat"), kErststart);
+    EXPECT_EQ(ReadWholeFile("hight.dat"), kErststart);
 
     // A full disk likewise, where a small one can be had.
     SmallDisk disk(folder_.path / "daten", "64k");
     if (!disk.Usable()) GTEST_SKIP() << "no tmpfs may be mounted here";
     fs::current_path(folder_.path / "daten");
-    anlegen("hight.dat", kErststart);
+    WriteWholeFile("hight.dat", kErststart);
     for (std::ofstream fuell("fuellung", std::ios::binary); fuell << std::string(4096, 'x');) continue;
     highscore.eingerichtet = true;
     SaveFails();
@@ -124,7 +125,7 @@ TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
     SmallDisk disk(daten, "1m");
     if (!disk.Usable()) GTEST_SKIP() << "no tmpfs may be mounted here";
     fs::current_path(daten);
-    anlegen("hight.dat", kErststart);  // the table that came with the game
+    WriteWholeFile("hight.dat", kErststart);  // the table that came with the game
     ASSERT_TRUE(disk.MakeReadOnly());
 
     ScopedEnv env;
@@ -133,7 +134,7 @@ TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
     ASSERT_EQ(highscore.laden(), 0);
     highscore.tabellenpunkte[0] = 4711;
     ASSERT_EQ(highscore.schreiben(), 0);
-    EXPECT_EQ(lesen("hight.dat"), kErststart);
+    EXPECT_EQ(ReadWholeFile("hight.dat"), kErststart);
     _highscore geladen;
     ASSERT_EQ(geladen.laden(), 0);
     EXPECT_EQ(geladen.tabellenpunkte[0], 4711);
@@ -151,9 +152,25 @@ TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
 TEST_F(HighscoreFileTest, ASaveClearsWhatAGameThatIsGoneLeftBehind) {
     const long gone = 0x7FFFFFF0;
     ASSERT_TRUE(platform::ProcessRunning(platform::ProcessNumber()) && !platform::ProcessRunning(gone));
-    anlegen("hight.dat.neu" + std::to_string(gone), "halb");
+    WriteWholeFile("hight.dat.neu" + std::to_string(gone), "halb");
     highscore.eingerichtet = true;
     highscore.ruecksetztabelle();
     ASSERT_EQ(highscore.schreiben(), 0);
     EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 1) << "only the table is left";
+}
+
+// Names are UTF-8 throughout; Windows takes them only through its wide calls.
+TEST_F(HighscoreFileTest, AStartFolderNamedInUtf8HoldsTheTable) {
+    const fs::path start = folder_.path / fs::u8path(u8"Spielstände Ärger");
+    fs::create_directories(start);
+    fs::current_path(start);
+    _highscore table;
+    table.eingerichtet = true;
+    table.erststarttabelle();
+    table.tabellenpunkte[0] = 4711;
+    ASSERT_EQ(table.schreiben(), 0);
+    _highscore loaded;
+    ASSERT_EQ(loaded.laden(), 0);
+    EXPECT_EQ(loaded.tabellenpunkte[0], 4711);
+    EXPECT_TRUE(fs::exists(start / "hight.dat"));
 }

@@ -6,8 +6,8 @@
 
 class HighscoreTableTest : public TableTest {
 protected:
-    void spielende(std::int32_t punkte, const char* name) {
-        for (int zeile : {9, 7}) std::strcpy(highscore.namen[zeile], name);
+    void GameOver(std::int32_t punkte, const char* name) {
+        for (int RowOf : {9, 7}) std::strcpy(highscore.namen[RowOf], name);
         highscore.tabellenpunkte[7] = punkte;
         highscore.auswerten();
     }
@@ -15,14 +15,14 @@ protected:
 
 TEST_F(HighscoreTableTest, ResultsAreRankedAndReplaceTheWorstEntry) {
     // A player with 5 is last: not shown, no kept entry changes.
-    spielende(5, "OTTO");
-    EXPECT_EQ(std::pair(highscore.rang[7], zeile(highscore, 5).first), std::pair(0, std::string("Flinki")));
+    GameOver(5, "OTTO");
+    EXPECT_EQ(std::pair(highscore.rang[7], RowOf(highscore, 5).first), std::pair(0, std::string("Flinki")));
 
     // 320 is second of the first-start table, and takes Flinki's place.
     highscore.erststarttabelle();
-    spielende(320, "ANNA");
+    GameOver(320, "ANNA");
     EXPECT_EQ(highscore.rang[7], 6);
-    EXPECT_EQ(zeile(highscore, 5), Zeile("ANNA", 320));
+    EXPECT_EQ(RowOf(highscore, 5), Row("ANNA", 320));
     EXPECT_STREQ(highscore.punktetext[5], "10");  // the texts show the table as it was
 
     // Of equal scores the earlier row ranks higher; the player below them all.
@@ -52,15 +52,15 @@ TEST_F(HighscoreTableTest, ResetSavesTheBuiltInTableAndShowsTheBestSeven) {
     EXPECT_EQ(highscore.rang[7], 0);  // Spieler, 210
     _highscore geladen;
     geladen.laden();
-    EXPECT_EQ(std::pair(zeile(geladen, 4).first, zeile(geladen, 7).second), Zeile("Udo looser F", 210));
+    EXPECT_EQ(std::pair(RowOf(geladen, 4).first, RowOf(geladen, 7).second), Row("Udo looser F", 210));
 
     // Drawn: the seven best rows, not the worst.
     flaecheloeschen(lpddsback, 192);
     highscore.zeigen();
     Pixels bild = pixels(lpddsback);
     for (int platz = 0; platz < 7; ++platz)
-        EXPECT_TRUE(tinte(bild, 185, 153 + 21 * platz, 260, 154 + 21 * platz, 192)) << platz;
-    EXPECT_FALSE(tinte(bild, 185, 300, 260, 301, 192));
+        EXPECT_TRUE(HasInk(bild, 185, 153 + 21 * platz, 260, 154 + 21 * platz, 192)) << platz;
+    EXPECT_FALSE(HasInk(bild, 185, 300, 260, 301, 192));
 
     // A stored name longer than the table is wide is cut, not fatal.
     std::memset(highscore.namen[0], 'W', 29);

@@ -27,8 +27,8 @@ TEST_F(NameEntryTest, EnterConfirmsBeforeAnyLetterAndShortNamesBecomeNobody) {
 
 TEST_F(NameEntryTest, HeldKeysAreTypedOnceNewPressesInKeyOrderUpToFourteen) {
     // From a name, the keys held for one poll after another, and the name after some of them.
-    using Schritte = std::vector<std::pair<std::set<int>, const char*>>;
-    const std::pair<const char*, Schritte> faelle[] = {
+    using Steps = std::vector<std::pair<std::set<int>, const char*>>;
+    const std::pair<const char*, Steps> faelle[] = {
         {"", {{{'A'}, nullptr}, {{'A'}, "A"}, {{'A', 'B'}, "AB"}, {{'A', 'B'}, nullptr}, {{'A', 'B'}, "ABABAB"},
               // Space wins over Backspace, once per press; then Backspace once.
               {{VK_SPACE, VK_BACK, 'C'}, nullptr}, {{VK_SPACE, VK_BACK, 'C'}, "ABABAB "}, {{VK_BACK, 'C'}, nullptr},

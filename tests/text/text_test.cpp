@@ -7,10 +7,10 @@ using namespace platform;
 namespace {
 
 // What a text surface should show, from the font picture's own pixels: cells pasted in order, keyed, cut at the edges.
-struct Bild : Pixels {
-    Bild(int w, int h) : Pixels{w, h, std::vector<std::uint8_t>(std::size_t(w * h), 1)} {}
+struct Picture : Pixels {
+    Picture(int w, int h) : Pixels{w, h, std::vector<std::uint8_t>(std::size_t(w * h), 1)} {}
 
-    void zelle(int dx, int dy, int top, int nummer) {
+    void Cell(int dx, int dy, int top, int nummer) {
         Pixels font = pixels(grafikdatenbank.grafikdaten[kBildSchrift]->surface);
         const std::uint8_t key = std::uint8_t(grafikdatenbank.grafikdaten[kBildSchrift]->keyfarbe);
         for (int y = 0; y < 20; ++y)
@@ -25,52 +25,52 @@ struct Bild : Pixels {
 class TextSurfaceTest : public TextTest {
 protected:
     _text text;
-    void neu(int w, int h) {
+    void Resize(int w, int h) {
         text.init(lpdd, lpddsprimary, lpddsback, kBildSchrift);
         text.surface = text.erzeugesurface(text.surface, w, h);
     }
     void TearDown() override { text.freigeben(); TextTest::TearDown(); }
-    void vergleichen(const Bild& b) { EXPECT_EQ(pixels(text.surface).p, b.p); }
+    void Compare(const Picture& b) { EXPECT_EQ(pixels(text.surface).p, b.p); }
 };
 
 TEST_F(TextSurfaceTest, CharactersComeFromTheirCellsAndLinesBreakAtLessThan) {
-    neu(340, 41);
+    Resize(340, 41);
     // Lower case as capitals, "[" without a cell as a gap, the space as the
     // blank cell, digits and colon from the sign row, "<" back to x on the next line.
     EXPECT_EQ(text.schreiben("a[Z 0:<b", 5, 2), 8);
-    Bild b(340, 41);
+    Picture b(340, 41);
     for (auto [x, y, top, nummer] :
          {std::array{5, 2, 0, 0}, {35, 2, 0, 25}, {65, 2, 21, 3}, {80, 2, 21, 13}, {5, 17, 0, 1}})
-        b.zelle(x, y, top, nummer);
-    vergleichen(b);
+        b.Cell(x, y, top, nummer);
+    Compare(b);
 
     // Rebuilt pictures (after the display was restored) are picked up.
     fs::current_path(datenordner);
     ASSERT_EQ(grafikdatenbank.loadgrafikdaten(), 0);
     text.loeschen();
     text.schreiben("a[Z 0:<b", 5, 2);
-    vergleichen(b);
+    Compare(b);
     EXPECT_TRUE(fakes::boxes.empty());
 }
 
 TEST_F(TextSurfaceTest, CharactersAreCutAndSkippedAtTheSurfacesEdges) {
-    neu(340, 21);
+    Resize(340, 21);
     text.schreiben("ABCDEFGHIJKLMNOPQRSTUVWXYZ", 5, 2);
-    Bild b(340, 21);
-    for (int k = 0; k < 23; ++k) b.zelle(5 + 15 * k, 2, 0, k);  // 5, 20, ... 320, then 335 cut
-    ASSERT_TRUE(tinte(b, 335, 0, 340, 21, 1));                  // the cut character shows
-    ASSERT_TRUE(tinte(b, 0, 20, 340, 21, 1));                   // so does the 19th row
-    vergleichen(b);
+    Picture b(340, 21);
+    for (int k = 0; k < 23; ++k) b.Cell(5 + 15 * k, 2, 0, k);  // 5, 20, ... 320, then 335 cut
+    ASSERT_TRUE(HasInk(b, 335, 0, 340, 21, 1));                  // the cut character shows
+    ASSERT_TRUE(HasInk(b, 0, 20, 340, 21, 1));                   // so does the 19th row
+    Compare(b);
 
     // Positions off the surface draw nothing, and are only noted.
     text.loeschen();
     text.schreiben("AB", 400, 30);
-    vergleichen(Bild(340, 21));
+    Compare(Picture(340, 21));
     EXPECT_TRUE(fakes::boxes.empty() && fakes::DebugLineContains("textpositionx > bildx"));
 }
 
 TEST_F(TextSurfaceTest, DrawingShowsOnlyWhatLiesOnScreen) {
-    neu(340, 21);
+    Resize(340, 21);
     text.schreiben("WW", 0, 0);
     for (auto [fx, fy] : {std::pair{600, 100}, {-10, -5}, {640, 0}, {0, -21}, {-340, 460}}) {
         flaecheloeschen(lpddsback, 192);

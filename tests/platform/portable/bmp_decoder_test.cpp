@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "platform/portable/bmp_decoding.h"
-#include "sound/riff_bytes.h"
+#include "support/riff_bytes.h"
 
 using namespace platform;
 using riff::Bytes;

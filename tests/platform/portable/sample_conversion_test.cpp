@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "platform/portable/sample_conversion.h"
-#include "sound/riff_bytes.h"
+#include "support/riff_bytes.h"
 
 using namespace platform;
 

@@ -1,22 +1,24 @@
 // The Windows backend with a real window (under Wine and Xvfb in CI): Windows' messages become the game's, Alt+Enter
 // covers the monitor and gives the window back, and a flip shows the palette's colours between black bars.
-#include "graphics/display.h"
 #include "platform/internal.h"
-#include "support/shell_fixture.h"
-// Last: windows.h renames what the platform's headers declare. Its WinMain is not the shell's, which this file
-// sees too.
-#define WinMain WinMain_of_windows_h
+#include "platform/palette_object.h"
+#include "support/platform_display.h"
+// Last: windows.h renames what the platform's headers declare.
 #include "platform/win32/win32_internal.h"
-#undef WinMain
 
 namespace {
 
-class Win32WindowTest : public ShellTest {
+class Win32WindowTest : public PlatformDisplayTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        PlatformDisplayTest::SetUp();
         ASSERT_TRUE(OpenDisplay());
-        hwnd_ = hauptfenster->hwnd;
+        // A palette whose every colour differs from the bars' black.
+        platform::PALETTEENTRY colours[256];
+        for (int i = 0; i < 256; ++i) colours[i] = {std::uint8_t(i), std::uint8_t(255 - i), 128, 0};
+        ASSERT_EQ(dd_->CreatePalette(colours, &palette_), platform::DD_OK);
+        primary_->SetPalette(palette_);
+        hwnd_ = window_->hwnd;
         std::vector<platform::Message> ignored;
         Take(&ignored);
     }
@@ -45,6 +47,7 @@ protected:
         return c;
     }
     HWND hwnd_ = nullptr;
+    platform::Palette* palette_ = nullptr;  // goes with the primary
 };
 
 }  // namespace
@@ -100,8 +103,8 @@ TEST_F(Win32WindowTest, AltEnterCoversTheMonitorAndGivesTheWindowBack) {
 
 TEST_F(Win32WindowTest, AFlipShowsThePalettesColoursBetweenBlackBars) {
     const platform::PALETTEENTRY e = platform::internal::SharedColours()[192];
-    flaecheloeschen(lpddsback, 192);
-    ASSERT_EQ(lpddsprimary->Flip(), platform::DD_OK);
+    back_->ColorFill(192);
+    ASSERT_EQ(primary_->Flip(), platform::DD_OK);
     EXPECT_EQ(At(320, 240), RGB(e.peRed, e.peGreen, e.peBlue));
 
     // Wider than 4:3: the picture fills the height, with bars left and right.
@@ -110,7 +113,7 @@ TEST_F(Win32WindowTest, AFlipShowsThePalettesColoursBetweenBlackBars) {
     SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top, SWP_NOMOVE | SWP_NOZORDER);
     ASSERT_EQ(Client().right, 800);
     Messages(WM_NULL);
-    ASSERT_EQ(lpddsprimary->Flip(), platform::DD_OK);
+    ASSERT_EQ(primary_->Flip(), platform::DD_OK);
     EXPECT_EQ(At(40, 240), RGB(0, 0, 0));
     EXPECT_EQ(At(759, 240), RGB(0, 0, 0));
     EXPECT_EQ(At(400, 240), RGB(e.peRed, e.peGreen, e.peBlue));

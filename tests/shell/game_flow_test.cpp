@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "layers/layer_fixture.h"
-#include "support/game_fixture.h"
+#include "support/shell_fixture.h"
 #include "text/highscore_table.h"
 
 using namespace platform;
@@ -9,9 +9,9 @@ using namespace platform;
 namespace {
 
 // The whole game on the fake clock, driven frame by frame.
-class GameFlowTest : public GameTest {
+class GameFlowTest : public WholeGameTest {
 protected:
-    void SetUp() override { GameTest::SetUp(); ASSERT_NO_FATAL_FAILURE(StartGame()); }
+    void SetUp() override { WholeGameTest::SetUp(); ASSERT_NO_FATAL_FAILURE(StartGame()); }
 
     void Frames(int n) { for (int i = 0; i < n; ++i) spielschritt(), fakes::Advance(16667); }
     // Held long enough for the name entry's poll to see it.
@@ -23,7 +23,7 @@ protected:
     }
     // One second per frame, each frame's own time included.
     void Seconds(int n) { for (int s = 0; s < n; ++s) fakes::Advance(1000000 - 16667), Frames(1); }
-    int Ticks() { return int(std::count(gespielt.begin(), gespielt.end(), kSoundTicken)); }
+    int Ticks() { return int(std::count(sounds_played.begin(), sounds_played.end(), kSoundTicken)); }
     const Bildplatz& Hud(int slot) { return layerdatenbank.layerdaten[kLayerHud]->bilder[slot]; }
 
     // The countdown ticks once a second, five times; the game starts with 90 seconds.
@@ -32,7 +32,7 @@ protected:
         EXPECT_EQ(restzeit, -1);  // no shots during the name entry
         for (int i = 0; i < 7; ++i) Type(VK_BACK);  // the offered "spieler"
         for (int vk : {'Z', 'O', 'E'}) Type(vk);
-        gespielt.clear();
+        sounds_played.clear();
         // Just past the start of a clock second, so a few frames never cross one.
         fakes::now_micros = (fakes::now_micros / 1000000 + 1) * 1000000 + 100000;
         Type(VK_RETURN);
@@ -72,7 +72,7 @@ TEST_F(GameFlowTest, CountdownThenNinetySecondsEndInExactlyOneEntryAndReloadNeed
     for (int k = 0; k < 8; ++k) EXPECT_EQ(Hud(kSlotPatronen + k).belegt, 1);
 
     punkte = 4321;  // a score the table keeps
-    gespielt.clear();
+    sounds_played.clear();
     Seconds(90);
     EXPECT_EQ(std::pair(restzeit, Ticks()), std::pair(0, 5));  // game over (no more shots), ticks at 4, 3, 2, 1 and 0
     Frames(30);
@@ -100,11 +100,11 @@ TEST_F(GameFlowTest, GivingUpWithF1EntersNothing) {
 TEST_F(GameFlowTest, AFrameWhoseDigitsEndTheProgramGoesNoFurther) {
     // The score's digits are made in the first frame of play; with their layer
     // full the report comes there, while the view would scroll and F2 reset the table.
-    fuellen(kLayerZiffern, kBildZiffern);
+    FillLayer(kLayerZiffern, kBildZiffern);
     mausx = 0;
     fakes::keys_down = {VK_F2};
     Frames(2);
-    expectEndedByAFullLayer();
+    ExpectEndedByAFullLayer();
 }
 
 // A picture without its surface makes the drawing report: the countdown's digits, or a table title at game over.

@@ -3,7 +3,7 @@
 #include <map>
 
 #include "layers/digit_displays.h"
-#include "support/game_fixture.h"
+#include "support/shell_fixture.h"
 #include "support/seed.h"
 #include "text/highscore_table.h"
 
@@ -11,16 +11,16 @@ using namespace platform;
 
 namespace {
 
-using Zeilen = std::vector<std::pair<std::string, std::int32_t>>;
-Zeilen Behalten(const _highscore& h) {
-    Zeilen z;
+using Rows = std::vector<std::pair<std::string, std::int32_t>>;
+Rows KeptRows(const _highscore& h) {
+    Rows z;
     for (int i = 0; i < _highscore::kSpieler; ++i) z.emplace_back(h.namen[i], h.tabellenpunkte[i]);
     return z;
 }
 
 // Calls f(layer number, layer, object, record) for every live object.
 template <typename F>
-void Objekte(F f) {
+void ForEachObject(F f) {
     for (int l = 0; l < _layerdatenbank::kLayer; ++l) {
         const _layerdaten* layer = layerdatenbank.layerdaten[l];
         for (int i = 0; layer && i < std::min(layer->ereignissanzahl, _layerdaten::kEreignisse); ++i)
@@ -30,14 +30,14 @@ void Objekte(F f) {
 
 std::set<std::pair<int, int>> Ziffern() {
     std::set<std::pair<int, int>> z;
-    Objekte([&](int l, const _layerdaten&, const Ereigniss& e, int i) { if (e.bild == kBildZiffern) z.emplace(l, i); });
+    ForEachObject([&](int l, const _layerdaten&, const Ereigniss& e, int i) { if (e.bild == kBildZiffern) z.emplace(l, i); });
     return z;
 }
 
 // The points a hit showed: the digits risen since `vorher`, a row 18 pixels apart.
 long Gezeigt(const std::set<std::pair<int, int>>& vorher, long frame) {
     std::vector<const Bildplatz*> neu;
-    Objekte([&](int l, const _layerdaten& layer, const Ereigniss& e, int i) {
+    ForEachObject([&](int l, const _layerdaten& layer, const Ereigniss& e, int i) {
         if (e.bild == kBildZiffern && !vorher.count({l, i})) neu.push_back(&layer.bilder[e.instanz]);
     });
     std::sort(neu.begin(), neu.end(), [](const Bildplatz* a, const Bildplatz* b) { return a->x < b->x; });
@@ -55,7 +55,7 @@ void LayersHold(long frame) {
         ASSERT_TRUE(!layer || (layer->ereignissanzahl <= _layerdaten::kEreignisse &&
                                layer->bilderanzahl <= _layerdaten::kBildplaetze)) << "frame " << frame;
     std::set<std::pair<int, int>> slots;
-    Objekte([&](int l, const _layerdaten& layer, const Ereigniss& e, int i) {
+    ForEachObject([&](int l, const _layerdaten& layer, const Ereigniss& e, int i) {
         ASSERT_TRUE(e.instanz >= 0 && e.instanz < layer.bilderanzahl) << "frame " << frame << " layer " << l;
         EXPECT_EQ(layer.bilder[e.instanz].belegt, 1) << "frame " << frame << " layer " << l << " object " << i;
         EXPECT_TRUE(slots.emplace(l, e.instanz).second) << "frame " << frame << " layer " << l << " slot shared";
@@ -64,7 +64,7 @@ void LayersHold(long frame) {
 
 }  // namespace
 
-using SoakTest = GameTest;
+using SoakTest = WholeGameTest;
 
 TEST_F(SoakTest, ManyGamesOfRandomPlayKeepTheLayersAndTheScoreInOrder) {
     ASSERT_NO_FATAL_FAILURE(StartGame());
@@ -134,7 +134,7 @@ TEST_F(SoakTest, ManyGamesOfRandomPlayKeepTheLayersAndTheScoreInOrder) {
         const std::int32_t punkte_vorher = punkte;
         const bool eingabe = eingabefertig == 0, eintrag = spielendeerledigt == 0;
         const bool f2 = spiellaeuft == 1 && fakes::keys_down.count(VK_F2);
-        Zeilen erwartet = Behalten(f2 ? ruecksetzung : highscore);
+        Rows erwartet = KeptRows(f2 ? ruecksetzung : highscore);
         spielschritt();
         EXPECT_TRUE(punkte == punkte_vorher || punkte == 0) << "frame " << frame << ": points without a shot";
         if (eingabe && eingabefertig == 1) spieler = highscore.namen[_highscore::kSpieler];
@@ -147,7 +147,7 @@ TEST_F(SoakTest, ManyGamesOfRandomPlayKeepTheLayersAndTheScoreInOrder) {
                 ++ranked;
                 *schlechteste = {spieler, punkte};
             }
-            EXPECT_EQ(Behalten(highscore), erwartet) << "frame " << frame << ": the table after a game of " << punkte;
+            EXPECT_EQ(KeptRows(highscore), erwartet) << "frame " << frame << ": the table after a game of " << punkte;
         }
         ASSERT_TRUE(fakes::boxes.empty()) << "frame " << frame << ": " << fakes::boxes.front().text;
         LayersHold(frame);

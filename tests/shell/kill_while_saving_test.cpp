@@ -11,10 +11,10 @@
 
 namespace {
 
-constexpr int kRunden = 200;
+constexpr int kRounds = 200;
 
 // Save i: even ones F2's reset table, odd ones a score on top, so each save changes the file; -1: a run's start.
-void tabellesetzen(_highscore& t, int i) {
+void SetTable(_highscore& t, int i) {
     t.ruecksetztabelle();
     if (i % 2 != 0) t.tabellenpunkte[0] = 1000 + i;
 }
@@ -29,33 +29,33 @@ protected:
     }
 
     // The file the game writes for save number i, made by the same code.
-    std::string Muster(int i) {
+    std::string Expected(int i) {
         fs::current_path(folder_.path / "muster");
         _highscore t;
         t.eingerichtet = true;
-        tabellesetzen(t, i);
+        SetTable(t, i);
         EXPECT_EQ(t.schreiben(), 0);
         fs::current_path(FERROW_BUILD_DIR);
-        return lesen(folder_.path / "muster" / "hight.dat");
+        return ReadWholeFile(folder_.path / "muster" / "hight.dat");
     }
 
     // The game starts once in a process of its own and forks, each round, a copy that saves as F2 does
-    // frame after frame, sending its process number, then each finished save's; the game then sends kVorbei.
-    [[noreturn]] void Spielen(int auftraege, int melden) {
+    // frame after frame, sending its process number, then each finished save's; the game then sends kKilled.
+    [[noreturn]] void Play(int auftraege, int melden) {
         fs::current_path(folder_.path);
         if (initfenster() != 1 || programmendet) _exit(2);
         for (char auftrag; read(auftraege, &auftrag, 1) == 1;) {
             const pid_t kopie = fork();
-            if (kopie == 0) Speichern(melden);
+            if (kopie == 0) Save(melden);
             int status = 0;
             waitpid(kopie, &status, 0);
-            const int vorbei = WIFSIGNALED(status) ? kVorbei : kAbgebrochen;
+            const int vorbei = WIFSIGNALED(status) ? kKilled : kNotKilled;
             if (write(melden, &vorbei, sizeof vorbei) != sizeof vorbei) _exit(2);
         }
         _exit(0);
     }
 
-    [[noreturn]] static void Speichern(int melden) {
+    [[noreturn]] static void Save(int melden) {
         const int ich = getpid();
         if (write(melden, &ich, sizeof ich) != sizeof ich) _exit(2);
         for (int i = 0;; ++i) {
@@ -63,14 +63,14 @@ protected:
                 highscore.zuruecksetzen();
                 highscore.auswerten();
             } else {
-                tabellesetzen(highscore, i);
+                SetTable(highscore, i);
                 if (highscore.schreiben() != 0) _exit(3);
             }
             if (write(melden, &i, sizeof i) != sizeof i) _exit(2);
         }
     }
 
-    static constexpr int kVorbei = -2, kAbgebrochen = -3;
+    static constexpr int kKilled = -2, kNotKilled = -3;
 };
 
 }  // namespace
@@ -86,7 +86,7 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
     if (spiel == 0) {
         close(auftraege[1]);
         close(meldungen[0]);
-        Spielen(auftraege[0], meldungen[1]);
+        Play(auftraege[0], meldungen[1]);
     }
     close(auftraege[0]);
     close(meldungen[1]);
@@ -102,12 +102,12 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
         }
     } ende{auftraege[1], meldungen[0], spiel};
     auto naechste = [&] {
-        int zahl = kAbgebrochen;
-        return read(meldungen[0], &zahl, sizeof zahl) == ssize_t(sizeof zahl) ? zahl : kAbgebrochen;
+        int zahl = kNotKilled;
+        return read(meldungen[0], &zahl, sizeof zahl) == ssize_t(sizeof zahl) ? zahl : kNotKilled;
     };
 
-    for (int runde = 0; runde < kRunden; ++runde) {
-        anlegen(datei, Muster(-1));
+    for (int runde = 0; runde < kRounds; ++runde) {
+        WriteWholeFile(datei, Expected(-1));
         ASSERT_EQ(write(auftraege[1], "", 1), 1);
         const int kopie = naechste();
         ASSERT_GT(kopie, 0) << "the game did not start";
@@ -116,12 +116,12 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
         kill(kopie, SIGKILL);
         int fertig = -1, zahl;
         while ((zahl = naechste()) >= 0) fertig = zahl;
-        ASSERT_EQ(zahl, kVorbei) << "the saving copy ended by itself";
+        ASSERT_EQ(zahl, kKilled) << "the saving copy ended by itself";
         saves += fertig + 1;
 
-        const std::string inhalt = lesen(datei);
-        if (inhalt == Muster(fertig)) ++alte;
-        else if (inhalt == Muster(fertig + 1)) ++neue;
+        const std::string inhalt = ReadWholeFile(datei);
+        if (inhalt == Expected(fertig)) ++alte;
+        else if (inhalt == Expected(fertig + 1)) ++neue;
         else ADD_FAILURE() << "round " << runde << " (seed " << seed << "): after save " << fertig << " the file holds "
                            << inhalt.size() << " bytes of neither table";
         // A save cut short leaves its unfinished file beside the table.
@@ -140,5 +140,5 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
     EXPECT_LE(uebrig, 1) << "only the last kill's unfinished file may stay";
     std::printf("%d kills after %d finished saves: %d left the table of the last finished save, "
                 "%d the one being saved; %d kills left an unfinished file (seed %u)\n",
-                kRunden, saves, alte, neue, reste, seed);
+                kRounds, saves, alte, neue, reste, seed);
 }

@@ -1,10 +1,9 @@
 #include "platform/files.h"
 #include "platform/processes.h"
 #include "support/scoped_env.h"
-#include "support/shell_fixture.h"
-#include "text/highscore_table.h"
+#include "support/base_fixture.h"
 
-using DataPathsTest = ShellTest;
+using DataPathsTest = BaseTest;
 
 TEST_F(DataPathsTest, DataFolderLiesBelowTheStartFolderAndHighscoresStayThereWhileItIsWritable) {
     const fs::path start = folder_.path / "F";
@@ -58,7 +57,7 @@ TEST_F(DataPathsTest, WithoutDataBelowTheStartFolderTheProgramsOwnIsUsed) {
 }
 
 // Names are UTF-8 throughout; Windows takes them only through its wide calls.
-TEST_F(DataPathsTest, AStartFolderNamedInUtf8HoldsTheDataAndTheTable) {
+TEST_F(DataPathsTest, AStartFolderNamedInUtf8HoldsTheData) {
     const fs::path start = folder_.path / fs::u8path(u8"Spielstände Ärger");
     fs::create_directories(start / "data" / "set0");
     fs::copy_file(fs::path(FERROW_DATA_DIR) / "wasser256.bmp", start / "data" / "set0" / "wasser256.bmp");
@@ -67,14 +66,6 @@ TEST_F(DataPathsTest, AStartFolderNamedInUtf8HoldsTheDataAndTheTable) {
     datenordnersetzen("set0");
     EXPECT_TRUE(fs::equivalent(fs::u8path(datenordner), start / "data" / "set0")) << datenordner;
 
-    _highscore tabelle;
-    tabelle.eingerichtet = true;
-    tabelle.erststarttabelle();
-    tabelle.tabellenpunkte[0] = 4711;
-    ASSERT_EQ(tabelle.schreiben(), 0);
-    _highscore geladen;
-    ASSERT_EQ(geladen.laden(), 0);
-    EXPECT_EQ(geladen.tabellenpunkte[0], 4711);
     std::FILE* bild = platform::OpenFile(platform::ResolveFileName(std::string(datenordner) + "/WASSER256.bmp"), "rb");
     EXPECT_NE(bild, nullptr);
     if (bild) std::fclose(bild);

@@ -6,13 +6,13 @@
 
 #include "platform/audio_device.h"
 #include "sound/sound_slots.h"
-#include "support/game_fixture.h"
+#include "support/shell_fixture.h"
 
 using namespace platform;
 
 namespace {
 
-class GameSoundTest : public GameTest {
+class GameSoundTest : public WholeGameTest {
 protected:
     // Pushes a focus change as the window system would and lets the window procedure take it.
     void focus(bool gained) {

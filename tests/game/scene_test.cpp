@@ -1,5 +1,6 @@
 #include "game/scene.h"
 #include "layers/layer_fixture.h"
+#include "support/game_fixture.h"
 
 namespace {
 
@@ -8,10 +9,10 @@ int live_objects(int layer) {
     return int(std::count_if(l->ereigniss, l->ereigniss + l->ereignissanzahl, [](auto* e) { return e && e->aktiv; }));
 }
 
-class SceneTest : public ShellTest {
+class SceneTest : public GameTest {
 protected:
     void SetUp() override {
-        ShellTest::SetUp();
+        GameTest::SetUp();
         ASSERT_TRUE(OpenDisplayWithPictures());
         zufallsstart(4711);
         wellenzaehler = wellenschritte = wellenrichtung = 0;
@@ -95,9 +96,17 @@ class SceneOnAFullLayerTest : public SceneTest, public ::testing::WithParamInter
 
 TEST_P(SceneOnAFullLayerTest, ASetUpThatEndsTheProgramGoesNoFurther) {
     layerdatenbank.neustart();
-    fuellen(GetParam(), kBildWasser);
+    FillLayer(GetParam(), kBildWasser);
     szeneaufbauen(1);
-    expectEndedByAFullLayer();
+    ExpectEndedByAFullLayer();
+}
+
+// A scene object asked for on a full layer ends the program once; its frame is then set nowhere.
+TEST_F(SceneTest, AnObjectOnAFullLayerEndsTheProgramWithOneReport) {
+    FillLayer(kLayerZiffern, kBildZiffern);
+    startframe(kLayerZiffern, objekt(kLayerZiffern, kBildZiffern, 0, 0), 8);
+    ExpectEndedByAFullLayer();
+    EXPECT_TRUE(layerdatenbank.lpdd == nullptr && layerdatenbank.lpddsback == nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(SeaRaftPigs, SceneOnAFullLayerTest, ::testing::Values(kLayerMeer, kLayerFloss, kLayerSchweine));

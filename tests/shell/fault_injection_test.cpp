@@ -13,6 +13,7 @@
 
 #include "platform/testing/fault_injection.h"
 #include "platform/testing/test_hooks.h"
+#include "text/text_fixture.h"
 #include "support/scripted_session.h"
 #include "support/shell_fixture.h"
 #include "text/highscore_table.h"
@@ -31,44 +32,44 @@ bool escape_erreicht = false;
 
 // Start-up (in the table, the last player was "AL"), the name ZOE, the countdown, a second of play with eight shots and
 // a reload, game over, Escape.
-void DrehbuchSchreiben() {
-    Senden(WM_MOUSEMOVE, 0, MakeLParam(320, 240));
-    Bilder(2);
-    for (int vk : {int(VK_BACK), int(VK_BACK), int('Z'), int('O'), int('E')}) Tippen(vk);
-    Bilder(4, {VK_RETURN});
+void WriteScript() {
+    Send(WM_MOUSEMOVE, 0, MakeLParam(320, 240));
+    Frames(2);
+    for (int vk : {int(VK_BACK), int(VK_BACK), int('Z'), int('O'), int('E')}) Type(vk);
+    Frames(4, {VK_RETURN});
     // Six clock seconds of countdown, then the first frame of play.
-    Bilder(6, {}, 1000000);
-    Bilder(1);
+    Frames(6, {}, 1000000);
+    Frames(1);
     for (int n = 0; n < 8; ++n) {
-        Senden(WM_LBUTTONDOWN, 0, MakeLParam(80 * n + 40, 150 + 20 * n));
-        Senden(WM_LBUTTONUP);
-        Bilder(6);
+        Send(WM_LBUTTONDOWN, 0, MakeLParam(80 * n + 40, 150 + 20 * n));
+        Send(WM_LBUTTONUP);
+        Frames(6);
     }
-    Senden(WM_RBUTTONDOWN);
-    Senden(WM_RBUTTONUP);
-    Bilder(10);
-    Bilder(1, {}, 91000000);
-    Bilder(5);
-    Senden(WM_KEYDOWN, VK_ESCAPE);
+    Send(WM_RBUTTONDOWN);
+    Send(WM_RBUTTONUP);
+    Frames(10);
+    Frames(1, {}, 91000000);
+    Frames(5);
+    Send(WM_KEYDOWN, VK_ESCAPE);
 }
 
-bool naechste(Message* msg) {
-    if (!Drehbuchnachricht(msg)) return false;
+bool Next(Message* msg) {
+    if (!ScriptedMessage(msg)) return false;
     if (msg->message == WM_KEYDOWN && !programmendet) escape_erreicht = true;
     return true;
 }
-bool warten(Message* msg) {
-    while (!naechste(msg)) continue;
+bool Wait(Message* msg) {
+    while (!Next(msg)) continue;
     return true;
 }
-const MessageSource kDrehbuch = {naechste, warten};
+const MessageSource kScript = {Next, Wait};
 
 // The table in place before every run: seven players, and "AL" last.
 std::string AlteTabelle() {
     std::vector<std::pair<std::string, std::uint32_t>> zeilen(15);
     for (unsigned z = 0; z < 7; ++z) zeilen[z] = {std::string("Spieler") + char('A' + z), 700 - 100 * z};
     zeilen[_highscore::kEingabe].first = "AL";
-    return tabellendatei(zeilen);
+    return HighscoreFileBytes(zeilen);
 }
 
 // --- One run, in a child process.
@@ -76,10 +77,10 @@ std::string AlteTabelle() {
 std::string aufrufe;  // one letter per counted call, 'A' + its kind
 
 // The call failed (0: none), the run's folder, the table written as "hight.dat" first (none when empty).
-struct Lauf { unsigned long k; fs::path ordner; std::string tabelle; bool aufzeichnen; };
+struct GameRun { unsigned long k; fs::path ordner; std::string tabelle; bool aufzeichnen; };
 
 // Builds the run's folder (data linked, table its own), plays the session, records the outcome, exits with its status.
-[[noreturn]] void Kind(const Lauf& lauf) {
+[[noreturn]] void Kind(const GameRun& lauf) {
     const int fehler = ::open((lauf.ordner / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     ::dup2(fehler, 2);
     ::dup2(fehler, 1);
@@ -87,13 +88,13 @@ struct Lauf { unsigned long k; fs::path ordner; std::string tabelle; bool aufzei
     fs::create_directories(daten);
     for (const auto& e : fs::directory_iterator(FERROW_DATA_DIR))
         if (e.path().filename() != "hight.dat") fs::create_symlink(e.path(), daten / e.path().filename());
-    if (!lauf.tabelle.empty()) anlegen(daten / "hight.dat", lauf.tabelle);
+    if (!lauf.tabelle.empty()) WriteWholeFile(daten / "hight.dat", lauf.tabelle);
     fs::current_path(lauf.ordner);
     // Settings of the run's own, so that each run starts without any.
     setenv("XDG_CONFIG_HOME", (lauf.ordner / "config").c_str(), 1);
 
-    DrehbuchSchreiben();
-    SetMessageSource(&kDrehbuch);
+    WriteScript();
+    SetMessageSource(&kScript);
     SetWindowedStart(false);
     if (lauf.aufzeichnen) SetCallRecorder([](Operation op) { aufrufe += char('A' + int(op)); });
     FailCall(lauf.k);
@@ -109,7 +110,7 @@ struct Lauf { unsigned long k; fs::path ordner; std::string tabelle; bool aufzei
     std::exit(status);
 }
 
-struct Ergebnis {
+struct Result {
     unsigned long k = 0, calls = 0;
     int status = -1, failed = -1;
     bool escape = false;
@@ -117,32 +118,32 @@ struct Ergebnis {
     std::vector<std::string> boxes, steps;
 };
 
-Ergebnis Auswerten(const Lauf& lauf, int wstatus) {
-    Ergebnis e;
+Result Evaluate(const GameRun& lauf, int wstatus) {
+    Result e;
     e.k = lauf.k;
-    const std::string err = lesen(lauf.ordner / "stderr");
+    const std::string err = ReadWholeFile(lauf.ordner / "stderr");
     if (WIFSIGNALED(wstatus) && WTERMSIG(wstatus) == SIGALRM) e.fehler = "hung";
     else if (WIFSIGNALED(wstatus)) e.fehler = "crashed with signal " + std::to_string(WTERMSIG(wstatus));
     if (err.find("Sanitizer") != std::string::npos || err.find("runtime error") != std::string::npos)
         e.fehler += " sanitizer report:\n" + err.substr(0, 4000);
-    std::istringstream in(lesen(lauf.ordner / "ergebnis"));
+    std::istringstream in(ReadWholeFile(lauf.ordner / "ergebnis"));
     const bool gelesen = in >> e.status >> e.calls >> e.escape >> e.failed && std::getline(in.ignore(), e.ops);
     for (std::string z; std::getline(in, z);) (z[0] == 'b' ? e.boxes : e.steps).push_back(z.substr(2));
     if (e.fehler.empty() && !gelesen) e.fehler = "no result written";
     if (e.fehler.empty() && WIFEXITED(wstatus) && WEXITSTATUS(wstatus) != e.status)
         e.fehler = "exit status " + std::to_string(WEXITSTATUS(wstatus)) + " after the game's " + std::to_string(e.status);
-    e.tabelle = lesen(lauf.ordner / "data" / "set0" / "hight.dat");
+    e.tabelle = ReadWholeFile(lauf.ordner / "data" / "set0" / "hight.dat");
     return e;
 }
 
 // Runs the given k, two at a time; a child still running after a minute is ended by its alarm.
-std::vector<Ergebnis> Laufen(const std::vector<Lauf>& laeufe) {
-    std::map<pid_t, const Lauf*> laufend;
-    std::vector<Ergebnis> ergebnisse;
+std::vector<Result> RunGame(const std::vector<GameRun>& laeufe) {
+    std::map<pid_t, const GameRun*> laufend;
+    std::vector<Result> ergebnisse;
     std::fflush(nullptr);
     for (std::size_t naechster = 0; naechster < laeufe.size() || !laufend.empty();) {
         while (naechster < laeufe.size() && laufend.size() < 2) {
-            const Lauf& l = laeufe[naechster++];
+            const GameRun& l = laeufe[naechster++];
             fs::remove_all(l.ordner);
             fs::create_directories(l.ordner);
             const pid_t pid = fork();
@@ -154,8 +155,8 @@ std::vector<Ergebnis> Laufen(const std::vector<Lauf>& laeufe) {
         }
         int wstatus = 0;
         const pid_t fertig = waitpid(-1, &wstatus, 0);
-        const Lauf& l = *laufend.at(fertig);
-        ergebnisse.push_back(Auswerten(l, wstatus));
+        const GameRun& l = *laufend.at(fertig);
+        ergebnisse.push_back(Evaluate(l, wstatus));
         laufend.erase(fertig);
         fs::remove_all(l.ordner);
     }
@@ -168,50 +169,50 @@ std::string Box(const std::string& text) { return text + "|Fehlermeldung "; }
 const std::string kId00 = Box("Fehler bei DirectDrawInit (id:00)");
 
 // A failed step of the display set-up: its debug line, then the one report.
-bool Einrichtung(const Ergebnis& e, const std::string& schritt) {
+bool InSetUp(const Result& e, const std::string& schritt) {
     return e.boxes == fakes::Lines{kId00} && e.steps == fakes::Lines{"Fehler bei DirectDrawInit->" + schritt};
 }
 
-bool EinerVon(const Ergebnis& e, std::initializer_list<const char*> texte) {
+bool OneOf(const Result& e, std::initializer_list<const char*> texte) {
     if (e.boxes.size() != 1) return false;
     for (const char* t : texte)
         if (e.boxes[0] == Box(t)) return true;
     return false;
 }
 
-bool Passend(Operation op, const Ergebnis& e) {
+bool Fits(Operation op, const Result& e) {
     const bool keiner = e.boxes.empty();
     switch (op) {
         case Operation::StartVideo:
-        case Operation::DisplayCreate: return Einrichtung(e, "DirectDrawCreate");
+        case Operation::DisplayCreate: return InSetUp(e, "DirectDrawCreate");
         case Operation::CreateWindow:
         case Operation::EnterFullscreen:
-        case Operation::DisplayMode: return Einrichtung(e, "SetDisplayMode");
-        case Operation::DisplayCooperativeLevel: return Einrichtung(e, "SetCooperativeLevel");
-        case Operation::PrimarySurface: return Einrichtung(e, "CreatePrimarySurface");
-        case Operation::BackBuffer: return Einrichtung(e, "CreateBackPuffer");
+        case Operation::DisplayMode: return InSetUp(e, "SetDisplayMode");
+        case Operation::DisplayCooperativeLevel: return InSetUp(e, "SetCooperativeLevel");
+        case Operation::PrimarySurface: return InSetUp(e, "CreatePrimarySurface");
+        case Operation::BackBuffer: return InSetUp(e, "CreateBackPuffer");
         case Operation::CreatePalette:
             return e.boxes == fakes::Lines{Box("Palette konnte nicht geladen werden"), kId00};
         case Operation::OffscreenSurface:  // the back buffer is one too, made with the primary
-            return Einrichtung(e, "CreateBackPuffer") ||
-                   EinerVon(e, {"DD konnte Surface nicht erzeugen ", "Konnte Surface nicht erzeugen->Class Text "});
-        case Operation::Flip: return EinerVon(e, {"Fehler bei Seitenumschaltung, Programm wird beendet!"});
+            return InSetUp(e, "CreateBackPuffer") ||
+                   OneOf(e, {"DD konnte Surface nicht erzeugen ", "Konnte Surface nicht erzeugen->Class Text "});
+        case Operation::Flip: return OneOf(e, {"Fehler bei Seitenumschaltung, Programm wird beendet!"});
         case Operation::Blt:  // a text's letter reports twice: the letter, then the text
-            return EinerVon(e, {"_layerdaten::zeichen-ddrval!=DD_OK", "_text::zeichen-ddrval!=DD_OK"}) ||
+            return OneOf(e, {"_layerdaten::zeichen-ddrval!=DD_OK", "_text::zeichen-ddrval!=DD_OK"}) ||
                    e.boxes == fakes::Lines{Box("_text::schreiben->BltFast liefert nicht DD_OK"),
                                            Box("_text::zeichen-ddrval!=DD_OK")};
         case Operation::SurfaceLock:
-            return EinerVon(e, {"_grafikdatenbank::loadgrafikdaten-Lock liefert falschen Wert",
+            return OneOf(e, {"_grafikdatenbank::loadgrafikdaten-Lock liefert falschen Wert",
                                 "_layerdaten::mask-surface->Lock-Surface konnte nicht gesperrt werden",
                                 "_text::surface-Lock liefert falschen Wert"});
-        case Operation::SurfaceRestore: return keiner || EinerVon(e, {"fehler bei Restore"});
+        case Operation::SurfaceRestore: return keiner || OneOf(e, {"fehler bei Restore"});
         case Operation::SoundCreate:
-        case Operation::SoundCooperativeLevel: return EinerVon(e, {"Fehler bei DirectSoundInit (id:01)"});
+        case Operation::SoundCooperativeLevel: return OneOf(e, {"Fehler bei DirectSoundInit (id:01)"});
         case Operation::FileOpen:
         case Operation::FileRead:  // a picture file; else a sound or the table, which the game goes on without
             return keiner || (e.boxes.size() == 1 && e.boxes[0].rfind("Konnte Bild nicht laden : ", 0) == 0);
         case Operation::Allocation:  // a sound's format block is the one the game goes on without
-            return keiner || EinerVon(e, {"Fehler in Modul grafikdaten::setgrafikdaten",
+            return keiner || OneOf(e, {"Fehler in Modul grafikdaten::setgrafikdaten",
                                           "_layerdatenbank::Setlayerdaten->kein Speicher",
                                           "_layerdaten::addereigniss-fuer ein Ereigniss ist kein Speicher frei"});
         default: return keiner;  // fill, colour key, sound buffers, writing the table
@@ -219,8 +220,8 @@ bool Passend(Operation op, const Ergebnis& e) {
 }
 
 // Empty when the reports fit the call that failed.
-std::string Berichte(Operation op, const Ergebnis& e) {
-    if (!Passend(op, e)) {
+std::string Berichte(Operation op, const Result& e) {
+    if (!Fits(op, e)) {
         std::string t = "reports for a failed " + std::string(OperationName(op)) + ":";
         for (const auto& b : e.boxes) t += " [" + b + "]";
         for (const auto& s : e.steps) t += " step [" + s + "]";
@@ -255,10 +256,10 @@ TEST_F(FaultInjectionTest, EveryCountedCallFailingEndsWithItsReportOrCarriesOn) 
 
     // The session without a failure: the calls it makes, and the new table. Two more give the tables the game writes
     // when it could not read the old one: not opened (the first-start table) or read as empty.
-    std::vector<Ergebnis> vor = Laufen({{0, wurzel / "vor0", alt, true}, {0, wurzel / "vor1", "", false},
+    std::vector<Result> vor = RunGame({{0, wurzel / "vor0", alt, true}, {0, wurzel / "vor1", "", false},
                                         {0, wurzel / "vor2", std::string(1, '\0'), false}});
-    std::sort(vor.begin(), vor.end(), [](const Ergebnis& a, const Ergebnis& b) { return a.ops.size() > b.ops.size(); });
-    const Ergebnis& ohne = vor[0];
+    std::sort(vor.begin(), vor.end(), [](const Result& a, const Result& b) { return a.ops.size() > b.ops.size(); });
+    const Result& ohne = vor[0];
     ASSERT_EQ(std::tuple(ohne.fehler, ohne.status, ohne.escape, ohne.boxes.size()), std::tuple("", 0, true, 0u));
     ASSERT_NE(ohne.tabelle, alt) << "the session should save a new table";
     const unsigned long n = ohne.calls;
@@ -272,13 +273,13 @@ TEST_F(FaultInjectionTest, EveryCountedCallFailingEndsWithItsReportOrCarriesOn) 
     std::size_t je = n;
     while (je > 2 && Auswahl(ohne.ops, je).size() > budget) je = je * 9 / 10;
     const std::vector<unsigned long> ks = Auswahl(ohne.ops, je);
-    std::vector<Lauf> laeufe;
+    std::vector<GameRun> laeufe;
     for (unsigned long k : ks) laeufe.push_back({k, wurzel / ("k" + std::to_string(k)), alt, false});
-    const std::vector<Ergebnis> ergebnisse = Laufen(laeufe);
+    const std::vector<Result> ergebnisse = RunGame(laeufe);
     fs::remove_all(wurzel);
 
     int fehlschlaege = 0;
-    for (const Ergebnis& e : ergebnisse) {
+    for (const Result& e : ergebnisse) {
         const Operation op = Operation(ohne.ops[e.k - 1] - 'A');
         std::string fehler = e.fehler;
         if (fehler.empty() && e.failed != int(op))

@@ -1,5 +1,6 @@
 #include "platform/window.h"
 
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -11,7 +12,12 @@ namespace platform {
 
 bool StartVideo() {
     if (SDL_WasInit(SDL_INIT_VIDEO)) return true;
-    if (CallFails(Operation::StartVideo) || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+    if (CallFails(Operation::StartVideo)) return false;
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        // Why SDL found no display tells a player or a bug report what to mend.
+        std::fprintf(stderr, "ferrow: no display: %s\n", SDL_GetError());
+        return false;
+    }
     // Without a display SDL falls back on a driver that shows nothing, and the
     // game would run where no one can see or end it. Such a driver counts
     // only when asked for by name, as the tests do.
@@ -19,6 +25,7 @@ bool StartVideo() {
     const char* wanted = SDL_getenv("SDL_VIDEODRIVER");
     const bool unseen = driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
     if (unseen && !(wanted && *wanted)) {
+        std::fprintf(stderr, "ferrow: no display: only SDL's %s video driver started\n", driver);
         SDL_QuitSubSystem(SDL_INIT_VIDEO);
         return false;
     }

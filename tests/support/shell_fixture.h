@@ -1,5 +1,5 @@
 // The game's fixture with the shell's globals reset; a window opened on request is the main window, and a fatal
-// report releases what the shell set up.
+// report releases what the shell set up. And a stream whose text a test reads back.
 #pragma once
 #include <cstdio>
 #include <string>

@@ -28,27 +28,6 @@ TEST(SettingsFileTest, WhatIsWrittenReadsBackAndAnyLineNotUnderstoodGivesTheDefa
     }
 }
 
-TEST(SettingsFileTest, FilesThatAreMissingUnreadableOrUnwritableSayWhy) {
-    TempFolder folder;
-    const std::string path = (folder.path / "settings").string();
-    DisplaySettings read{false, Scaling::WholeFactors, 1, 1};
-    std::string problem;
-    EXPECT_TRUE(!ReadSettingsFile(path, &read, &problem) && problem == "fehlt" && read == DisplaySettings{});
-
-    const DisplaySettings kept{false, Scaling::Fill, 1366, 700};
-    ASSERT_TRUE(WriteSettingsFile(path, kept, &problem)) << problem;
-    EXPECT_TRUE(ReadSettingsFile(path, &read, &problem) && read == kept);
-    EXPECT_FALSE(fs::exists(path + ".neu"));
-
-    // A folder where the file should be cannot be read (not even by root).
-    fs::create_directories(folder.path / "folder");
-    EXPECT_FALSE(ReadSettingsFile((folder.path / "folder").string(), &read, &problem));
-    EXPECT_EQ(problem.rfind("ist nicht lesbar", 0), 0u) << problem;
-    // Nor can a file be written below a file.
-    EXPECT_FALSE(WriteSettingsFile(path + "/settings", kept, &problem));
-    EXPECT_FALSE(problem.empty());
-}
-
 namespace {
 
 // A window made and ended as the game does, its stderr caught; the settings live in the test's folder.
@@ -99,6 +78,7 @@ TEST_F(KeptSettingsTest, DamagedUnreadableAndUnwritableSettingsGiveTheDefaultsOn
     EXPECT_TRUE(Fullscreen() && internal::RunSettings().scaling == Scaling::Fill);
     EXPECT_EQ(Close(), "");
     EXPECT_NE(Kept().find("vollbild = ja\nganzzahlig = nein\n"), std::string::npos) << Kept();
+    EXPECT_FALSE(fs::exists(File().string() + ".neu"));
     // Then read without a word, and not written again.
     const auto written = fs::last_write_time(File());
     EXPECT_EQ(Open(), "");

@@ -16,20 +16,11 @@ namespace {
 
 struct Answer { int status; std::string out, err; };
 
-// What was written to a scratch stream (tmpfile, since Windows has no memory streams).
-std::string written(std::FILE* f) {
-    std::string text(std::size_t(std::ftell(f)), '\0');
-    std::rewind(f);
-    text.resize(std::fread(text.data(), 1, text.size(), f));
-    std::fclose(f);
-    return text;
-}
-
 Answer ask(std::vector<const char*> args) {
     args.insert(args.begin(), "ferrow");
-    std::FILE *o = std::tmpfile(), *e = std::tmpfile();
-    const int status = befehlszeile(int(args.size()), args.data(), o, e);
-    return {status, written(o), written(e)};
+    CapturedStream o, e;
+    const int status = befehlszeile(int(args.size()), args.data(), o.f, e.f);
+    return {status, o.text(), e.text()};
 }
 
 const std::string usage = "Aufruf: ferrow [--windowed | --fullscreen] [--integer-scaling | --fill]\n"

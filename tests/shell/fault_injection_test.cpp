@@ -1,7 +1,6 @@
 // One scripted session of the whole game, run again with each counted fallible call failing in turn, each in a process
 // of its own: every run ends with the report for that call (or carries on where the game only writes a debug line),
 // without crash, hang or sanitizer report, "hight.dat" whole.
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 
@@ -13,6 +12,7 @@
 
 #include "platform/testing/fault_injection.h"
 #include "platform/testing/test_hooks.h"
+#include "shell/run_folder.h"
 #include "text/text_fixture.h"
 #include "support/scripted_session.h"
 #include "support/shell_fixture.h"
@@ -33,13 +33,7 @@ bool escape_erreicht = false;
 // Start-up (in the table, the last player was "AL"), the name ZOE, the countdown, a second of play with eight shots and
 // a reload, game over, Escape.
 void WriteScript() {
-    Send(WM_MOUSEMOVE, 0, MakeLParam(320, 240));
-    Frames(2);
-    for (int vk : {int(VK_BACK), int(VK_BACK), int('Z'), int('O'), int('E')}) Type(vk);
-    Frames(4, {VK_RETURN});
-    // Six clock seconds of countdown, then the first frame of play.
-    Frames(6, {}, 1000000);
-    Frames(1);
+    EnterZoeAndWaitOutTheCountdown(2);
     for (int n = 0; n < 8; ++n) {
         Send(WM_LBUTTONDOWN, 0, MakeLParam(80 * n + 40, 150 + 20 * n));
         Send(WM_LBUTTONUP);
@@ -79,20 +73,9 @@ std::string aufrufe;  // one letter per counted call, 'A' + its kind
 // The call failed (0: none), the run's folder, the table written as "hight.dat" first (none when empty).
 struct GameRun { unsigned long k; fs::path ordner; std::string tabelle; bool aufzeichnen; };
 
-// Builds the run's folder (data linked, table its own), plays the session, records the outcome, exits with its status.
+// Enters the run's folder, plays the session, records the outcome, exits with its status.
 [[noreturn]] void Kind(const GameRun& lauf) {
-    const int fehler = ::open((lauf.ordner / "stderr").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    ::dup2(fehler, 2);
-    ::dup2(fehler, 1);
-    const fs::path daten = lauf.ordner / "data" / "set0";
-    fs::create_directories(daten);
-    for (const auto& e : fs::directory_iterator(FERROW_DATA_DIR))
-        if (e.path().filename() != "hight.dat") fs::create_symlink(e.path(), daten / e.path().filename());
-    if (!lauf.tabelle.empty()) WriteWholeFile(daten / "hight.dat", lauf.tabelle);
-    fs::current_path(lauf.ordner);
-    // Settings of the run's own, so that each run starts without any.
-    setenv("XDG_CONFIG_HOME", (lauf.ordner / "config").c_str(), 1);
-
+    EnterRunFolder(lauf.ordner, lauf.tabelle);
     WriteScript();
     SetMessageSource(&kScript);
     SetWindowedStart(false);

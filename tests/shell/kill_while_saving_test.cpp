@@ -127,17 +127,7 @@ TEST_F(KillWhileSavingTest, AKillAtAnyMomentLeavesTheOldOrTheNewTable) {
         // A save cut short leaves its unfinished file beside the table.
         reste += fs::exists(datei.parent_path() / ("hight.dat.neu" + std::to_string(kopie)));
     }
-    // The next finished save clears what the killed games left.
-    ASSERT_EQ(write(auftraege[1], "", 1), 1);
-    const int kopie = naechste();
-    ASSERT_GT(kopie, 0);
-    for (int z = -1; z < 1;) ASSERT_GE(z = naechste(), 0) << "the last saving copy ended by itself";
-    kill(kopie, SIGKILL);
-    while (naechste() >= 0) continue;
-    int uebrig = 0;
-    for (const auto& e : fs::directory_iterator(datei.parent_path()))
-        uebrig += e.path().filename().string().rfind("hight.dat.neu", 0) == 0;
-    EXPECT_LE(uebrig, 1) << "only the last kill's unfinished file may stay";
+    // That the next save clears them once their games are gone is the table file's test.
     std::printf("%d kills after %d finished saves: %d left the table of the last finished save, "
                 "%d the one being saved; %d kills left an unfinished file (seed %u)\n",
                 kRounds, saves, alte, neue, reste, seed);

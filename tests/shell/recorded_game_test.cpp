@@ -1,12 +1,12 @@
 // Scripted games recorded and replayed on the fake clock, each in a process of its own as the program runs them:
 // the replay reaches the same score and table, its pictures agree with the recording's, and it writes nothing.
-#include <fcntl.h>
 #include <sys/wait.h>
 
 #include "platform/testing/test_hooks.h"
 #include "text/text_fixture.h"
 #include "shell/command_line.h"
 #include "shell/recording_format.h"
+#include "shell/run_folder.h"
 #include "support/scripted_session.h"
 #include "support/shell_fixture.h"
 #include "text/highscore_table.h"
@@ -27,14 +27,7 @@ void Shoot(int x, int y) {
 // The name ZOE, the countdown, shots, an empty magazine and its reload, scrolling by key and by the pointer at an
 // edge, a switch away and back that lost the surfaces, the end of the 90 seconds, Escape.
 void WriteScript() {
-    Send(WM_MOUSEMOVE, 0, MakeLParam(320, 240));
-    Frames(2);
-    for (int vk : {int(VK_BACK), int(VK_BACK), int(VK_BACK), int(VK_BACK), int(VK_BACK), int(VK_BACK), int(VK_BACK),
-                   int('Z'), int('O'), int('E')})
-        Type(vk);
-    Frames(4, {VK_RETURN});
-    Frames(6, {}, 1000000);
-    Frames(1);
+    EnterZoeAndWaitOutTheCountdown(7);
     for (int n = 0; n < 9; ++n) {
         Shoot(70 * n + 40, 120 + 25 * n);
         Frames(20);
@@ -79,20 +72,13 @@ struct Outcome {
 
 [[noreturn]] void Kind(const GameRun& lauf) {
     alarm(60);
-    for (auto [fd, name] : {std::pair{1, "aus"}, {2, "fehler"}})
-        ::dup2(::open((lauf.ordner / name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), fd);
-    const fs::path daten = lauf.ordner / "data" / "set0";
-    fs::create_directories(daten);
-    for (const auto& e : fs::directory_iterator(FERROW_DATA_DIR))
-        if (e.path().filename() != "hight.dat") fs::create_symlink(e.path(), daten / e.path().filename());
-    if (!lauf.tabelle.empty()) WriteWholeFile(daten / "hight.dat", lauf.tabelle);
+    EnterRunFolder(lauf.ordner, lauf.tabelle);
     if (lauf.bildgeaendert) {
-        fs::remove(daten / "info256.bmp");
-        fs::copy_file(fs::path(FERROW_DATA_DIR) / "highlogo256.bmp", daten / "info256.bmp");
+        const fs::path bild = lauf.ordner / "data" / "set0" / "info256.bmp";
+        fs::remove(bild);
+        fs::copy_file(fs::path(FERROW_DATA_DIR) / "highlogo256.bmp", bild);
     }
-    fs::current_path(lauf.ordner);
-    // Settings of the run's own, kept as a player's would be.
-    setenv("XDG_CONFIG_HOME", (lauf.ordner / "config").c_str(), 1);
+    // Settings kept as a player's would be.
     fs::create_directories(lauf.ordner / "config" / "ferrow");
     WriteWholeFile(lauf.ordner / "config" / "ferrow" / "settings", "vollbild = nein\n");
 
@@ -118,8 +104,8 @@ Outcome RunGame(const GameRun& lauf) {
     waitpid(pid, &wstatus, 0);
     Outcome a;
     a.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
-    a.aus = ReadWholeFile(lauf.ordner / "aus");
-    a.fehler = ReadWholeFile(lauf.ordner / "fehler");
+    a.aus = ReadWholeFile(lauf.ordner / "stdout");
+    a.fehler = ReadWholeFile(lauf.ordner / "stderr");
     a.tabelle = ReadWholeFile(lauf.ordner / "tabelle");
     a.punkte = ReadWholeFile(lauf.ordner / "punkte");
     return a;

@@ -30,6 +30,18 @@ inline void Type(int vk) {
     Frames(4);
 }
 
+// From the start to the first frame of play: the pointer in the middle, the offered name taken back by `zurueck`
+// Backspaces, ZOE typed and confirmed, and the six clock seconds of the countdown.
+inline void EnterZoeAndWaitOutTheCountdown(int zurueck) {
+    Send(platform::WM_MOUSEMOVE, 0, platform::MakeLParam(320, 240));
+    Frames(2);
+    for (int i = 0; i < zurueck; ++i) Type(platform::VK_BACK);
+    for (int vk : {'Z', 'O', 'E'}) Type(vk);
+    Frames(4, {platform::VK_RETURN});
+    Frames(6, {}, 1000000);
+    Frames(1);
+}
+
 // The next message, or false when a frame is to run. With the script played to its end the window is closed, as a
 // player would.
 inline bool ScriptedMessage(platform::Message* msg) {

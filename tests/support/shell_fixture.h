@@ -1,6 +1,9 @@
 // The game's fixture with the shell's globals reset; a window opened on request is the main window, and a fatal
-// report releases what the shell set up.
+// report releases what the shell set up. And a stream whose text a test reads back.
 #pragma once
+#include <cstdio>
+#include <string>
+
 #include "shell/fatal_report.h"
 #include "shell/main_loop.h"
 #include "support/game_fixture.h"
@@ -42,4 +45,18 @@ protected:
         ASSERT_EQ(initfenster(), 1);
         ASSERT_TRUE(fakes::boxes.empty());
     }
+};
+
+// A stream whose text the test reads back (a scratch file, since Windows has no memory streams).
+class CapturedStream {
+public:
+    CapturedStream() : f(std::tmpfile()) {}
+    ~CapturedStream() { std::fclose(f); }
+    std::string text() {
+        std::string text(std::size_t(std::ftell(f)), '\0');
+        std::rewind(f);
+        text.resize(std::fread(text.data(), 1, text.size(), f));
+        return text;
+    }
+    std::FILE* const f;
 };

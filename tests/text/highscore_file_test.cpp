@@ -5,7 +5,6 @@
 
 #include <cstring>
 
-#include "text/text_fixture.h"
 #include "platform/processes.h"
 #include "support/scoped_env.h"
 #include "support/small_disk.h"
@@ -27,14 +26,20 @@ protected:
     }
 };
 
-TEST_F(HighscoreFileTest, FirstStartWritesTheBuiltInTable) {
+// Names are UTF-8 throughout, and Windows takes them only through its wide calls: the table lives in such a folder.
+TEST_F(HighscoreFileTest, TheFirstStartWritesTheBuiltInTableAndEveryByteSurvivesASaveAndALoad) {
+    const fs::path start = folder_.path / fs::u8path(u8"Spielstände Ärger");
+    fs::create_directories(start);
+    fs::current_path(start);
     EXPECT_TRUE(highscore.laden() == 1 && fakes::DebugLineContains("-laden: datei konnte nicht geöffnet werden"));
     highscore.init(lpdd, lpddsprimary, lpddsback);
-    EXPECT_EQ(ReadWholeFile("hight.dat"), kErststart);
-}
+    EXPECT_EQ(ReadWholeFile(start / "hight.dat"), kErststart);
 
-TEST_F(HighscoreFileTest, EveryByteSurvivesASaveAndALoad) {
-    highscore.eingerichtet = true;
+    // A game killed while saving left "hight.dat.neu<its number>"; the next save clears it once no program of that
+    // number runs. (Processes are asked the system's own way: Windows has no signals.)
+    const long gone = 0x7FFFFFF0;
+    ASSERT_TRUE(platform::ProcessRunning(platform::ProcessNumber()) && !platform::ProcessRunning(gone));
+    WriteWholeFile("hight.dat.neu" + std::to_string(gone), "halb");
     highscore.ruecksetztabelle();
     // Line feeds and carriage returns wherever a score can put them; bytes left behind a shorter name.
     const std::int32_t punkte[] = {0x0A0A0A0A, -246, 13, 0x0A0D, 0x0D0A, 0x0D0D0A0A, 0x7FFFFFFF, INT32_MIN};
@@ -43,6 +48,7 @@ TEST_F(HighscoreFileTest, EveryByteSurvivesASaveAndALoad) {
     highscore.namen[4][20] = 'x';
     const _highscore vorher = highscore;
     ASSERT_EQ(highscore.schreiben(), 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 1) << "only the table is left";
     const std::string datei = ReadWholeFile("hight.dat");
 
     highscore = _highscore{};
@@ -145,32 +151,4 @@ TEST_F(HighscoreFileTest, AReadOnlyDataFolderSendsTheTableToTheUsersFolder) {
     env.Set("HOME", nullptr);
     SaveFails();
     fs::current_path(folder_.path);
-}
-
-// A game killed while saving leaves "hight.dat.neu<its number>"; the next save clears it once no program of that
-// number runs. (Processes are asked the system's own way: Windows has no signals.)
-TEST_F(HighscoreFileTest, ASaveClearsWhatAGameThatIsGoneLeftBehind) {
-    const long gone = 0x7FFFFFF0;
-    ASSERT_TRUE(platform::ProcessRunning(platform::ProcessNumber()) && !platform::ProcessRunning(gone));
-    WriteWholeFile("hight.dat.neu" + std::to_string(gone), "halb");
-    highscore.eingerichtet = true;
-    highscore.ruecksetztabelle();
-    ASSERT_EQ(highscore.schreiben(), 0);
-    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 1) << "only the table is left";
-}
-
-// Names are UTF-8 throughout; Windows takes them only through its wide calls.
-TEST_F(HighscoreFileTest, AStartFolderNamedInUtf8HoldsTheTable) {
-    const fs::path start = folder_.path / fs::u8path(u8"Spielstände Ärger");
-    fs::create_directories(start);
-    fs::current_path(start);
-    _highscore table;
-    table.eingerichtet = true;
-    table.erststarttabelle();
-    table.tabellenpunkte[0] = 4711;
-    ASSERT_EQ(table.schreiben(), 0);
-    _highscore loaded;
-    ASSERT_EQ(loaded.laden(), 0);
-    EXPECT_EQ(loaded.tabellenpunkte[0], 4711);
-    EXPECT_TRUE(fs::exists(start / "hight.dat"));
 }

@@ -122,21 +122,3 @@ TEST(FillScalingTest, OneColourStaysOneAndSinglePixelsBecomeEvenBlocksWithOneBle
         EXPECT_EQ(std::pair(rows, columns), std::pair(0, 0));
     }
 }
-
-TEST(FillScalingTest, AnImageRowTouchesItsOwnOutputRowsAndTheBlendsOnEitherSide) {
-    FillScaler scaler;
-    scaler.Plan(1440, 1080);  // 2.25: row 99 covers 222.75 to 225, row 100 225 to 227.25, row 101 227.25 to 229.5
-    const struct { int first, end, out_first, out_end; } cases[] = {
-        {99, 100, 222, 225}, {100, 101, 225, 228}, {101, 102, 227, 230}, {99, 102, 222, 230}, {0, 1, 0, 3},
-        {479, 480, 1077, 1080},
-    };
-    for (const auto& c : cases) {
-        int first = -1, end = -1;
-        scaler.OutputRows(c.first, c.end, &first, &end);
-        EXPECT_EQ(std::pair(first, end), std::pair(c.out_first, c.out_end)) << "image rows " << c.first << ".." << c.end;
-    }
-    scaler.Plan(1280, 960);
-    int first = -1, end = -1;
-    scaler.OutputRows(10, 12, &first, &end);
-    EXPECT_EQ(std::pair(first, end), std::pair(20, 24));
-}

@@ -72,6 +72,14 @@ TEST_F(FramePresenterTest, BarsComeWithANewSizeThenOnlyTheRowsAChangedImageRowTo
 }
 
 TEST_F(FramePresenterTest, RunsOfChangedRowsThatShareABlendedRowAreSentAsOneBand) {
+    // At 2.25: the first and the last image row, each with the blend beside it; rows 99 to 101 (222.75 to 229.5).
+    Show();
+    Fill(0, 1, 7);
+    Fill(479, 480, 7);
+    EXPECT_EQ(Show(), (Bands{{240, 0, 1440, 3}, {240, 1077, 1440, 3}}));
+    Fill(99, 102, 9);
+    EXPECT_EQ(Show(), (Bands{{240, 222, 1440, 8}}));
+
     Resize(1024, 768);  // 1.6: image row 2 covers output rows 3.2 to 4.8, no row of its own
     Show();
     Fill(1, 2, 7);

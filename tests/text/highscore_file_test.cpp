@@ -51,6 +51,7 @@ TEST_F(HighscoreFileTest, TheFirstStartWritesTheBuiltInTableAndEveryByteSurvives
     EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 1) << "only the table is left";
     const std::string datei = ReadWholeFile("hight.dat");
 
+    highscore.freigeben();
     highscore = _highscore{};
     highscore.eingerichtet = true;
     ASSERT_EQ(highscore.laden(), 0);

@@ -11,7 +11,7 @@
 set -euo pipefail
 purpose=${1:-play}
 play=(g++ cmake make libsdl2-dev)
-test=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-apps sox desktop-file-utils
+test=(libgtest-dev libgmock-dev libbenchmark-dev xvfb xdotool imagemagick x11-apps desktop-file-utils
       libgl1-mesa-dri libglx-mesa0 openbox xfwm4 dbus wmctrl x11-utils appstream dpkg-dev lintian)
 # The Windows build needs no SDL: its generator is built for this machine,
 # the game for Windows.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The committed game replayed by the real program under Xvfb. As a timedemo
 # it prints its line and agrees with its recording: its pictures, score and
-# table (status 0). With "play" it is also played back at the normal pace to
+# table (status 0), also with every picture run-length compressed by
+# ImageMagick. With "play" it is also played back at the normal pace to
 # its known score while clicks and keys (F1, F2, space, the arrows) change
 # nothing, and a second replay ends early on Escape. Nothing is written.
 # Usage: recording_under_xvfb.sh GAME RECORDING [play]
@@ -29,6 +30,20 @@ status=$?
 grep -qE "^Zeitmessung: $frames Bilder in [0-9]+,[0-9]{2} s, [0-9]+ Bilder/s; Bildzeit Median [0-9]+,[0-9]{2} ms, 99 % [0-9]+,[0-9]{2} ms, längste [0-9]+,[0-9]{2} ms$" \
   "$work/stdout" || fail "timedemo printed: $(cat "$work/stdout")"
 echo "$(cat "$work/stdout")"
+
+# The pictures saved again by an outside tool, run-length compressed: the same
+# game, picture for picture.
+if command -v convert >/dev/null; then
+  mkdir -p "$work/rle/data"
+  cp -r data/set0 "$work/rle/data/"
+  for f in "$work"/rle/data/set0/*.bmp; do convert "$f" -type Palette "BMP3:$f" || fail "convert $f"; done
+  [ "$(od -An -tu1 -j30 -N1 "$work/rle/data/set0/wasser256.bmp" | tr -d ' ')" = 1 ] || fail "convert wrote no RLE8"
+  (cd "$work/rle" && "$game" --windowed --timedemo "$recording" >/dev/null 2>"$work/stderr")
+  status=$?
+  [ "$status" = 0 ] || fail "timedemo with run-length compressed pictures: exit status $status; $(said)"
+else
+  echo "SKIP: no ImageMagick (convert) to compress the pictures with"
+fi
 
 if [ "$play" = play ]; then
   # replay ACTION: plays the recording back; ACTION runs while it plays.

@@ -1,6 +1,4 @@
-#include <cstdlib>
 #include <cstring>
-#include <fstream>
 
 #include "platform/bitmap.h"
 #include "platform/files.h"
@@ -57,40 +55,4 @@ TEST_F(CatalogueTest, ARegistrationThatEndsTheProgramEndsTheCatalogue) {
     LoadPictures();
     EXPECT_EQ(fakes::BoxTexts(), fakes::Lines{"_grafikdatenbank::setgrafikdaten-Kein Platz fuer weitere Bilder"});
     EXPECT_EQ(grafikdatenbank.anzahl, 0);
-}
-
-// The game's pictures saved again by an outside tool, run-length compressed, load pixel for pixel as before.
-TEST_F(CatalogueTest, PicturesCompressedByAnOutsideToolLoadAsTheyWere) {
-    if (std::system("convert -version >/dev/null 2>&1") != 0) GTEST_SKIP() << "no ImageMagick (convert) here";
-    const fs::path data = folder_.path / "data" / "set0";
-    fs::create_directories(data.parent_path());
-    fs::copy(FERROW_DATA_DIR, data, fs::copy_options::recursive);
-    const std::string compress =
-        "cd '" + data.string() + "' && for f in *.bmp; do convert \"$f\" -type Palette \"BMP3:$f\" || exit 1; done";
-    ASSERT_EQ(std::system(compress.c_str()), 0);
-    for (const auto& file : fs::directory_iterator(data)) {
-        if (file.path().extension() != ".bmp") continue;
-        std::ifstream in(file.path(), std::ios::binary);
-        char header[34] = {};
-        in.read(header, sizeof header);
-        EXPECT_EQ(header[30], 1) << file.path().filename() << " is not RLE8";
-    }
-
-    ASSERT_TRUE(OpenDisplayWithPictures());
-    std::vector<Pixels> before;
-    std::vector<unsigned> keys_before;
-    for (int n = 0; n < 74; ++n) {
-        before.push_back(pixels(grafikdatenbank.grafikdaten[n]->surface));
-        keys_before.push_back(grafikdatenbank.grafikdaten[n]->keyfarbe);
-    }
-    grafikdatenbank.freigeben();
-    grafikdatenbank = _grafikdatenbank{};
-    fs::current_path(folder_.path);
-    ASSERT_TRUE(LoadPictures()) << fakes::BoxTexts()[0];
-    ASSERT_EQ(grafikdatenbank.anzahl, 74);
-    for (int n = 0; n < 74; ++n) {
-        const grafikdaten* p = grafikdatenbank.grafikdaten[n];
-        EXPECT_TRUE(pixels(p->surface).p == before[std::size_t(n)].p && p->keyfarbe == keys_before[std::size_t(n)])
-            << n << " " << p->name;
-    }
 }

@@ -1,6 +1,5 @@
-// The sound through the whole start-up and the window procedure, on SDL's dummy video and audio drivers.
-#include <SDL.h>
-
+// The sound through the whole start-up and the window procedure, on SDL's dummy video and audio drivers. (That it
+// holds still while the window is in the background is played under real window managers: tests/e2e.)
 #include <chrono>
 #include <thread>
 
@@ -12,22 +11,7 @@ using namespace platform;
 
 namespace {
 
-class GameSoundTest : public WholeGameTest {
-protected:
-    // Pushes a focus change as the window system would and lets the window procedure take it.
-    void focus(bool gained) {
-        SDL_Event e{SDL_WINDOWEVENT};
-        e.window.event = gained ? SDL_WINDOWEVENT_FOCUS_GAINED : SDL_WINDOWEVENT_FOCUS_LOST;
-        ASSERT_EQ(SDL_PushEvent(&e), 1);
-        bool seen = false;
-        Message msg;
-        for (int i = 0; i < 100 && PeekMessage(&msg); ++i) {
-            fensterproc(msg.window, msg.message, msg.wparam, msg.lparam);
-            seen = seen || msg.message == WM_ACTIVATEAPP;
-        }
-        EXPECT_TRUE(seen);
-    }
-};
+using GameSoundTest = WholeGameTest;
 
 const std::uint32_t kSchleife = DSBSTATUS_PLAYING | DSBSTATUS_LOOPING;
 
@@ -49,14 +33,6 @@ TEST_F(GameSoundTest, StartsWithBothLoopsAndAShotIsHeardUntilTheProgramEnds) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_EQ(soundstatus(soundpuffer[kSoundSchuss]), 0u);
     EXPECT_EQ(soundstatus(soundpuffer[kSoundMeer]), kSchleife);
-
-    // In the background the sound holds still, and goes on at the front.
-    EXPECT_FALSE(AudioPaused());
-    focus(false);
-    EXPECT_TRUE(AudioPaused());
-    EXPECT_EQ(soundstatus(soundpuffer[kSoundMelodie]), kSchleife);
-    focus(true);
-    EXPECT_FALSE(AudioPaused());
 
     fensterproc(hauptfenster, WM_KEYDOWN, VK_ESCAPE, 0);
     for (auto* puffer : soundpuffer) EXPECT_EQ(puffer, nullptr);

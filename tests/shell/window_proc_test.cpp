@@ -52,25 +52,6 @@ TEST_F(WindowProcTest, EachPressShootsOnceWhileTimeIsLeftAndReloadsOnceEvenWitho
     EXPECT_TRUE(fakes::boxes.empty());
 }
 
-TEST_F(WindowProcTest, ShutDownRunsOnceForEscapeF12AndCloseAndOtherKeysDoNothing) {
-    ASSERT_TRUE(OpenDisplay());
-    for (int vk : {int(VK_SPACE), int('A')}) send(WM_KEYDOWN, 0, std::uintptr_t(vk));
-    EXPECT_TRUE(!beendigunglaeuft && lpdd != nullptr);
-
-    schuesse = 3, restzeit = 10;
-    send(WM_KEYDOWN, 0, VK_F12);
-    EXPECT_TRUE(beendigunglaeuft && lpdd == nullptr && lpddsprimary == nullptr && lpddsback == nullptr);
-    // Repeats, clicks and a close queued meanwhile change nothing.
-    send(WM_KEYDOWN, 0, VK_ESCAPE);
-    send(WM_CLOSE);
-    send(WM_LBUTTONDOWN, MakeLParam(1, 1));
-    EXPECT_EQ(schuesse, 3);
-    Message msg;
-    EXPECT_FALSE(GetMessage(&msg));
-    EXPECT_TRUE(msg.message == WM_QUIT && msg.wparam == 0u);
-    EXPECT_TRUE(fakes::boxes.empty());
-}
-
 TEST_F(WindowProcTest, ActivationRestoresOnlyALostPrimaryKeepsTheTimeLeftAndAFailedRestoreIsFatal) {
     ASSERT_TRUE(OpenDisplayWithPictures());
     std::tie(restzeit, startzeit, zeitlimit) = std::tuple(42, 0, 90);

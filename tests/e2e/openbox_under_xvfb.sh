@@ -7,10 +7,8 @@ source "$(dirname "$0")/xvfb.sh"
 source "$(dirname "$0")/window_manager.sh"
 need_tools Xvfb xdotool import convert compare wmctrl xwininfo xlogo openbox
 start_xvfb 1024x768
-openbox --sm-disable >"$work/wm.log" 2>&1 &
-wm=$!
-on_exit='kill $wm 2>/dev/null'
-wait_for_window_manager
+on_exit='kill ${wm:-} 2>/dev/null'
+start_window_manager openbox --sm-disable
 play_under_window_manager "$1"
 [ "$failures" = 0 ] && echo "under openbox: all passed"
 exit $((failures > 0))

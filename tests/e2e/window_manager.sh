@@ -5,10 +5,27 @@
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-# wait_for_window_manager: until the manager has announced itself, 10 s at most.
-wait_for_window_manager() {
-  for _ in $(seq 100); do wmctrl -m >/dev/null 2>&1 && return 0; sleep 0.1; done
+# start_window_manager COMMAND...: the manager started in the background
+# ($wm, its output in $work/wm.log), until it has announced itself. On a
+# loaded machine one has failed to open a display that Xvfb had just opened
+# to another client, so a manager that ends before it announces itself is
+# started again, three times at most; one that runs is given 30 s.
+start_window_manager() {
+  local attempt
+  for attempt in 1 2 3; do
+    "$@" >"$work/wm.log" 2>&1 &
+    wm=$!
+    for _ in $(seq 300); do
+      wmctrl -m >/dev/null 2>&1 && return 0
+      kill -0 "$wm" 2>/dev/null || break
+      sleep 0.1
+    done
+    kill -0 "$wm" 2>/dev/null && break
+    echo "the window manager ended before it came up (attempt $attempt):"
+    cat "$work/wm.log"
+  done
   echo "FAIL: no window manager came up"
+  kill -0 "$xvfb" 2>/dev/null || echo "(Xvfb has ended too)"
   cat "$work/wm.log"
   exit 1
 }

@@ -11,10 +11,8 @@ start_xvfb 1024x768
 dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$work/bus" 4>"$work/bus.pid"
 export DBUS_SESSION_BUS_ADDRESS NO_AT_BRIDGE=1
 DBUS_SESSION_BUS_ADDRESS=$(cat "$work/bus")
-xfwm4 --compositor=on >"$work/wm.log" 2>&1 &
-wm=$!
-on_exit='kill $wm $(cat "$work/bus.pid") 2>/dev/null'
-wait_for_window_manager
+on_exit='kill ${wm:-} $(cat "$work/bus.pid") 2>/dev/null'
+start_window_manager xfwm4 --compositor=on
 play_under_window_manager "$1"
 [ "$failures" = 0 ] && echo "under xfwm4: all passed"
 exit $((failures > 0))

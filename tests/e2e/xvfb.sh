@@ -29,7 +29,9 @@ start_xvfb() {
   for _ in $(seq 300); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
   export DISPLAY=":$(head -n 1 "$work/display")"
-  for _ in $(seq 300); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+  for _ in $(seq 300); do xdotool getdisplaygeometry >/dev/null 2>&1 && return 0; sleep 0.1; done
+  echo "FAIL: Xvfb on $DISPLAY takes no clients"
+  exit 1
 }
 
 # enter_data_copy GAME: $work/start, holding a copy of the game's data folder

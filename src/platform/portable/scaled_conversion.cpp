@@ -92,16 +92,29 @@ void nearest(const std::uint8_t* image, int image_pitch, const std::uint32_t* lu
     }
 }
 
+// One colour from the table into its place: `shift` picks the index out of
+// eight read at once.
+inline void put_colour(std::uint8_t* to, const std::uint32_t* lut, std::uint64_t eight, int shift) {
+    std::memcpy(to, &lut[(eight >> shift) & 0xFF], 4);
+}
+
 }  // namespace
 
-// Eight pixels from one 8-byte read.
-// Four indices read at once, each colour stored by itself: gathering the
-// colours into a block first and copying that costs three times as long.
+// Eight indices read at once and each colour stored by itself, written out
+// so that every shift is a constant: a loop over the eight, or gathering the
+// colours into a block first and copying that, costs half as much again.
 void ConvertImageRow(const std::uint8_t* in, const std::uint32_t* lut, std::uint8_t* out) {
-    for (int x = 0; x < kImageWidth; x += 4) {
-        std::uint32_t four;
-        std::memcpy(&four, in + x, 4);
-        for (int i = 0; i < 4; ++i) std::memcpy(out + 4 * (x + i), &lut[(four >> (8 * i)) & 0xFF], 4);
+    for (int x = 0; x < kImageWidth; x += 8, out += 32) {
+        std::uint64_t eight;
+        std::memcpy(&eight, in + x, 8);
+        put_colour(out, lut, eight, 0);
+        put_colour(out + 4, lut, eight, 8);
+        put_colour(out + 8, lut, eight, 16);
+        put_colour(out + 12, lut, eight, 24);
+        put_colour(out + 16, lut, eight, 32);
+        put_colour(out + 20, lut, eight, 40);
+        put_colour(out + 24, lut, eight, 48);
+        put_colour(out + 28, lut, eight, 56);
     }
 }
 

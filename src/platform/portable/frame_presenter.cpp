@@ -4,11 +4,6 @@
 #include <cstring>
 
 namespace platform {
-namespace {
-
-constexpr int kRowsAtATime = 16;
-
-}  // namespace
 
 void FramePresenter::SetScaling(Scaling scaling) {
     if (scaling != scaling_) whole_ = true;
@@ -84,16 +79,16 @@ const std::vector<ViewRect>& FramePresenter::Present(const std::uint8_t* image, 
         // neither converted nor sent: a playing frame changes about a third
         // of them, and at a large scale the conversion and the display's
         // copy are most of the work.
-        // Runs are converted a few rows at a time, while the rows just
-        // compared are still in the cache.
+        // Each run of changed rows is converted in one piece: cut into
+        // pieces of sixteen rows, a 4K frame in play took a third more
+        // processor time.
         for (int y = 0; y < kImageHeight;) {
             if (!take_row(image + std::size_t(y) * image_pitch, y)) {
                 ++y;
                 continue;
             }
             int end = y + 1;
-            while (end < kImageHeight && end - y < kRowsAtATime && take_row(image + std::size_t(end) * image_pitch, end))
-                ++end;
+            while (end < kImageHeight && take_row(image + std::size_t(end) * image_pitch, end)) ++end;
             convert_rows(image, image_pitch, lut, out, y, end);
             y = end;
         }

@@ -20,6 +20,7 @@ public:
     void Plan(int w, int h);
     int Width() const { return width_; }
     int Height() const { return int(rows_.size()); }
+    bool WholeFactor() const { return whole_factor_ != 0; }
 
     // The view's rows that show image rows first .. end - 1, the blended
     // rows at both ends included: out_first .. out_end - 1.

@@ -4,6 +4,11 @@
 #include <cstring>
 
 namespace platform {
+namespace {
+
+constexpr int kRowsAtATime = 16;
+
+}  // namespace
 
 void FramePresenter::SetScaling(Scaling scaling) {
     if (scaling != scaling_) whole_ = true;
@@ -79,16 +84,19 @@ const std::vector<ViewRect>& FramePresenter::Present(const std::uint8_t* image, 
         // neither converted nor sent: a playing frame changes about a third
         // of them, and at a large scale the conversion and the display's
         // copy are most of the work.
-        // Each run of changed rows is converted in one piece: cut into
-        // pieces of sixteen rows, a 4K frame in play took a third more
-        // processor time.
+        // Filled, long runs are converted sixteen rows at a time, while the
+        // rows just compared are still in the cache; by whole factors each
+        // run goes in one piece. Measured in play at 4K, the other way
+        // round costs a third more processor time in either mode.
+        const int piece = scaler_.WholeFactor() ? kImageHeight : kRowsAtATime;
         for (int y = 0; y < kImageHeight;) {
             if (!take_row(image + std::size_t(y) * image_pitch, y)) {
                 ++y;
                 continue;
             }
             int end = y + 1;
-            while (end < kImageHeight && take_row(image + std::size_t(end) * image_pitch, end)) ++end;
+            while (end < kImageHeight && end - y < piece && take_row(image + std::size_t(end) * image_pitch, end))
+                ++end;
             convert_rows(image, image_pitch, lut, out, y, end);
             y = end;
         }

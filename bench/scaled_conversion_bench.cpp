@@ -1,8 +1,8 @@
 // The picture converted through the palette into an output at 1x, 2x and 4x
 // (a 640 x 480 window, a 1080p screen, a 4K screen) by whole factors, and
 // filling the height of a 1366 x 768, a 1080p and a 4K screen (1.6x, 2.25x
-// and 4.5x), each beside a memcpy of the same number of output bytes: writing the output
-// once is the least any scaler must do.
+// and 4.5x), each beside a memcpy of the same number of output bytes:
+// writing the output once is the least any scaler must do.
 #include <benchmark/benchmark.h>
 
 #include <cstdint>

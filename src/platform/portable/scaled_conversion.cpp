@@ -101,8 +101,8 @@ inline void put_colour(std::uint8_t* to, const std::uint32_t* lut, std::uint64_t
 }  // namespace
 
 // Eight indices read at once and each colour stored by itself, written out
-// so that every shift is a constant: a loop over the eight, or gathering the
-// colours into a block first and copying that, costs half as much again.
+// so that every shift is a constant: as a loop over four or eight indices
+// it took 1.6 to 3 times as long.
 void ConvertImageRow(const std::uint8_t* in, const std::uint32_t* lut, std::uint8_t* out) {
     for (int x = 0; x < kImageWidth; x += 8, out += 32) {
         std::uint64_t eight;

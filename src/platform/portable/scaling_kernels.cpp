@@ -51,18 +51,22 @@ FERROW_SSSE3_FUNCTION inline __m128i shares(std::uint32_t share) {
     return _mm_set1_epi16(short(std::min<std::uint32_t>(share, 32767)));
 }
 
+FERROW_SSSE3_FUNCTION inline void store(std::uint32_t* to, __m128i pixels, bool stream) {
+    if (stream)
+        _mm_stream_si128(reinterpret_cast<__m128i*>(to), pixels);
+    else
+        _mm_store_si128(reinterpret_cast<__m128i*>(to), pixels);
+}
+
 FERROW_SSSE3_FUNCTION int blend_rows(const std::uint32_t* a, const std::uint32_t* b, std::uint32_t share,
-                                     std::uint32_t* to, int i, int n) {
+                                     std::uint32_t* to, int i, int n, bool stream) {
     const __m128i s = shares(share);
     // Where both rows are alike, as in the sky's bands and the bars of
     // colour that scenes are made of, there is nothing to blend.
     for (; i + 4 <= n; i += 4) {
         const __m128i pa = load(a + i), pb = load(b + i);
-        if (_mm_movemask_epi8(_mm_cmpeq_epi8(pa, pb)) == 0xFFFF) {
-            _mm_stream_si128(reinterpret_cast<__m128i*>(to + i), pa);
-            continue;
-        }
-        _mm_stream_si128(reinterpret_cast<__m128i*>(to + i), blend_four(pa, pb, s, s));
+        const bool alike = _mm_movemask_epi8(_mm_cmpeq_epi8(pa, pb)) == 0xFFFF;
+        store(to + i, alike ? pa : blend_four(pa, pb, s, s), stream);
     }
     return i;
 }
@@ -111,12 +115,16 @@ FERROW_AVX2_FUNCTION inline __m256i load8(const void* p) {
 }
 
 FERROW_AVX2_FUNCTION int blend_rows_avx2(const std::uint32_t* a, const std::uint32_t* b, std::uint32_t share,
-                                         std::uint32_t* to, int i, int n) {
+                                         std::uint32_t* to, int i, int n, bool stream) {
     const __m256i s = _mm256_set1_epi16(short(std::min<std::uint32_t>(share, 32767)));
     for (; i + 8 <= n; i += 8) {
         const __m256i pa = load8(a + i), pb = load8(b + i);
         const bool alike = _mm256_movemask_epi8(_mm256_cmpeq_epi8(pa, pb)) == -1;
-        _mm256_stream_si256(reinterpret_cast<__m256i*>(to + i), alike ? pa : blend_eight(pa, pb, s, s));
+        const __m256i blended = alike ? pa : blend_eight(pa, pb, s, s);
+        if (stream)
+            _mm256_stream_si256(reinterpret_cast<__m256i*>(to + i), blended);
+        else
+            _mm256_store_si256(reinterpret_cast<__m256i*>(to + i), blended);
     }
     return i;
 }
@@ -168,17 +176,20 @@ std::uint32_t BlendPixel(std::uint32_t a, std::uint32_t b, std::uint32_t share) 
     return blended;
 }
 
-void BlendRows(const std::uint32_t* a, const std::uint32_t* b, std::uint32_t share, std::uint32_t* to, int n) {
+void BlendRows(const std::uint32_t* a, const std::uint32_t* b, std::uint32_t share, std::uint32_t* to, int n,
+               bool stream) {
     int i = 0;
 #if defined(FERROW_SSSE3)
     if (has_avx2()) {
         for (; i < n && (reinterpret_cast<std::uintptr_t>(to + i) & 31) != 0; ++i) to[i] = BlendPixel(a[i], b[i], share);
-        i = blend_rows_avx2(a, b, share, to, i, n);
+        i = blend_rows_avx2(a, b, share, to, i, n, stream);
     }
     if (has_ssse3()) {
         for (; i < n && !aligned(to + i); ++i) to[i] = BlendPixel(a[i], b[i], share);
-        i = blend_rows(a, b, share, to, i, n);
+        i = blend_rows(a, b, share, to, i, n, stream);
     }
+#else
+    (void)stream;
 #endif
     for (; i < n; ++i) to[i] = BlendPixel(a[i], b[i], share);
 }
@@ -200,13 +211,18 @@ void PairWithBlends(const std::uint32_t* colours, const std::uint16_t* shares, s
     }
 }
 
-void StreamRow(const std::uint32_t* from, std::uint32_t* to, int n) {
+void CopyRow(const std::uint32_t* from, std::uint32_t* to, int n, bool stream) {
 #if defined(__SSE2__)
+    if (!stream) {
+        std::memcpy(to, from, std::size_t(n) * 4);
+        return;
+    }
     int i = 0;
     for (; i < n && !aligned(to + i); ++i) to[i] = from[i];
     for (; i + 4 <= n; i += 4) _mm_stream_si128(reinterpret_cast<__m128i*>(to + i), load(from + i));
     for (; i < n; ++i) to[i] = from[i];
 #else
+    (void)stream;
     std::memcpy(to, from, std::size_t(n) * 4);
 #endif
 }

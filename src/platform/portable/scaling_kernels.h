@@ -12,8 +12,10 @@ namespace platform {
 constexpr std::uint32_t kWholeShare = 32768;
 std::uint32_t BlendPixel(std::uint32_t a, std::uint32_t b, std::uint32_t share);
 
-// n pixels of two rows blended by one share into `to`.
-void BlendRows(const std::uint32_t* a, const std::uint32_t* b, std::uint32_t share, std::uint32_t* to, int n);
+// n pixels of two rows blended by one share into `to`, the stores
+// streamed or not as for CopyRow.
+void BlendRows(const std::uint32_t* a, const std::uint32_t* b, std::uint32_t share, std::uint32_t* to, int n,
+               bool stream);
 
 // For each pixel i of `colours` below n (a multiple of 4), the pixel and
 // then its blend with pixel i + 1 by its own share: 2n pixels. `shares`
@@ -21,11 +23,13 @@ void BlendRows(const std::uint32_t* a, const std::uint32_t* b, std::uint32_t sha
 // `colours` must hold n + 4 pixels.
 void PairWithBlends(const std::uint32_t* colours, const std::uint16_t* shares, std::uint32_t* to, int n);
 
-// n pixels copied into memory that the display reads next: stores that
-// bypass the cache hand it over without pulling each line in first.
-void StreamRow(const std::uint32_t* from, std::uint32_t* to, int n);
+// n pixels copied into memory that the display reads next. With `stream`
+// the stores bypass the cache, which hands a large picture over without
+// pulling each line of it in first; a small one is cheaper through the
+// cache.
+void CopyRow(const std::uint32_t* from, std::uint32_t* to, int n, bool stream);
 
-// Stores of that kind are in memory before the display is told to read them.
+// Streamed stores are in memory before the display is told to read them.
 void FinishStreaming();
 
 // Output pixels picked from a row of entries: pixel j is entries[pick[j]].

@@ -145,7 +145,13 @@ FERROW_AVX2_FUNCTION void pair_with_blends_avx2(const std::uint32_t* colours, co
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(to + 2 * i), _mm256_permute2x128_si256(first, second, 0x20));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(to + 2 * i + 8), _mm256_permute2x128_si256(first, second, 0x31));
     }
-    if (i < n) pair_with_blends(colours + i, share + 4 * i, to + 2 * i, n - i);
+    if (i < n) {
+        // The four-pixel code runs slowly while the eight-pixel registers'
+        // upper halves are still in use (a four-pixel tail added half the
+        // time of the row before it): they are cleared first.
+        _mm256_zeroupper();
+        pair_with_blends(colours + i, share + 4 * i, to + 2 * i, n - i);
+    }
 }
 
 // Two blocks of four pixels at a time, each from its own window.
@@ -161,7 +167,10 @@ FERROW_AVX2_FUNCTION void place_avx2(const std::uint32_t* entries, const std::ui
         }
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 4 * i), placed);
     }
-    if (i < blocks) place(entries, base + i, near + 16 * i, far ? far + 16 * i : nullptr, blocks - i, out + 4 * i);
+    if (i < blocks) {
+        _mm256_zeroupper();  // as for the pairs' tail
+        place(entries, base + i, near + 16 * i, far ? far + 16 * i : nullptr, blocks - i, out + 4 * i);
+    }
 }
 #endif
 

@@ -114,17 +114,20 @@ FERROW_AVX2_FUNCTION inline __m256i load8(const void* p) {
     return _mm256_loadu_si256(static_cast<const __m256i*>(p));
 }
 
+FERROW_AVX2_FUNCTION inline void store8(std::uint32_t* to, __m256i pixels, bool stream) {
+    if (stream)
+        _mm256_stream_si256(reinterpret_cast<__m256i*>(to), pixels);
+    else
+        _mm256_store_si256(reinterpret_cast<__m256i*>(to), pixels);
+}
+
 FERROW_AVX2_FUNCTION int blend_rows_avx2(const std::uint32_t* a, const std::uint32_t* b, std::uint32_t share,
                                          std::uint32_t* to, int i, int n, bool stream) {
     const __m256i s = _mm256_set1_epi16(short(std::min<std::uint32_t>(share, 32767)));
     for (; i + 8 <= n; i += 8) {
         const __m256i pa = load8(a + i), pb = load8(b + i);
         const bool alike = _mm256_movemask_epi8(_mm256_cmpeq_epi8(pa, pb)) == -1;
-        const __m256i blended = alike ? pa : blend_eight(pa, pb, s, s);
-        if (stream)
-            _mm256_stream_si256(reinterpret_cast<__m256i*>(to + i), blended);
-        else
-            _mm256_store_si256(reinterpret_cast<__m256i*>(to + i), blended);
+        store8(to + i, alike ? pa : blend_eight(pa, pb, s, s), stream);
     }
     return i;
 }

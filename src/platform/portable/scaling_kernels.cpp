@@ -47,9 +47,9 @@ FERROW_SSSE3_FUNCTION inline __m128i blend_four(__m128i a, __m128i b, __m128i sh
 }
 
 // A share of 32768 is the whole; the multiply takes at most 32767.
-FERROW_SSSE3_FUNCTION inline __m128i shares(std::uint32_t share) {
-    return _mm_set1_epi16(short(std::min<std::uint32_t>(share, 32767)));
-}
+inline short multiplier(std::uint32_t share) { return short(std::min<std::uint32_t>(share, 32767)); }
+
+FERROW_SSSE3_FUNCTION inline __m128i shares(std::uint32_t share) { return _mm_set1_epi16(multiplier(share)); }
 
 FERROW_SSSE3_FUNCTION inline void store(std::uint32_t* to, __m128i pixels, bool stream) {
     if (stream)
@@ -123,7 +123,7 @@ FERROW_AVX2_FUNCTION inline void store8(std::uint32_t* to, __m256i pixels, bool 
 
 FERROW_AVX2_FUNCTION int blend_rows_avx2(const std::uint32_t* a, const std::uint32_t* b, std::uint32_t share,
                                          std::uint32_t* to, int i, int n, bool stream) {
-    const __m256i s = _mm256_set1_epi16(short(std::min<std::uint32_t>(share, 32767)));
+    const __m256i s = _mm256_set1_epi16(multiplier(share));
     for (; i + 8 <= n; i += 8) {
         const __m256i pa = load8(a + i), pb = load8(b + i);
         const bool alike = _mm256_movemask_epi8(_mm256_cmpeq_epi8(pa, pb)) == -1;
